@@ -1,0 +1,23 @@
+# Native tree: the core with sanitizers, its unit tests and the benchmarks.
+find_package(GTest REQUIRED)
+include(GoogleTest)
+
+set(TRM_SANITIZE -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+option(TRM_SANITIZERS "Build the core and its tests with ASan and UBSan" ON)
+if(TRM_SANITIZERS)
+  target_compile_options(trm_core PRIVATE ${TRM_SANITIZE})
+  target_link_options(trm_core PUBLIC ${TRM_SANITIZE})
+endif()
+
+file(GLOB TRM_UNIT_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/unit/*_test.cpp)
+add_executable(unit_tests ${TRM_UNIT_TESTS})
+target_link_libraries(unit_tests PRIVATE trm_core GTest::gtest_main)
+target_compile_options(unit_tests PRIVATE ${TRM_WARNINGS})
+if(TRM_SANITIZERS)
+  target_compile_options(unit_tests PRIVATE ${TRM_SANITIZE})
+endif()
+gtest_discover_tests(unit_tests TEST_PREFIX "unit." DISCOVERY_TIMEOUT 60)
+
+if(EXISTS ${CMAKE_SOURCE_DIR}/bench/native.cmake)
+  include(${CMAKE_SOURCE_DIR}/bench/native.cmake)
+endif()

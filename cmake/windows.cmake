@@ -1,0 +1,67 @@
+# Cross tree: trellimond.exe, the Windows tests run under Wine, the test
+# tools and the end-to-end tests.
+set(TRM_WIN_LIBS user32 gdi32 shell32 ole32 oleaut32 uuid comctl32 mpr advapi32)
+set(TRM_STATIC_RUNTIME -static -static-libgcc -static-libstdc++)
+add_compile_definitions(NOMINMAX _WIN32_WINNT=0x0501 WINVER=0x0501)
+
+add_library(trm_win STATIC ${TRM_WIN_SOURCES})
+target_include_directories(trm_win PUBLIC ${CMAKE_SOURCE_DIR}/src)
+target_compile_options(trm_win PRIVATE ${TRM_WARNINGS})
+target_link_libraries(trm_win PUBLIC trm_core ${TRM_WIN_LIBS})
+
+add_executable(trellimond WIN32 src/main.cpp)
+target_compile_options(trellimond PRIVATE ${TRM_WARNINGS})
+target_link_libraries(trellimond PRIVATE trm_win)
+target_link_options(trellimond PRIVATE ${TRM_STATIC_RUNTIME})
+set_target_properties(trellimond PROPERTIES OUTPUT_NAME trellimond SUFFIX .exe)
+
+# Helper programs of the tests (the recorder, the idle keeper, the baseline).
+file(GLOB TRM_TEST_TOOLS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/tools/*.cpp)
+foreach(tool_source ${TRM_TEST_TOOLS})
+  get_filename_component(tool ${tool_source} NAME_WE)
+  add_executable(${tool} WIN32 ${tool_source})
+  target_compile_options(${tool} PRIVATE ${TRM_WARNINGS})
+  target_link_libraries(${tool} PRIVATE ${TRM_WIN_LIBS})
+  target_link_options(${tool} PRIVATE ${TRM_STATIC_RUNTIME})
+endforeach()
+
+# The Wine session every Wine test needs: prefix, Xvfb, virtual desktop.
+set(TRM_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix)
+set(TRM_TEST_DISPLAY :77)
+set(TRM_TEST_ENV WINEPREFIX=${TRM_WINEPREFIX} WINEDEBUG=-all DISPLAY=${TRM_TEST_DISPLAY}
+    TRM_BUILD_DIR=${CMAKE_BINARY_DIR} TRM_SOURCE_DIR=${CMAKE_SOURCE_DIR})
+add_test(NAME wine.session.start COMMAND bash ${CMAKE_SOURCE_DIR}/scripts/wine-session.sh start)
+add_test(NAME wine.session.stop COMMAND bash ${CMAKE_SOURCE_DIR}/scripts/wine-session.sh stop)
+set_tests_properties(wine.session.start PROPERTIES FIXTURES_SETUP wine ENVIRONMENT "${TRM_TEST_ENV}" TIMEOUT 300)
+set_tests_properties(wine.session.stop PROPERTIES FIXTURES_CLEANUP wine ENVIRONMENT "${TRM_TEST_ENV}" TIMEOUT 60)
+
+# GoogleTest from Debian's sources, built for Windows without pthreads.
+set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+file(GLOB TRM_WIN_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/*_test.cpp)
+foreach(test_source ${TRM_WIN_TESTS})
+  get_filename_component(test ${test_source} NAME_WE)
+  add_executable(win_${test} ${test_source})
+  target_compile_options(win_${test} PRIVATE ${TRM_WARNINGS})
+  target_include_directories(win_${test} PRIVATE ${CMAKE_SOURCE_DIR}/tests/win)
+  target_link_libraries(win_${test} PRIVATE trm_win gtest gtest_main)
+  target_link_options(win_${test} PRIVATE ${TRM_STATIC_RUNTIME})
+  add_test(NAME win.${test} COMMAND win_${test})
+  set_tests_properties(win.${test} PROPERTIES FIXTURES_REQUIRED wine ENVIRONMENT "${TRM_TEST_ENV}" TIMEOUT 300
+                       RESOURCE_LOCK desktop)
+endforeach()
+
+# End-to-end cases drive the real program with real input, one at a time.
+file(GLOB TRM_E2E_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*_test.sh)
+foreach(test_script ${TRM_E2E_TESTS})
+  get_filename_component(test ${test_script} NAME_WE)
+  add_test(NAME e2e.${test} COMMAND bash ${test_script})
+  set_tests_properties(e2e.${test} PROPERTIES FIXTURES_REQUIRED wine ENVIRONMENT "${TRM_TEST_ENV}" TIMEOUT 300
+                       RESOURCE_LOCK desktop)
+endforeach()
+
+add_test(NAME build.trellimond_exe_format COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/check_exe_format.sh
+         $<TARGET_FILE:trellimond>)

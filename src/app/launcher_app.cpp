@@ -1,0 +1,72 @@
+#include "app/launcher_app.h"
+
+#include <objbase.h>
+
+#include "app/option_parser.h"
+#include "app/options_file_tokenizer.h"
+#include "app/startup_choice.h"
+#include "app/win_path_probe.h"
+#include "framework/cfile.h"
+#include "launch/item_launcher.h"
+#include "presentation/tracking_state.h"
+
+namespace trm {
+
+LauncherApp::LauncherApp() : hostWindow(*this) {}
+
+LauncherApp::~LauncherApp() = default;
+
+BOOL LauncherApp::InitInstance() {
+    // Sampled before anything else: the state at the moment of starting counts.
+    const bool shiftHeld = (::GetAsyncKeyState(VK_SHIFT) & 0x8000) != 0;
+    ::CoInitialize(nullptr);
+    ::SetCursor(::LoadCursorA(nullptr, IDC_APPSTARTING));
+    underWine = runningUnderWine();
+
+    WinPathProbe paths;
+    OptionParser commandLine(settings, paths, false);
+    ParseCommandLine(commandLine);
+    if (settings.useinifile && !settings.useinifilename.empty()) readOptionsFile();
+
+    // The drawing state takes its display values here once menus exist.
+
+    const std::string& direct = itemToOpenDirectly(settings, shiftHeld);
+    if (!direct.empty())
+        openItem(hostWindow, direct);
+    else
+        runPopup();
+
+    hostWindow.exitTimer = -1;
+    hostWindow.sheetTimer = -1;
+    // Without a native host window (an item opened directly) no timer could
+    // ever end the process, so it ends now as with waittodietime 0.
+    if (settings.waittodietime != 0 && hostWindow.m_hWnd != nullptr) {
+        if (trackingState.contextCommandDone)
+            hostWindow.sheetTimer = static_cast<int>(hostWindow.SetTimer(1, 500));
+        hostWindow.exitTimer = static_cast<int>(hostWindow.SetTimer(2, static_cast<UINT>(settings.waittodietime)));
+        m_pMainWnd = &hostWindow;
+        hostWindow.ShowWindow(SW_HIDE);
+        hostWindow.UpdateWindow();
+        return TRUE;
+    }
+    ::CoUninitialize();
+    return FALSE;
+}
+
+void LauncherApp::readOptionsFile() {
+    CFile file;
+    if (!file.Open(settings.useinifilename, CFile::modeRead)) return;
+    WinPathProbe paths;
+    OptionParser optionsFile(settings, paths, true);
+    tokenizeOptionsFile(file.ReadAll(), optionsFile);
+}
+
+bool LauncherApp::openItem(CWnd& owner, std::string path) {
+    return launchItem(owner.m_hWnd, path, trackingState.pendingOpenPath, underWine);
+}
+
+void LauncherApp::runPopup() {
+    // The menu comes with the menu subsystems; until then nothing is shown.
+}
+
+}  // namespace trm

@@ -1,0 +1,42 @@
+// Turns keyword options, from the command line or the options file, into
+// Settings. Never reports anything: what it does not understand is dropped.
+#pragma once
+
+#include <string>
+
+#include "common/settings.h"
+#include "framework/command_line_info.h"
+
+namespace trm {
+
+class PathProbe;
+
+class OptionParser : public CCommandLineInfo {
+public:
+    OptionParser(Settings& settings, PathProbe& paths, bool fromOptionsFile);
+    ~OptionParser() override;
+
+    void ParseParam(const char* param, bool isSwitch, bool isLast) override;
+
+    // 0 = none, otherwise the 1-based row of the keyword table.
+    int pendingKeyword = 0;
+
+private:
+    void applySwitch(int row);
+    void applyValue(int row, const std::string& value);
+    void takePathCandidate(const std::string& value);
+    void addOpenAllExtension(const std::string& value);
+    void addFolderTitlePart(const std::string& value);
+
+    Settings& settings_;
+    PathProbe& paths_;
+    bool fromOptionsFile_;
+};
+
+// 1-based row of keyword (whole-length match, A-Z folded), or 0.
+int keywordRow(const std::string& keyword);
+// Decimal integer: leading white space, optional sign, digits up to the first
+// other character; no digits gives 0. Saturates instead of overflowing.
+int readNumber(const std::string& text);
+
+}  // namespace trm

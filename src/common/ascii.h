@@ -1,0 +1,26 @@
+// ASCII-only case folding and comparisons. The launcher folds A-Z only and
+// compares bytes as unsigned values, whatever the code page.
+#pragma once
+
+#include <string>
+
+namespace trm {
+
+inline char asciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+inline char asciiUpper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+
+std::string asciiLowered(std::string text);
+std::string asciiUppered(std::string text);
+
+// <0, 0, >0 like strcmp, A-Z folded, bytes unsigned.
+int compareNoCase(const std::string& a, const std::string& b);
+// <0, 0, >0 by unsigned byte value.
+int compareBytes(const std::string& a, const std::string& b);
+
+bool equalsNoCase(const std::string& a, const std::string& b);
+// True when the first prefix.size() characters of text equal prefix, A-Z folded.
+// A text shorter than the prefix does not begin with it.
+bool beginsWithNoCase(const std::string& text, const std::string& prefix);
+bool beginsWith(const std::string& text, const std::string& prefix);
+
+}  // namespace trm

@@ -1,0 +1,119 @@
+// Every option value of the launcher, one field per keyword. Written by the
+// option parsers at start, read everywhere else.
+#pragma once
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace trm {
+
+// The numeric values are the TrackPopupMenu alignment flags.
+enum MenuXAlignment { MenuXLeft = 0, MenuXCentre = 4, MenuXRight = 8 };
+enum MenuYAlignment { MenuYTop = 0, MenuYCentre = 16, MenuYBottom = 32 };
+
+enum SpecialEntryPosition {
+    PositionDefault = 0,
+    PositionTop = 1,
+    PositionBottom = 2,
+    PositionAbsoluteTop = 3,
+    PositionAbsoluteBottom = 4,
+};
+
+enum SortKey {
+    SortCreated = 0,
+    SortAccessed = 1,
+    SortNameNoCase = 2,
+    SortNameBytes = 3,
+    SortExtensionNoCase = 4,
+    SortExtensionBytes = 5,
+};
+
+using StringList = std::vector<std::string>;
+using StringPairList = std::vector<std::pair<std::string, std::string>>;
+
+struct Settings {
+    int sort = SortCreated;
+    bool revsort = false;
+    int display = 0;
+    bool resolve = false;
+    bool appearwhererun = false;
+    bool appearatxset = false;
+    bool appearatyset = false;
+    int menuxalignment = MenuXCentre;
+    int menuyalignment = MenuYCentre;
+    bool onlyonemenu = false;
+    bool foldersatbottom = false;
+    bool noavailablecheck = false;
+    int appearatx = 0;
+    int appearaty = 0;
+    bool onlyfolders = false;
+    bool onlyfiles = false;
+    bool addexplore = false;
+    std::string addexploretext = "Explore";
+    int addexploreposition = PositionDefault;
+    bool addopenall = false;
+    int addopenallposition = PositionDefault;
+    std::string addopenalltext = "Open all";
+    bool addopenallhidefilesfrommenu = false;
+    StringList addopenallextensions;
+    bool displayxp = false;
+    bool displayflat = false;
+    bool displayrounded = false;
+    bool displaybackground = true;
+    bool displayoutline = true;
+    bool dotitles = false;
+    bool dotitlesusedrivenames = false;
+    bool dotitlesclicktoopenfolder = false;
+    bool dotitlesgradient = false;
+    bool dotitlesbackground = true;
+    bool dotitlesoutline = true;
+    bool dotitlesleft = false;
+    bool dotitleimages = false;
+    bool dotitleimagesnoclick = false;
+    std::string dotitleimagesfile = "folder.jpg";
+    bool dotitleimagesusefirst = false;
+    bool transparent = false;
+    int transparentlevel = 0;
+    bool dothumbnailsontooltip = false;
+    int dothumbnailsontooltipsizex = 320;
+    int dothumbnailsontooltipsizey = 240;
+    bool useinifile = false;
+    std::string useinifilename = "trellimond.ini";
+    int imagereductionx = 1;
+    int imagereductiony = 1;
+    StringPairList foldertitle;
+    bool separatorbetweenfilesandfolders = false;
+    StringList separatorbefore;
+    StringList separatorafter;
+    StringList barbreakbefore;
+    StringList barbreakafter;
+    bool dieonmouseout = false;
+    int dieonmouseouttime = 0;
+    bool menusforshortcutstofolders = false;
+    std::string unavailabletext = "Unavailable";
+    bool iconsforfolders = false;
+    bool noshowhidden = false;
+    int maxmenuwidth = -1;
+    std::string shiftrun;
+    std::string revshiftrun;
+    int makepretty = 0;
+    StringList showonly;
+    StringList removeext;
+    bool removeallext = false;
+    StringList block;
+    StringList blockextensions;
+    StringList blockfolders;
+    std::string startdirectory;
+    std::string previousdirectory;
+    int waittodietime = 0;
+
+    // Empties the five filter lists; the popup run calls this when it ends.
+    void clearFilterLists();
+};
+
+// Marker strings held in MenuEntry::command for the two command entries.
+extern const char* const exploreMarker;  // "<explore>"
+extern const char* const openAllMarker;  // "<openall>"
+
+}  // namespace trm

@@ -1,0 +1,4 @@
+list(APPEND TRM_CORE_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/ascii.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/settings.cpp
+)

@@ -1,0 +1,9 @@
+list(APPEND TRM_CORE_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/cfile.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/command_line_info.cpp
+)
+list(APPEND TRM_WIN_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/menu.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/win_app.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/wnd.cpp
+)

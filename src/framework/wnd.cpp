@@ -1,0 +1,87 @@
+#include "framework/wnd.h"
+
+#include <cstdio>
+#include <string>
+#include <list>
+
+#include "framework/win_app.h"
+
+namespace {
+const char* const objectProperty = "TRM_CWnd";
+}
+
+CWnd::~CWnd() {
+    if (m_hWnd && ::IsWindow(m_hWnd)) ::DestroyWindow(m_hWnd);
+}
+
+BOOL CWnd::CreateEx(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style, int x, int y, int width,
+                    int height, HWND parent, HMENU menu) {
+    HWND window = ::CreateWindowExA(exStyle, className, windowName, style, x, y, width, height, parent, menu,
+                                    ::GetModuleHandleA(nullptr), this);
+    return window != nullptr;
+}
+
+BOOL CWnd::DestroyWindow() { return m_hWnd ? ::DestroyWindow(m_hWnd) : FALSE; }
+
+UINT_PTR CWnd::SetTimer(UINT_PTR id, UINT elapse) { return ::SetTimer(m_hWnd, id, elapse, nullptr); }
+BOOL CWnd::KillTimer(UINT_PTR id) { return ::KillTimer(m_hWnd, id); }
+BOOL CWnd::ShowWindow(int command) { return ::ShowWindow(m_hWnd, command); }
+BOOL CWnd::UpdateWindow() { return ::UpdateWindow(m_hWnd); }
+BOOL CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    return ::PostMessageA(m_hWnd, message, wParam, lParam);
+}
+
+CWnd* CWnd::FromHandlePermanent(HWND window) {
+    return window ? static_cast<CWnd*>(::GetPropA(window, objectProperty)) : nullptr;
+}
+
+LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    return ::DefWindowProcA(m_hWnd, message, wParam, lParam);
+}
+
+LRESULT CALLBACK CWnd::routeMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+    CWnd* object = FromHandlePermanent(window);
+    if (object == nullptr && message == WM_NCCREATE) {
+        object = static_cast<CWnd*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        if (object) {
+            object->m_hWnd = window;
+            ::SetPropA(window, objectProperty, object);
+        }
+    }
+    if (object == nullptr) return ::DefWindowProcA(window, message, wParam, lParam);
+
+    const LRESULT result = object->WindowProc(message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        ::RemovePropA(window, objectProperty);
+        object->m_hWnd = nullptr;
+        CWinApp* app = AfxGetApp();
+        if (app && app->m_pMainWnd == object) {
+            app->m_pMainWnd = nullptr;
+            ::PostQuitMessage(0);
+        }
+        object->PostNcDestroy();
+    }
+    return result;
+}
+
+LPCSTR AfxRegisterWndClass(UINT classStyle, HCURSOR cursor, HBRUSH background, HICON icon) {
+    // One class per attribute set, named after the attributes like the framework does.
+    static std::list<std::string> registered;  // nodes never move: c_str() stays valid
+    char name[96];
+    std::snprintf(name, sizeof name, "Trm:%x:%p:%p:%p", classStyle, static_cast<void*>(cursor),
+                  static_cast<void*>(background), static_cast<void*>(icon));
+    for (const std::string& known : registered)
+        if (known == name) return known.c_str();
+
+    WNDCLASSA windowClass = {};
+    windowClass.style = classStyle;
+    windowClass.lpfnWndProc = &CWnd::routeMessage;
+    windowClass.hInstance = ::GetModuleHandleA(nullptr);
+    windowClass.hCursor = cursor;
+    windowClass.hbrBackground = background;
+    windowClass.hIcon = icon;
+    windowClass.lpszClassName = name;
+    if (!::RegisterClassA(&windowClass) && ::GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return nullptr;
+    registered.emplace_back(name);
+    return registered.back().c_str();
+}

@@ -1,0 +1,18 @@
+// Opens one item through the shell's default action and reports the shell's
+// failure in the launcher's message box.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace trm {
+
+// Returns false when the item was refused because another path is pending,
+// true otherwise, whether or not the shell succeeded.
+bool launchItem(HWND owner, const std::string& path, const std::string& pendingOpenPath, bool underWine);
+
+// True when this process runs under Wine (its ntdll exports wine_get_version).
+bool runningUnderWine();
+
+}  // namespace trm

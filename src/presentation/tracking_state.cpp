@@ -1,0 +1,7 @@
+#include "presentation/tracking_state.h"
+
+namespace trm {
+
+TrackingState trackingState;
+
+}  // namespace trm

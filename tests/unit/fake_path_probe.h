@@ -1,0 +1,23 @@
+// A file system of named directories for the option parser's tests.
+#pragma once
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "app/path_probe.h"
+
+class FakePathProbe : public trm::PathProbe {
+public:
+    std::set<std::string> directories;
+    std::string current = "C:\\Start";
+    std::vector<std::string> changes;
+
+    bool isExistingDirectory(const std::string& path) override { return directories.count(path) != 0; }
+    std::string currentDirectory() override { return current; }
+    bool setCurrentDirectory(const std::string& path) override {
+        changes.push_back(path);
+        current = path;
+        return true;
+    }
+};
