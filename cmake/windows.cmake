@@ -27,7 +27,11 @@ endforeach()
 
 # The Wine session every Wine test needs: prefix, Xvfb, virtual desktop.
 set(TRM_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix)
-set(TRM_TEST_DISPLAY :77)
+# Each build tree gets its own X display so that several trees can run tests at once.
+string(MD5 trm_tree_hash "${CMAKE_BINARY_DIR}")
+string(SUBSTRING "${trm_tree_hash}" 0 2 trm_tree_hash)
+math(EXPR trm_display_number "0x${trm_tree_hash} % 100 + 100")
+set(TRM_TEST_DISPLAY ":${trm_display_number}" CACHE STRING "X display of the Wine test session")
 set(TRM_TEST_ENV WINEPREFIX=${TRM_WINEPREFIX} WINEDEBUG=-all DISPLAY=${TRM_TEST_DISPLAY}
     TRM_BUILD_DIR=${CMAKE_BINARY_DIR} TRM_SOURCE_DIR=${CMAKE_SOURCE_DIR})
 add_test(NAME wine.session.start COMMAND bash ${CMAKE_SOURCE_DIR}/scripts/wine-session.sh start)

@@ -1,0 +1,74 @@
+#!/usr/bin/env bash
+# Starts or stops what the Wine test tiers need: Xvfb on $DISPLAY, the test
+# prefix $WINEPREFIX (made once: virtual desktop, the recorder registered as
+# the open command of .trtest files and of folders) and one idle process
+# that keeps the prefix's desktop alive for the whole run.
+#   wine-session.sh start|stop
+# Needs WINEPREFIX, DISPLAY and TRM_BUILD_DIR (the cross build tree).
+set -euo pipefail
+: "${WINEPREFIX:?}" "${DISPLAY:?}" "${TRM_BUILD_DIR:?}"
+export WINEPREFIX DISPLAY WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+here=$(cd "$(dirname "$0")" && pwd)
+state="$TRM_BUILD_DIR/wine-session"
+mkdir -p "$state"
+
+display_up() { xdpyinfo -display "$DISPLAY" >/dev/null 2>&1; }
+pid_alive() { [ -f "$1" ] && kill -0 "$(cat "$1")" 2>/dev/null; }
+
+start_display() {
+  display_up && return 0
+  Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >"$state/xvfb.log" 2>&1 &
+  echo $! >"$state/xvfb.pid"
+  for _ in $(seq 100); do display_up && return 0; sleep 0.1; done
+  echo "Xvfb did not start on $DISPLAY" >&2
+  return 1
+}
+
+make_prefix() {
+  if [ ! -f "$WINEPREFIX/.trm-ready" ]; then
+    wineboot -i >"$state/wineboot.log" 2>&1
+    wine regedit /S "$(winepath -w "$here/test-prefix.reg")" >>"$state/wineboot.log" 2>&1
+    wineserver -w
+    touch "$WINEPREFIX/.trm-ready"
+  fi
+  # The tools may have been rebuilt since the prefix was made.
+  local tools="$WINEPREFIX/drive_c/trellimond-tests"
+  mkdir -p "$tools"
+  for tool in recorder idle_keeper dialog_probe; do
+    cp "$TRM_BUILD_DIR/$tool.exe" "$tools/"
+  done
+}
+
+start_keeper() {
+  pid_alive "$state/keeper.pid" && return 0
+  wine 'C:\trellimond-tests\idle_keeper.exe' >/dev/null 2>&1 &
+  echo $! >"$state/keeper.pid"
+  # The virtual desktop window appears once the prefix is up.
+  for _ in $(seq 300); do
+    xdotool search --name 'Wine desktop' >/dev/null 2>&1 && return 0
+    sleep 0.1
+  done
+  echo "the Wine desktop did not appear" >&2
+  return 1
+}
+
+case "${1:-}" in
+  start)
+    start_display
+    make_prefix
+    start_keeper
+    echo "wine session ready: DISPLAY=$DISPLAY WINEPREFIX=$WINEPREFIX"
+    ;;
+  stop)
+    # End only what we started, by id; Wine's own processes then exit by themselves.
+    if pid_alive "$state/keeper.pid"; then kill "$(cat "$state/keeper.pid")" 2>/dev/null || true; fi
+    rm -f "$state/keeper.pid"
+    timeout 30 wineserver -w || true
+    if pid_alive "$state/xvfb.pid"; then kill "$(cat "$state/xvfb.pid")" 2>/dev/null || true; fi
+    rm -f "$state/xvfb.pid"
+    ;;
+  *)
+    echo "usage: $0 start|stop" >&2
+    exit 2
+    ;;
+esac

@@ -1,0 +1,119 @@
+# Shared steps of the end-to-end cases: a fresh fixture folder in the test
+# prefix, starting the real trellimond.exe, and waiting for conditions by
+# polling with generous limits. Sourced by each *_test.sh.
+set -euo pipefail
+: "${WINEPREFIX:?}" "${DISPLAY:?}" "${TRM_BUILD_DIR:?}"
+export WINEDEBUG=-all
+TRELLIMOND="$TRM_BUILD_DIR/trellimond.exe"
+TOOLS_WIN='C:\trellimond-tests'
+STARTED_PIDS=()
+
+# e2e_init NAME: fresh fixture folder C:\e2e\NAME; sets FIXTURE (Unix),
+# FIXTURE_WIN (Windows) and the recorder's log, read with recorded_lines.
+e2e_init() {
+  FIXTURE="$WINEPREFIX/drive_c/e2e/$1"
+  FIXTURE_WIN="C:\\e2e\\$1"
+  rm -rf "$FIXTURE"
+  mkdir -p "$FIXTURE"
+  RECORDER_LOG="$FIXTURE/recorder.log"
+  export TRM_RECORDER_LOG="$FIXTURE_WIN\\recorder.log"
+  trap e2e_cleanup EXIT
+}
+
+e2e_cleanup() {
+  local pid
+  for pid in "${STARTED_PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
+  xdotool keyup shift 2>/dev/null || true
+}
+
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+# start_trellimond ARGS...: starts the program in the background; sets PID
+# and START_NS.
+start_trellimond() {
+  START_NS=$(date +%s%N)
+  wine "$TRELLIMOND" "$@" >/dev/null 2>&1 &
+  PID=$!
+  STARTED_PIDS+=("$PID")
+}
+
+# wait_until SECONDS COMMAND...: polls COMMAND every 0.1 s.
+wait_until() {
+  local limit=$(($1 * 10))
+  shift
+  local i
+  for ((i = 0; i < limit; i++)); do
+    if "$@"; then return 0; fi
+    sleep 0.1
+  done
+  return 1
+}
+
+process_ended() { ! kill -0 "$1" 2>/dev/null; }
+
+# wait_for_exit SECONDS: waits for $PID to end; sets ELAPSED_MS since start.
+wait_for_exit() {
+  wait_until "$1" process_ended "$PID" || fail "trellimond.exe still running after $1 s"
+  ELAPSED_MS=$((($(date +%s%N) - START_NS) / 1000000))
+}
+
+recorded_lines() {
+  if [ -f "$RECORDER_LOG" ]; then tr -d '\r' <"$RECORDER_LOG"; fi
+}
+recorded_count() { recorded_lines | grep -c . || true; }
+has_recorded() { [ "$(recorded_count)" -ge "$1" ]; }
+
+# wait_for_recorded N SECONDS: at least N lines logged by the recorder.
+wait_for_recorded() {
+  wait_until "$2" has_recorded "$1" || fail "expected $1 recorded open(s), got: $(recorded_lines)"
+}
+
+window_named() { xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; }
+
+# wait_for_window CAPTION SECONDS
+wait_for_window() {
+  wait_until "$2" window_named "$1" || fail "no window captioned '$1' appeared"
+}
+
+# dialog_text CAPTION: the texts of the dialog's controls, one per line.
+dialog_text() {
+  local out="$FIXTURE/dialog-$RANDOM.txt"
+  wine "$TOOLS_WIN\\dialog_probe.exe" "$1" "$(winepath -w "$out")" 20 >/dev/null 2>&1 ||
+    fail "could not read the dialog '$1'"
+  tr -d '\r' <"$out"
+}
+
+# answer_dialog CAPTION: presses Return on the dialog, as a user would.
+answer_dialog() {
+  local window
+  window=$(xdotool search --onlyvisible --name "^$1\$" | head -n 1)
+  xdotool windowactivate --sync "$window" 2>/dev/null || true
+  xdotool key Return
+  wait_until 10 bash -c "! xdotool search --onlyvisible --name '^$1\$' >/dev/null 2>&1" ||
+    fail "the dialog '$1' did not close"
+}
+
+# menu_window: id of a visible menu window (class #32768) of $PID, if any.
+menu_window() {
+  local window
+  for window in $(xdotool search --onlyvisible --pid "$PID" 2>/dev/null); do
+    if [ -z "$(xdotool getwindowname "$window" 2>/dev/null)" ]; then
+      echo "$window"
+      return 0
+    fi
+  done
+  return 1
+}
+
+menu_or_exit() { menu_window >/dev/null || process_ended "$PID"; }
+
+# end_menu_run: waits for $PID to show its menu or end; a menu is
+# dismissed with Escape; then waits for the exit.
+end_menu_run() {
+  wait_until 30 menu_or_exit || fail "neither a menu nor an exit"
+  if menu_window >/dev/null; then xdotool key Escape; fi
+  wait_for_exit 30
+}
