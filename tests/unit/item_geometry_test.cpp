@@ -1,0 +1,245 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "presentation/item_geometry.h"
+
+namespace {
+
+using trm::Fill;
+using trm::FillColour;
+using trm::ItemLayout;
+using trm::ItemToMeasure;
+using trm::MeasuredKind;
+using trm::MenuMeasureState;
+using trm::Rect;
+using trm::TextSize;
+
+// Labels 7 pixels a character and 13 high; the title font 14 high, the
+// upright font 17. Remembers what it was asked about the title font.
+class FakeExtents : public trm::MenuTextExtents {
+public:
+    TextSize labelSize(const std::string& label) override { return {7 * static_cast<int>(label.size()), 13}; }
+    int titleFontHeight(const std::string& text) override {
+        titleTexts.push_back(text);
+        return 14;
+    }
+    int verticalTitleFontHeight(const std::string&) override { return 17; }
+    std::vector<std::string> titleTexts;
+};
+
+const trm::MenuSystemMetrics metrics{13, 19};  // SM_CXMENUCHECK, SM_CYMENU
+
+class Measure : public ::testing::Test {
+protected:
+    TextSize measure(const ItemToMeasure& item) { return trm::measureItem(item, metrics, extents, menu, layout); }
+    static ItemToMeasure item(MeasuredKind kind, std::string label) {
+        ItemToMeasure result;
+        result.kind = kind;
+        result.label = std::move(label);
+        if (kind != MeasuredKind::other) result.hasTextRow = false;
+        return result;
+    }
+
+    FakeExtents extents;
+    MenuMeasureState menu{13, 13, false, false, -1, -1};
+    ItemLayout layout;
+};
+
+TEST(MeasuredKindOf, TitleThenSeparatorThenBreak) {
+    EXPECT_EQ(trm::measuredKindOf(true, true, true, true), MeasuredKind::sideTitle);
+    EXPECT_EQ(trm::measuredKindOf(true, false, true, true), MeasuredKind::topTitle);
+    EXPECT_EQ(trm::measuredKindOf(false, true, true, true), MeasuredKind::separator);
+    EXPECT_EQ(trm::measuredKindOf(false, true, false, true), MeasuredKind::columnBreak);
+    EXPECT_EQ(trm::measuredKindOf(false, true, false, false), MeasuredKind::other);
+}
+
+TEST_F(Measure, OrdinaryItemIsIconColumnTextAndMargins) {
+    const TextSize size = measure(item(MeasuredKind::other, "Readme"));  // 42 wide
+    EXPECT_EQ(size.width, 13 + 3 + 42 + 6 + 2);
+    EXPECT_EQ(size.height, 19 + 1);
+    EXPECT_EQ(layout.rowHeight, 20);
+}
+
+TEST_F(Measure, SubMenuReservesTheArrowInsteadOfTwoPixels) {
+    ItemToMeasure folder = item(MeasuredKind::other, "Docs");
+    folder.hasSubMenu = true;
+    EXPECT_EQ(measure(folder).width, 13 + 3 + 28 + 6 + 13);
+}
+
+TEST_F(Measure, EmptyLabelIsIconColumnPlusSixLessTheCheckWidth) {
+    EXPECT_EQ(measure(item(MeasuredKind::other, "")).width, 13 + 6 - 13);
+    menu.maxCheckWidth = 32;  // a wide icon widens the icon column
+    EXPECT_EQ(measure(item(MeasuredKind::other, "")).width, 32 + 6 - 13);
+}
+
+TEST_F(Measure, TallIconsSetTheHeightOfShortItems) {
+    menu.maxCheckHeight = 20;  // equal to the row: not greater, so raised
+    EXPECT_EQ(measure(item(MeasuredKind::other, "a")).height, 24);
+    menu.maxCheckHeight = 19;
+    EXPECT_EQ(measure(item(MeasuredKind::other, "a")).height, 20);
+    ItemToMeasure iconOnly = item(MeasuredKind::other, "");
+    iconOnly.hasTextRow = false;
+    menu.maxCheckHeight = 0;
+    EXPECT_EQ(measure(iconOnly).height, 1);
+}
+
+TEST_F(Measure, SeparatorIsFivePixelsHighWhateverTheIcons) {
+    menu.maxCheckHeight = 32;
+    const TextSize size = measure(item(MeasuredKind::separator, ""));
+    EXPECT_EQ(size.height, 5);
+    EXPECT_EQ(size.width, 13 + 6 - 13);
+}
+
+TEST_F(Measure, TitlesAndBreaksTakeTheirHeightFromTheTitleFont) {
+    EXPECT_EQ(measure(item(MeasuredKind::topTitle, "Music")).height, 14 + 8);
+    EXPECT_EQ(measure(item(MeasuredKind::topTitle, "Music")).width, 13 + 3 + 35 + 6 + 2);
+
+    // A break under a top title lines up with the title; otherwise it has no height.
+    EXPECT_EQ(measure(item(MeasuredKind::columnBreak, "mb")).height, 0);
+    menu.hasTitle = true;
+    EXPECT_EQ(measure(item(MeasuredKind::columnBreak, "mb")).height, 14 + 8);
+    menu.isSideTitle = true;
+    EXPECT_EQ(measure(item(MeasuredKind::columnBreak, "")).height, 0);
+    EXPECT_EQ(extents.titleTexts, (std::vector<std::string>{"Music", "Music", "invisible"}));
+}
+
+TEST_F(Measure, SideTitleIsTheUprightHeightLessTenAndNoHeight) {
+    menu.maxWidth = 30;
+    const TextSize size = measure(item(MeasuredKind::sideTitle, "A long folder name"));
+    EXPECT_EQ(size.width, 17 - 10);
+    EXPECT_EQ(size.height, 0);
+}
+
+TEST_F(Measure, PictureStandsBelowTheLabelRow) {
+    ItemToMeasure withPicture = item(MeasuredKind::other, "x");
+    withPicture.hasPicture = true;
+    withPicture.pictureWidth = 100;
+    withPicture.pictureHeight = 60;
+    const TextSize size = measure(withPicture);
+    EXPECT_EQ(layout.rowHeight, 20);
+    EXPECT_EQ(layout.pictureTop, 20);
+    EXPECT_EQ(layout.pictureBottom, 80);
+    EXPECT_EQ(size.height, 81);
+    EXPECT_EQ(layout.pictureLeft, 13 + 6);
+    EXPECT_EQ(layout.pictureRight, 13 + 3 + 103);
+    EXPECT_EQ(size.width, 13 + 3 + 106 + 2);  // the picture column is wider than the text
+
+    withPicture.hasTextRow = false;
+    withPicture.label.clear();
+    EXPECT_EQ(measure(withPicture).height, 1 + 60 + 1);
+}
+
+TEST_F(Measure, PictureOfZeroSizeStillGetsItsLayout) {
+    ItemToMeasure withPicture = item(MeasuredKind::other, "");
+    withPicture.hasPicture = true;
+    EXPECT_EQ(measure(withPicture).height, 21);
+    EXPECT_EQ(layout.pictureTop, 20);
+    EXPECT_EQ(layout.pictureBottom, 20);
+}
+
+TEST_F(Measure, WithoutLimitNoWidthBookkeeping) {
+    layout.pictureRight = 77;
+    measure(item(MeasuredKind::other, "A rather long label indeed"));
+    EXPECT_EQ(menu.maxWidth, -1);
+    EXPECT_EQ(menu.clampedTextWidth, -1);
+    EXPECT_EQ(layout.pictureRight, 77);
+}
+
+TEST_F(Measure, LimitCutsWideItemsAndKeepsTheWidestTextWidth) {
+    menu.maxWidth = 120;
+    const int minimum = 13 + 13 + 6;
+    const TextSize narrow = measure(item(MeasuredKind::other, "abc"));  // 13 + 3 + 27 + 2 = 45
+    EXPECT_EQ(narrow.width, 45);
+    EXPECT_EQ(menu.clampedTextWidth, 45 - minimum + 9);
+    EXPECT_EQ(layout.pictureRight, 117);
+
+    const TextSize wide = measure(item(MeasuredKind::other, std::string(40, 'w')));
+    EXPECT_EQ(wide.width, 120);
+    EXPECT_EQ(menu.clampedTextWidth, 120 - minimum + 9);
+
+    measure(item(MeasuredKind::other, "abc"));
+    EXPECT_EQ(menu.clampedTextWidth, 120 - minimum + 9);
+    EXPECT_EQ(menu.maxWidth, 120);
+}
+
+TEST_F(Measure, NarrowItemsDoNotPullTheLimitDown) {
+    menu.maxWidth = 120;
+    menu.hasTitle = true;
+    measure(item(MeasuredKind::other, std::string(40, 'w')));
+    const int clamped = menu.clampedTextWidth;
+    measure(item(MeasuredKind::separator, ""));
+    measure(item(MeasuredKind::sideTitle, "Title"));
+    measure(item(MeasuredKind::columnBreak, "mb"));
+    EXPECT_EQ(menu.maxWidth, 120);
+    EXPECT_EQ(menu.clampedTextWidth, clamped);
+    EXPECT_EQ(measure(item(MeasuredKind::other, std::string(40, 'w'))).width, 120);
+}
+
+TEST_F(Measure, LimitBelowTheMinimumIsRaisedByTheFirstItem) {
+    menu.maxWidth = 20;
+    const int minimum = 13 + 13 + 6;
+    const TextSize first = measure(item(MeasuredKind::other, "Documents"));
+    EXPECT_EQ(first.width, 20);
+    EXPECT_EQ(menu.maxWidth, minimum);
+    EXPECT_EQ(menu.clampedTextWidth, minimum - 20 + 9);
+    EXPECT_EQ(layout.pictureRight, minimum - 3);
+
+    EXPECT_EQ(measure(item(MeasuredKind::other, "Documents")).width, minimum);
+    EXPECT_EQ(menu.clampedTextWidth, minimum - 20 + 9);
+}
+
+TEST(ReducedPictureSize, DividesEachSideTruncating) {
+    const TextSize halved = trm::reducedPictureSize(101, 75, 2, 1);
+    EXPECT_EQ(halved.width, 50);
+    EXPECT_EQ(halved.height, 75);
+    const TextSize unset = trm::reducedPictureSize(101, 75, 0, 3);
+    EXPECT_EQ(unset.width, 101);
+    EXPECT_EQ(unset.height, 25);
+}
+
+TEST(ColumnBreakFills, XpFillsTheGapBothIconColumnsAndBothTextAreas) {
+    const Rect item{150, 0, 290, 0};
+    const Rect client{0, 0, 300, 200};
+    const Rect previous{0, 100, 146, 120};
+    const std::vector<Fill> expected{
+        {146, 0, 4, 200, FillColour::btnHighlight},   {20, 120, 126, 80, FillColour::btnHighlight},
+        {0, 120, 20, 80, FillColour::btnFace},        {150, 0, 20, 200, FillColour::btnFace},
+        {170, 0, 130, 200, FillColour::btnHighlight},
+    };
+    EXPECT_EQ(trm::columnBreakFills(item, client, previous, 16, true, true), expected);
+    EXPECT_TRUE(trm::columnBreakFills(item, client, previous, 16, true, false).empty());
+}
+
+TEST(ColumnBreakFills, ClassicKeepsItsEtchedBarWithoutBackgrounds) {
+    const Rect item{150, 0, 290, 22};  // below a top title
+    const Rect client{0, 0, 300, 200};
+    const std::vector<Fill> bar{{147, 22, 1, 200, FillColour::btnShadow}, {148, 22, 1, 200, FillColour::btnHighlight}};
+    EXPECT_EQ(trm::columnBreakFills(item, client, Rect{}, 16, false, false), bar);
+    std::vector<Fill> withBackground{{146, 22, 4, 200, FillColour::menu}};
+    withBackground.insert(withBackground.end(), bar.begin(), bar.end());
+    EXPECT_EQ(trm::columnBreakFills(item, client, Rect{}, 16, false, true), withBackground);
+}
+
+TEST(GradientColour, RunsFromStartTowardsTheEndTruncating) {
+    const trm::Rgb caption{10, 36, 106};
+    const trm::Rgb end{166, 202, 240};
+    EXPECT_EQ(trm::gradientColour(caption, end, 0, 200), caption);
+    EXPECT_EQ(trm::gradientColour(caption, end, 199, 200), (trm::Rgb{165, 201, 239}));
+    EXPECT_EQ(trm::gradientColour(caption, end, 100, 200), (trm::Rgb{88, 119, 173}));
+    // Downwards the quotient truncates toward zero, not toward minus infinity.
+    EXPECT_EQ(trm::gradientColour(end, caption, 1, 3), (trm::Rgb{114, 147, 196}));
+    EXPECT_EQ(trm::gradientColour(caption, end, 0, 0), caption);
+}
+
+TEST(TextEdges, LabelStartsAfterTheIconColumnAndEndsAtTheLimit) {
+    EXPECT_EQ(trm::textLeft(10, 13, 13), 10 + 2 + 13 + 3);
+    EXPECT_EQ(trm::textLeft(10, 32, 13), 10 + 2 + 32 + 3);
+    EXPECT_EQ(trm::textLeft(10, 8, 13), 10 + 2 + 13 + 3);
+    EXPECT_EQ(trm::textRight(200, 28, -1, 50), 200);
+    EXPECT_EQ(trm::textRight(200, 28, 120, -1), 200);
+    EXPECT_EQ(trm::textRight(200, 28, 120, 50), 78);
+}
+
+}  // namespace
