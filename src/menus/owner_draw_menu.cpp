@@ -1,0 +1,154 @@
+#include "menus/owner_draw_menu.h"
+
+#include <algorithm>
+
+namespace trm {
+namespace {
+
+const UINT itemInfoMask = MIIM_ID | MIIM_SUBMENU | MIIM_DATA | MIIM_TYPE;
+const UINT itemTextLength = 255;
+
+// A native item read back with its text, if it has one.
+struct NativeItem {
+    MENUITEMINFOA info{};
+    char text[itemTextLength + 1] = {};
+
+    bool read(HMENU menu, UINT item, BOOL byPosition) {
+        info = MENUITEMINFOA{};
+        info.cbSize = sizeof info;
+        info.fMask = itemInfoMask;
+        info.dwTypeData = text;
+        info.cch = itemTextLength;
+        text[0] = '\0';
+        return ::GetMenuItemInfoA(menu, item, byPosition, &info) != 0;
+    }
+
+    bool isPlainString() const { return (info.fType & (MFT_BITMAP | MFT_SEPARATOR | MFT_OWNERDRAW)) == 0; }
+};
+
+}  // namespace
+
+OwnerDrawMenu::OwnerDrawMenu(ItemDataList& records, int xpStyle, int maxWidth)
+    : xpStyle(xpStyle),
+      maxCheckWidth(::GetSystemMetrics(SM_CXMENUCHECK)),
+      maxCheckHeight(::GetSystemMetrics(SM_CYMENUCHECK)),
+      maxWidth(maxWidth),
+      records(records) {}
+
+OwnerDrawMenu::~OwnerDrawMenu() { records.removeRecordsOf(this); }
+
+void OwnerDrawMenu::insertTitle(const CString& text, int titleBackground, int titleOutline, UINT commandId,
+                                int side) {
+    if (!::InsertMenuA(m_hMenu, 0, MF_BYPOSITION | MF_STRING, commandId, text.c_str())) return;
+    // Disabled rather than grayed: the painter draws it in its own colours.
+    ::EnableMenuItem(m_hMenu, 0, MF_BYPOSITION | MF_DISABLED);
+    hasTitle = 1;
+    isSideTitle = side;
+    MenuItemData* record = records.createItemData(*this);
+    record->text = text;
+    record->titleBackground = titleBackground;
+    record->titleOutline = titleOutline;
+    record->menuHandle = m_hMenu;
+    record->isTitle = 1;
+    record->isSideTitle = side;
+    attach(0, TRUE, record);
+}
+
+void OwnerDrawMenu::insertTopTitle(const CString& text, int titleBackground, int titleOutline, UINT commandId) {
+    insertTitle(text, titleBackground, titleOutline, commandId, 0);
+}
+
+void OwnerDrawMenu::insertSideTitle(const CString& text, int titleBackground, int titleOutline, UINT titleCommandId,
+                                    UINT breakCommandId) {
+    insertTitle(text, titleBackground, titleOutline, titleCommandId, 1);
+    // The break starts the second column, leaving the title a column of its own.
+    if (!::InsertMenuA(m_hMenu, 1, MF_BYPOSITION | MF_MENUBREAK, breakCommandId, text.c_str())) return;
+    MenuItemData* record = records.createItemData(*this);
+    record->menuHandle = m_hMenu;
+    record->isColumnBreak = 1;
+    record->isTitleColumnBreak = 1;
+    record->hasTextRow = 0;
+    attach(1, TRUE, record);
+}
+
+BOOL OwnerDrawMenu::appendItem(UINT flags, UINT_PTR commandId, const CString& text) {
+    // Never a null text: AppendMenuA would make a string item a separator.
+    const BOOL appended = ::AppendMenuA(m_hMenu, flags, commandId, text.c_str());
+    if (!appended) return appended;
+    NativeItem item;
+    item.read(m_hMenu, static_cast<UINT>(commandId), FALSE);
+    MenuItemData* record = records.createItemData(*this);
+    record->text = text;
+    record->menuHandle = m_hMenu;
+    record->subMenu = item.info.hSubMenu;
+    if (flags & MF_SEPARATOR) {
+        record->isSeparator = 1;
+        record->hasTextRow = 0;
+    }
+    if (flags & MF_MENUBREAK) {
+        record->isColumnBreak = 1;
+        record->hasTextRow = 0;
+    }
+    if (record->subMenu != nullptr) hasSubMenus = 1;
+    attach(static_cast<UINT>(commandId), FALSE, record);
+    return appended;
+}
+
+int OwnerDrawMenu::setItemIcons(int position, HICON icon, int iconWidth, int iconHeight, HICON selectedIcon,
+                                int selectedIconWidth, int selectedIconHeight) {
+    NativeItem item;
+    // No item there: no record to make (it would hang on nothing).
+    if (!item.read(m_hMenu, static_cast<UINT>(position), TRUE)) return 1;
+    MenuItemData* record = findOrCreateRecord(item.info);
+    if (record->text.empty() && item.isPlainString()) record->text = item.text;
+    record->menuHandle = m_hMenu;
+    record->subMenu = ::GetSubMenu(m_hMenu, position);
+    record->icon = icon;
+    record->iconWidth = iconWidth;
+    record->iconHeight = iconHeight;
+    record->selectedIcon = selectedIcon;
+    record->selectedIconWidth = selectedIconWidth;
+    record->selectedIconHeight = selectedIconHeight;
+    record->hasIcons = 1;
+    if (record->subMenu != nullptr) hasSubMenus = 1;
+    maxCheckWidth = std::max({maxCheckWidth, iconWidth, selectedIconWidth});
+    maxCheckHeight = std::max({maxCheckHeight, iconHeight, selectedIconHeight});
+    attach(static_cast<UINT>(position), TRUE, record);
+    return 1;
+}
+
+int OwnerDrawMenu::setItemPicture(int position, IPicture* picture, int hasTextRow) {
+    if (picture == nullptr) return 0;
+    NativeItem item;
+    if (!item.read(m_hMenu, static_cast<UINT>(position), TRUE)) return 1;
+    MenuItemData* record = findOrCreateRecord(item.info);
+    record->menuHandle = m_hMenu;
+    record->subMenu = ::GetSubMenu(m_hMenu, position);
+    record->titlePicture = picture;
+    record->hasTextRow = hasTextRow;
+    if (record->subMenu != nullptr) hasSubMenus = 1;
+    attach(static_cast<UINT>(position), TRUE, record);
+    return 1;
+}
+
+void OwnerDrawMenu::destroyWithItems() {
+    if (m_hMenu != nullptr) records.removeRecordsOf(m_hMenu);
+    DestroyMenu();
+}
+
+MenuItemData* OwnerDrawMenu::findOrCreateRecord(const MENUITEMINFOA& item) {
+    if (item.fType & MFT_OWNERDRAW) {
+        if (MenuItemData* record = records.find(item.dwItemData)) return record;
+    }
+    return records.createItemData(*this);
+}
+
+void OwnerDrawMenu::attach(UINT item, BOOL byPosition, MenuItemData* record) {
+    NativeItem native;
+    if (!native.read(m_hMenu, item, byPosition)) return;
+    native.info.dwItemData = reinterpret_cast<ULONG_PTR>(record);
+    native.info.fType |= MFT_OWNERDRAW;
+    ::SetMenuItemInfoA(m_hMenu, item, byPosition, &native.info);
+}
+
+}  // namespace trm

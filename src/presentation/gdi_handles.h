@@ -1,0 +1,109 @@
+// Small owners of GDI objects and device contexts, and scopes that select
+// an object into a DC and put the previous one back.
+#pragma once
+
+#include <windows.h>
+
+#include <utility>
+
+namespace trm {
+
+// A font, pen, brush or bitmap, deleted with DeleteObject.
+template <typename Handle>
+class GdiObject {
+public:
+    GdiObject() = default;
+    explicit GdiObject(Handle handle) : handle(handle) {}
+    ~GdiObject() { reset(); }
+    GdiObject(GdiObject&& other) noexcept : handle(std::exchange(other.handle, nullptr)) {}
+    GdiObject& operator=(GdiObject&& other) noexcept {
+        if (this != &other) reset(std::exchange(other.handle, nullptr));
+        return *this;
+    }
+    GdiObject(const GdiObject&) = delete;
+    GdiObject& operator=(const GdiObject&) = delete;
+
+    Handle get() const { return handle; }
+    explicit operator bool() const { return handle != nullptr; }
+    void reset(Handle replacement = nullptr) {
+        if (handle != nullptr) ::DeleteObject(handle);
+        handle = replacement;
+    }
+
+private:
+    Handle handle = nullptr;
+};
+
+using FontHandle = GdiObject<HFONT>;
+using PenHandle = GdiObject<HPEN>;
+using BrushHandle = GdiObject<HBRUSH>;
+using BitmapHandle = GdiObject<HBITMAP>;
+
+// GetWindowDC / ReleaseDC; a null window gives the whole screen.
+class WindowDC {
+public:
+    explicit WindowDC(HWND window) : window(window), dc(::GetWindowDC(window)) {}
+    ~WindowDC() {
+        if (dc != nullptr) ::ReleaseDC(window, dc);
+    }
+    WindowDC(const WindowDC&) = delete;
+    WindowDC& operator=(const WindowDC&) = delete;
+    HDC get() const { return dc; }
+
+private:
+    HWND window;
+    HDC dc;
+};
+
+// CreateCompatibleDC / DeleteDC.
+class MemoryDC {
+public:
+    explicit MemoryDC(HDC compatibleWith) : dc(::CreateCompatibleDC(compatibleWith)) {}
+    ~MemoryDC() {
+        if (dc != nullptr) ::DeleteDC(dc);
+    }
+    MemoryDC(const MemoryDC&) = delete;
+    MemoryDC& operator=(const MemoryDC&) = delete;
+    HDC get() const { return dc; }
+
+private:
+    HDC dc;
+};
+
+// Selects an object for the scope's lifetime. Declare the object's owner
+// before the scope, so that it is deselected before it is deleted.
+class SelectedObject {
+public:
+    SelectedObject(HDC dc, HGDIOBJ object) : dc(dc), previous(object ? ::SelectObject(dc, object) : nullptr) {}
+    ~SelectedObject() {
+        if (previous != nullptr) ::SelectObject(dc, previous);
+    }
+    SelectedObject(const SelectedObject&) = delete;
+    SelectedObject& operator=(const SelectedObject&) = delete;
+
+private:
+    HDC dc;
+    HGDIOBJ previous;
+};
+
+// Keeps the text colour, background colour and background mode of a DC.
+class TextColoursKept {
+public:
+    explicit TextColoursKept(HDC dc)
+        : dc(dc), textColour(::GetTextColor(dc)), backColour(::GetBkColor(dc)), backMode(::GetBkMode(dc)) {}
+    ~TextColoursKept() {
+        ::SetTextColor(dc, textColour);
+        ::SetBkColor(dc, backColour);
+        ::SetBkMode(dc, backMode);
+    }
+    TextColoursKept(const TextColoursKept&) = delete;
+    TextColoursKept& operator=(const TextColoursKept&) = delete;
+
+private:
+    HDC dc;
+    COLORREF textColour;
+    COLORREF backColour;
+    int backMode;
+};
+
+}  // namespace trm

@@ -1,0 +1,234 @@
+// MenuMetrics::DrawItem: title strips, column breaks, separators and
+// ordinary items in the classic and xp looks, with or without backgrounds.
+#include <cstring>
+
+#include "presentation/item_geometry.h"
+#include "presentation/menu_metrics.h"
+
+namespace trm {
+namespace {
+
+// One solid colour; the DC's background colour is restored by the caller.
+void fill(HDC dc, int x, int y, int cx, int cy, COLORREF colour) {
+    if (cx <= 0 || cy <= 0) return;
+    const RECT area{x, y, x + cx, y + cy};
+    ::SetBkColor(dc, colour);
+    ::ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &area, nullptr, 0, nullptr);
+}
+
+void frame(HDC dc, const RECT& area, COLORREF colour) {
+    BrushHandle brush(::CreateSolidBrush(colour));
+    ::FrameRect(dc, &area, brush.get());
+}
+
+void line(HDC dc, int fromX, int fromY, int toX, int toY, COLORREF colour) {
+    PenHandle pen(::CreatePen(PS_SOLID, 1, colour));
+    SelectedObject selected(dc, pen.get());
+    ::MoveToEx(dc, fromX, fromY, nullptr);
+    ::LineTo(dc, toX, toY);
+}
+
+void drawLabel(HDC dc, const CString& label, RECT area, COLORREF colour) {
+    ::SetTextColor(dc, colour);
+    ::DrawTextA(dc, label.c_str(), static_cast<int>(label.size()), &area,
+                DT_EXPANDTABS | DT_SINGLELINE | DT_VCENTER);
+}
+
+COLORREF systemColour(FillColour colour) {
+    switch (colour) {
+        case FillColour::btnHighlight: return ::GetSysColor(COLOR_BTNHIGHLIGHT);
+        case FillColour::btnFace: return ::GetSysColor(COLOR_BTNFACE);
+        case FillColour::btnShadow: return ::GetSysColor(COLOR_BTNSHADOW);
+        case FillColour::menu: break;
+    }
+    return ::GetSysColor(COLOR_MENU);
+}
+
+Rgb rgbOf(COLORREF colour) { return {GetRValue(colour), GetGValue(colour), GetBValue(colour)}; }
+COLORREF colourOf(Rgb rgb) {
+    return RGB(static_cast<BYTE>(rgb.red), static_cast<BYTE>(rgb.green), static_cast<BYTE>(rgb.blue));
+}
+
+Rect rectOf(const RECT& area) { return {area.left, area.top, area.right, area.bottom}; }
+
+bool systemGradientCaptions() {
+    BOOL on = FALSE;
+    return ::SystemParametersInfoA(SPI_GETGRADIENTCAPTIONS, 0, &on, 0) && on;
+}
+
+}  // namespace
+
+int MenuMetrics::DrawItem(DRAWITEMSTRUCT* request) {
+    if (request == nullptr || request->CtlType != ODT_MENU) return 0;
+    MenuItemData* record = itemDataList.find(request->itemData);
+    if (record == nullptr) return 0;
+    {
+        TextColoursKept kept(request->hDC);
+        if (record->isTitle)
+            paintTitle(*request, *record);
+        else if (record->isColumnBreak && !record->isTitleColumnBreak)
+            paintColumnBreak(*request, *record);
+        else
+            paintItem(*request, *record);
+    }
+    // The next column's break fills below this item.
+    record->menu->lastItemRect = request->rcItem;
+    return 1;
+}
+
+void MenuMetrics::paintTitle(const DRAWITEMSTRUCT& request, MenuItemData& record) const {
+    HDC dc = request.hDC;
+    const RECT& item = request.rcItem;
+    OwnerDrawMenu& menu = *record.menu;
+    const bool side = record.isSideTitle != 0;
+
+    // The strip spans the whole menu window, not just the title's column.
+    int width = item.right - item.left;
+    int height = item.bottom - item.top;
+    RECT client{};
+    if (menu.menuWindow != nullptr && ::GetClientRect(menu.menuWindow, &client)) {
+        if (side) {
+            width += 4;
+            height = client.bottom;
+        } else {
+            width = client.right;
+        }
+    }
+
+    // The system always sends the title disabled; only the hover repaint
+    // sends it selected and enabled.
+    const bool highlighted = !(request.itemState & ODS_DISABLED) && (request.itemState & ODS_SELECTED);
+    COLORREF back = ::GetSysColor(highlighted ? COLOR_WINDOW : COLOR_INFOBK);
+    COLORREF text = ::GetSysColor(highlighted ? COLOR_WINDOWTEXT : COLOR_INFOTEXT);
+
+    if (record.titleBackground) {
+        bool gradient = false;
+        if (gradientTitles && !highlighted) {
+            back = ::GetSysColor(COLOR_ACTIVECAPTION);
+            text = ::GetSysColor(COLOR_CAPTIONTEXT);
+            gradient = systemGradientCaptions();
+        }
+        const int stripWidth = (item.right - item.left) + 4;
+        if (!gradient) {
+            if (side)
+                fill(dc, item.left, item.top, stripWidth, height - item.top, back);
+            else
+                fill(dc, item.left, item.top, width - item.left, height, back);
+        } else {
+            const Rgb caption = rgbOf(::GetSysColor(COLOR_ACTIVECAPTION));
+            const Rgb captionEnd = rgbOf(::GetSysColor(COLOR_GRADIENTACTIVECAPTION));
+            if (side) {
+                for (int y = 0; y < height; ++y)
+                    fill(dc, item.left, y, stripWidth, 1, colourOf(gradientColour(captionEnd, caption, y, height)));
+            } else {
+                for (int x = 0; x < width; ++x)
+                    fill(dc, x, 0, 1, height, colourOf(gradientColour(caption, captionEnd, x, width)));
+            }
+        }
+    }
+
+    const RECT strip{item.left, item.top, item.left + width, item.top + height};
+    if (record.titleOutline) frame(dc, strip, ::GetSysColor(COLOR_MENUTEXT));
+    menu.titleRect = strip;
+    menu.titleHighlighted = highlighted ? 1 : 0;
+
+    ::SetBkMode(dc, TRANSPARENT);
+    ::SetTextColor(dc, text);
+    if (side) {
+        SelectedObject font(dc, verticalTitleFont.get());
+        const char* label = record.text.c_str();
+        ::TextOutA(dc, 2, height - 4, label, static_cast<int>(std::strlen(label)));
+    } else {
+        SelectedObject font(dc, titleFont.get());
+        drawLabel(dc, record.text, RECT{item.left + 4, item.top, item.right - 4, item.bottom}, text);
+    }
+}
+
+void MenuMetrics::paintColumnBreak(const DRAWITEMSTRUCT& request, const MenuItemData& record) const {
+    const OwnerDrawMenu& menu = *record.menu;
+    RECT client{};
+    if (menu.menuWindow == nullptr || !::GetClientRect(menu.menuWindow, &client)) return;
+    for (const Fill& area : columnBreakFills(rectOf(request.rcItem), rectOf(client), rectOf(menu.lastItemRect),
+                                             menu.maxCheckWidth, record.xpStyle != 0, paintBackgrounds))
+        fill(request.hDC, area.x, area.y, area.cx, area.cy, systemColour(area.colour));
+}
+
+void MenuMetrics::paintItem(const DRAWITEMSTRUCT& request, const MenuItemData& record) const {
+    HDC dc = request.hDC;
+    const RECT& item = request.rcItem;
+    const OwnerDrawMenu& menu = *record.menu;
+    const bool selected = (request.itemState & ODS_SELECTED) != 0;
+    const bool disabled = (request.itemState & ODS_DISABLED) != 0;
+    const bool xp = record.xpStyle != 0;
+    const int iconColumn = menu.maxCheckWidth + 4;
+    const int itemWidth = item.right - item.left;
+    const int itemHeight = item.bottom - item.top;
+
+    if (xp && paintBackgrounds) fill(dc, item.left, item.top, iconColumn, itemHeight, ::GetSysColor(COLOR_BTNFACE));
+    if (paintBackgrounds) {
+        if (selected) {
+            fill(dc, item.left, item.top, itemWidth, itemHeight, ::GetSysColor(COLOR_HIGHLIGHT));
+            if (xp) frame(dc, item, ::GetSysColor(COLOR_MENUTEXT));
+        } else if (xp) {
+            fill(dc, item.left + iconColumn, item.top, itemWidth - iconColumn, itemHeight,
+                 ::GetSysColor(COLOR_BTNHIGHLIGHT));
+        } else {
+            fill(dc, item.left, item.top, itemWidth, itemHeight, ::GetSysColor(COLOR_MENU));
+        }
+    }
+
+    if (record.hasTextRow && record.hasIcons) {
+        if (selected && record.selectedIcon != nullptr)
+            ::DrawIconEx(dc, item.left + 2, item.top + 2, record.selectedIcon, record.selectedIconWidth,
+                         record.selectedIconHeight, 0, nullptr, DI_NORMAL);
+        else if (record.icon != nullptr)
+            ::DrawIconEx(dc, item.left + 2, item.top + 2, record.icon, record.iconWidth, record.iconHeight, 0,
+                         nullptr, DI_NORMAL);
+    }
+
+    const int textX = textLeft(item.left, menu.maxCheckWidth, ::GetSystemMetrics(SM_CXMENUCHECK));
+    const int textEnd = textRight(item.right, textX, menu.maxWidth, menu.clampedTextWidth);
+
+    if (record.isSeparator) {
+        const int middle = item.top + itemHeight / 2;
+        if (xp) {
+            line(dc, textX + 3, middle, textEnd - 3, middle, ::GetSysColor(COLOR_BTNFACE));
+        } else {
+            line(dc, item.left + 3, middle, textEnd - 3, middle, ::GetSysColor(COLOR_BTNSHADOW));
+            line(dc, item.left + 3, middle + 1, textEnd - 3, middle + 1, ::GetSysColor(COLOR_BTNHIGHLIGHT));
+        }
+        return;
+    }
+
+    RECT textArea{textX, item.top, textEnd, item.bottom};
+    if (record.titlePicture != nullptr) textArea.bottom = item.top + record.rowHeight;
+
+    if (record.hasTextRow) {
+        SelectedObject font(dc, menuFont.get());
+        ::SetBkMode(dc, TRANSPARENT);
+        if (!disabled) {
+            drawLabel(dc, record.text, textArea, ::GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_MENUTEXT));
+        } else if (selected) {
+            drawLabel(dc, record.text, textArea, ::GetSysColor(COLOR_BTNFACE));
+        } else {
+            // Embossed: a light copy one pixel down and right under the shadow.
+            const RECT offset{textArea.left + 1, textArea.top + 1, textArea.right + 1, textArea.bottom + 1};
+            drawLabel(dc, record.text, offset, ::GetSysColor(COLOR_BTNHIGHLIGHT));
+            drawLabel(dc, record.text, textArea, ::GetSysColor(COLOR_BTNSHADOW));
+        }
+    }
+
+    if (record.titlePicture != nullptr) {
+        OLE_XSIZE_HIMETRIC width = 0;
+        OLE_YSIZE_HIMETRIC height = 0;
+        if (SUCCEEDED(record.titlePicture->get_Width(&width)) && SUCCEEDED(record.titlePicture->get_Height(&height))) {
+            const RECT picture{textX, item.top + record.pictureTop, textX + record.pictureRight - record.pictureLeft,
+                               item.top + record.pictureBottom};
+            // Source from the bottom edge with a negative height: drawn upright.
+            record.titlePicture->Render(dc, picture.left, picture.top, picture.right - picture.left,
+                                        picture.bottom - picture.top, 0, height, width, -height, nullptr);
+        }
+    }
+}
+
+}  // namespace trm

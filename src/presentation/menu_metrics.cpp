@@ -1,0 +1,132 @@
+#include "presentation/menu_metrics.h"
+
+#include "presentation/item_geometry.h"
+
+namespace trm {
+namespace {
+
+// The size the non-client metrics had before Vista added a field; the fonts
+// lie well inside it, and older systems reject a larger size.
+const UINT nonClientMetricsSize = 340;
+static_assert(sizeof(NONCLIENTMETRICSA) >= nonClientMetricsSize, "NONCLIENTMETRICSA too small");
+
+LOGFONTA uprightTitleFont(LONG height) {
+    LOGFONTA font{};
+    font.lfHeight = height;
+    font.lfEscapement = 900;
+    font.lfOrientation = 900;
+    font.lfWeight = FW_NORMAL;
+    lstrcpyA(font.lfFaceName, "Arial");
+    return font;
+}
+
+// Text extents measured on a DC of the whole screen.
+class ScreenTextExtents : public MenuTextExtents {
+public:
+    explicit ScreenTextExtents(const MenuMetrics& metrics) : metrics(metrics), screen(nullptr) {}
+
+    TextSize labelSize(const std::string& label) override {
+        SelectedObject font(screen.get(), metrics.menuFont.get());
+        RECT extent{};
+        ::DrawTextA(screen.get(), label.c_str(), static_cast<int>(label.size()), &extent,
+                    DT_CALCRECT | DT_EXPANDTABS | DT_SINGLELINE | DT_VCENTER);
+        return {extent.right - extent.left, extent.bottom - extent.top};
+    }
+    int titleFontHeight(const std::string& text) override { return heightIn(metrics.titleFont.get(), text); }
+    int verticalTitleFontHeight(const std::string& text) override {
+        return heightIn(metrics.verticalTitleFont.get(), text);
+    }
+
+private:
+    int heightIn(HFONT font, const std::string& text) {
+        SelectedObject selected(screen.get(), font);
+        SIZE extent{};
+        ::GetTextExtentPoint32A(screen.get(), text.c_str(), static_cast<int>(text.size()), &extent);
+        return extent.cy;
+    }
+
+    const MenuMetrics& metrics;
+    WindowDC screen;
+};
+
+// A picture's HIMETRIC size in screen pixels.
+TextSize picturePixels(IPicture* picture) {
+    OLE_XSIZE_HIMETRIC width = 0;
+    OLE_YSIZE_HIMETRIC height = 0;
+    if (FAILED(picture->get_Width(&width)) || FAILED(picture->get_Height(&height))) return {};
+    MemoryDC dc(nullptr);
+    return {::MulDiv(width, ::GetDeviceCaps(dc.get(), LOGPIXELSX), 2540),
+            ::MulDiv(height, ::GetDeviceCaps(dc.get(), LOGPIXELSY), 2540)};
+}
+
+}  // namespace
+
+MenuMetrics::MenuMetrics() {
+    NONCLIENTMETRICSA metrics{};
+    metrics.cbSize = nonClientMetricsSize;
+    ::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, nonClientMetricsSize, &metrics, 0);
+    menuFont.reset(::CreateFontIndirectA(&metrics.lfMenuFont));
+    titleFont.reset(::CreateFontIndirectA(&metrics.lfStatusFont));
+    const LOGFONTA upright = uprightTitleFont(metrics.lfStatusFont.lfHeight);
+    verticalTitleFont.reset(::CreateFontIndirectA(&upright));
+}
+
+MenuMetrics& MenuMetrics::Instance() {
+    static MenuMetrics instance;
+    return instance;
+}
+
+void MenuMetrics::SetImageReduction(int x, int y) {
+    if (x != 0) reductionX = x;
+    if (y != 0) reductionY = y;
+}
+
+int MenuMetrics::MeasureItem(MEASUREITEMSTRUCT* request) {
+    if (request == nullptr || request->CtlType != ODT_MENU) return 0;
+    MenuItemData* record = itemDataList.find(request->itemData);
+    if (record == nullptr) return 0;
+    OwnerDrawMenu& menu = *record->menu;
+    menu.lastItemRect = RECT{};
+
+    ItemToMeasure item;
+    item.kind = measuredKindOf(record->isTitle, record->isSideTitle, record->isSeparator, record->isColumnBreak);
+    item.label = record->text;
+    item.hasTextRow = record->hasTextRow != 0;
+    item.hasSubMenu = record->subMenu != nullptr;
+    if (record->titlePicture != nullptr) {
+        item.hasPicture = true;
+        const TextSize pixels = picturePixels(record->titlePicture);
+        const TextSize reduced = reducedPictureSize(pixels.width, pixels.height, reductionX, reductionY);
+        item.pictureWidth = reduced.width;
+        item.pictureHeight = reduced.height;
+    }
+
+    MenuMeasureState state;
+    state.maxCheckWidth = menu.maxCheckWidth;
+    state.maxCheckHeight = menu.maxCheckHeight;
+    state.hasTitle = menu.hasTitle != 0;
+    state.isSideTitle = menu.isSideTitle != 0;
+    state.maxWidth = menu.maxWidth;
+    state.clampedTextWidth = menu.clampedTextWidth;
+    ItemLayout layout{record->rowHeight, record->pictureLeft, record->pictureTop, record->pictureRight,
+                      record->pictureBottom};
+    MenuSystemMetrics system{::GetSystemMetrics(SM_CXMENUCHECK), ::GetSystemMetrics(SM_CYMENU)};
+    ScreenTextExtents extents(*this);
+
+    const TextSize size = measureItem(item, system, extents, state, layout);
+
+    menu.maxWidth = state.maxWidth;
+    menu.clampedTextWidth = state.clampedTextWidth;
+    record->rowHeight = layout.rowHeight;
+    record->pictureLeft = layout.pictureLeft;
+    record->pictureTop = layout.pictureTop;
+    record->pictureRight = layout.pictureRight;
+    record->pictureBottom = layout.pictureBottom;
+    // A side title in a font under 10 pixels would come out negative, which
+    // the unsigned field would turn into a menu wider than any screen.
+    request->itemWidth = static_cast<UINT>(size.width > 0 ? size.width : 0);
+    request->itemHeight = static_cast<UINT>(size.height > 0 ? size.height : 0);
+    return 1;
+}
+
+}  // namespace trm

@@ -1,0 +1,55 @@
+// The process-wide drawing state of the menus: the shared fonts, the item
+// record registry, the picture reductions and the presentation switches;
+// answers the system's measuring and painting requests.
+#pragma once
+
+#include <windows.h>
+
+#include "menus/menu_item_data.h"
+#include "menus/owner_draw_menu.h"
+#include "presentation/gdi_handles.h"
+
+namespace trm {
+
+class MenuMetrics {
+public:
+    // The fonts come from the non-client metrics as they are now; later
+    // changes of the system settings are not followed.
+    MenuMetrics();
+    // Frees the records left in itemDataList, then the fonts.
+    ~MenuMetrics() = default;
+    MenuMetrics(const MenuMetrics&) = delete;
+    MenuMetrics& operator=(const MenuMetrics&) = delete;
+
+    // The program's one instance, made on first use and kept to process exit.
+    static MenuMetrics& Instance();
+
+    // A 0 keeps the divisor as it was.
+    void SetImageReduction(int x, int y);
+    void SetGradientTitles(bool on) { gradientTitles = on; }
+    void SetPaintBackgrounds(bool on) { paintBackgrounds = on; }
+
+    OwnerDrawMenu* FindMenuByHandle(HMENU menuHandle) const { return itemDataList.findMenuByHandle(menuHandle); }
+    MenuItemData* createItemData(OwnerDrawMenu& menu) { return itemDataList.createItemData(menu); }
+
+    // Both return 1 when the request was for one of the registered items,
+    // else 0 without touching anything.
+    int MeasureItem(MEASUREITEMSTRUCT* request);
+    int DrawItem(DRAWITEMSTRUCT* request);
+
+    FontHandle menuFont;
+    FontHandle titleFont;
+    FontHandle verticalTitleFont;  // Arial at the status font's height, running upwards
+    ItemDataList itemDataList;
+    int reductionX = 0;
+    int reductionY = 0;
+    bool gradientTitles = false;
+    bool paintBackgrounds = true;
+
+private:
+    void paintTitle(const DRAWITEMSTRUCT& request, MenuItemData& record) const;
+    void paintColumnBreak(const DRAWITEMSTRUCT& request, const MenuItemData& record) const;
+    void paintItem(const DRAWITEMSTRUCT& request, const MenuItemData& record) const;
+};
+
+}  // namespace trm
