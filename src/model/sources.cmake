@@ -1,1 +1,11 @@
 # Sources of src/model: TRM_CORE_SOURCES need no <windows.h>, TRM_WIN_SOURCES do.
+list(APPEND TRM_CORE_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/entry_list.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/folder_node.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/folder_scanner.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/name_rules.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ordering.cpp
+)
+list(APPEND TRM_WIN_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/win_scan_platform.cpp
+)

@@ -1,0 +1,46 @@
+// One folder shown as a menu or sub-menu: its entries and its sub-folders,
+// each group in display order. Sub-folders found by a scan stay unread (no
+// entries, no sub-folders) until their sub-menu first opens.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "model/entry_list.h"
+#include "model/file_time.h"
+#include "model/menu_entry.h"
+
+namespace trm {
+
+struct Settings;
+class OwnerDrawMenu;
+
+struct FolderNode {
+    explicit FolderNode(const Settings& governing) : settings(governing) {}
+    FolderNode(const FolderNode&) = delete;
+    FolderNode& operator=(const FolderNode&) = delete;
+
+    const Settings& settings;
+    // Built by the menu builder; the menu teardown destroys it, not the node.
+    OwnerDrawMenu* menu = nullptr;
+    std::string path;
+    // Point into `entries`: the command entries the builder places outside the
+    // normal order, and the folder's title picture.
+    MenuEntry* exploreEntry = nullptr;
+    MenuEntry* openAllEntry = nullptr;
+    MenuEntry* titleImageEntry = nullptr;
+    std::string name;
+    EntryList entries;
+    // Grows only through addSubfolder, so it is always in folder order.
+    std::vector<std::unique_ptr<FolderNode>> subfolders;
+    FileTime created;
+    FileTime accessed;
+};
+
+// Inserts `child` among the parent's sub-folders in folder order and returns
+// it. With `onlyonemenu` nothing is kept: the child is discarded and the
+// result is null.
+FolderNode* addSubfolder(FolderNode& parent, std::unique_ptr<FolderNode> child);
+
+}  // namespace trm

@@ -1,0 +1,169 @@
+#include "model/folder_scanner.h"
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "common/ascii.h"
+#include "common/command_ids.h"
+#include "common/settings.h"
+#include "model/name_rules.h"
+
+namespace trm {
+
+namespace {
+
+struct ScanState {
+    ScanPlatform& platform;
+    // Identities of the folders from the scanned one down to the one being
+    // read, so that a junction or link back to any of them is not followed.
+    std::vector<std::string> openFolders;
+};
+
+class WaitCursor {
+public:
+    explicit WaitCursor(ScanPlatform& platform) : platform_(platform), kept_(platform.showWaitCursor()) {}
+    ~WaitCursor() { platform_.restoreCursor(kept_); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+
+private:
+    ScanPlatform& platform_;
+    void* kept_;
+};
+
+std::string joinPath(const std::string& folder, const std::string& name) {
+    std::string path;
+    path.reserve(folder.size() + 1 + name.size());
+    path = folder;
+    if (path.empty() || path.back() != '\\') path += '\\';
+    path += name;
+    return path;
+}
+
+MenuEntry commandEntry(const std::string& text, const std::string& path, const char* marker) {
+    MenuEntry entry;
+    entry.id = nextCommandId++;
+    entry.isCommand = true;
+    entry.displayName = text;
+    entry.path = path;
+    entry.command = marker;
+    return entry;
+}
+
+bool isPerFileExtension(const std::string& extension) {
+    return extension == ".url" || extension == ".lnk" || extension == ".exe" || extension == ".com" ||
+           extension == ".bat" || extension == ".pif";
+}
+
+bool isBlockedFolder(const Settings& settings, const std::string& name, const std::string& fullPath) {
+    for (const std::string& blocked : settings.blockfolders)
+        if (equalsNoCase(blocked, fullPath) || equalsNoCase(blocked, name)) return true;
+    return false;
+}
+
+void scanInto(FolderNode& node, ScanState& state);
+
+void readSubfolderInto(FolderNode& node, ScanState& state, const std::string& cwd, const std::string& fullPath) {
+    if (state.openFolders.size() > static_cast<size_t>(maxOneMenuDepth)) return;
+    ScanPlatform& platform = state.platform;
+    if (!platform.setCurrentDirectory(fullPath)) return;
+    std::string identity = platform.currentFolderIdentity();
+    const bool alreadyOpen = !identity.empty() && std::find(state.openFolders.begin(), state.openFolders.end(),
+                                                            identity) != state.openFolders.end();
+    if (!alreadyOpen) {
+        state.openFolders.push_back(std::move(identity));
+        scanInto(node, state);
+        state.openFolders.pop_back();
+    }
+    platform.setCurrentDirectory(cwd);
+}
+
+void addFolder(FolderNode& node, ScanState& state, const std::string& cwd, const FoundItem& item) {
+    const Settings& settings = node.settings;
+    if (item.name.empty() || item.name[0] == '.' || settings.onlyfiles) return;
+    std::string fullPath = joinPath(cwd, item.name);
+    if (!settings.blockfolders.empty() && isBlockedFolder(settings, item.name, fullPath)) return;
+    if (settings.onlyonemenu) {
+        readSubfolderInto(node, state, cwd, fullPath);
+        return;
+    }
+    auto child = std::make_unique<FolderNode>(settings);
+    child->name = displayNameOf(item.name, false, settings);
+    child->created = item.created;
+    child->accessed = item.accessed;
+    child->path = std::move(fullPath);
+    addSubfolder(node, std::move(child));
+}
+
+void addFile(FolderNode& node, ScanState& state, const std::string& cwd, const FoundItem& item) {
+    const Settings& settings = node.settings;
+    if (settings.onlyfolders) return;
+    const std::string& name = item.name;
+    MenuEntry entry;
+    entry.id = nextCommandId;
+    entry.extension = extensionOf(name);
+    entry.displayName = displayNameOf(name, true, settings);
+    entry.path = joinPath(cwd, name);
+    entry.created = item.created;
+    entry.accessed = item.accessed;
+    bool include = passesFileFilters(name, entry.extension, settings);
+    if (isTitleImageCandidate(name, entry.extension, node)) include = true;
+    // A shortcut to a folder becomes a sub-menu even when the filters reject the shortcut file.
+    if (entry.extension == ".lnk") state.platform.handleShortcut(entry, include, node);
+    if (!include) return;
+
+    if (settings.display >= 1 && settings.display <= 4)
+        state.platform.fetchIcon(entry.extension, entry.path, isPerFileExtension(entry.extension));
+    MenuEntry& added = node.entries.insertSorted(std::move(entry), settings.sort, settings.revsort);
+    ++nextCommandId;
+    if (settings.dotitleimages && !node.titleImageEntry &&
+        (settings.dotitleimagesusefirst ? isPictureExtension(added.extension)
+                                        : equalsNoCase(name, settings.dotitleimagesfile)))
+        node.titleImageEntry = &added;
+}
+
+void addTrailingEntry(FolderNode& node, MenuEntry entry, int position, MenuEntry*& absolutePointer) {
+    MenuEntry& added = position == PositionTop ? node.entries.push_front(std::move(entry))
+                                               : node.entries.push_back(std::move(entry));
+    if (position == PositionAbsoluteTop || position == PositionAbsoluteBottom) absolutePointer = &added;
+}
+
+void scanInto(FolderNode& node, ScanState& state) {
+    const Settings& settings = node.settings;
+    ScanPlatform& platform = state.platform;
+    const WaitCursor waitCursor(platform);
+    const std::string cwd = platform.currentDirectory();
+
+    if (settings.addexplore && settings.addexploreposition == PositionDefault)
+        node.entries.push_back(commandEntry(settings.addexploretext, cwd, exploreMarker));
+    if (settings.addopenall && settings.addopenallposition == PositionDefault)
+        node.entries.push_back(commandEntry(settings.addopenalltext, std::string(), openAllMarker));
+
+    platform.listCurrentDirectory([&](const FoundItem& item) {
+        if (settings.noshowhidden && (item.attributes & attributeHidden)) return;
+        if (item.attributes & attributeDirectory)
+            addFolder(node, state, cwd, item);
+        else
+            addFile(node, state, cwd, item);
+    });
+
+    if (settings.addexplore && settings.addexploreposition != PositionDefault)
+        addTrailingEntry(node, commandEntry(settings.addexploretext, platform.currentDirectory(), exploreMarker),
+                         settings.addexploreposition, node.exploreEntry);
+    if (settings.addopenall && settings.addopenallposition != PositionDefault)
+        addTrailingEntry(node, commandEntry(settings.addopenalltext, std::string(), openAllMarker),
+                         settings.addopenallposition, node.openAllEntry);
+}
+
+}  // namespace
+
+void scanFolder(FolderNode& node, ScanPlatform& platform) {
+    ScanState state{platform, {}};
+    if (node.settings.onlyonemenu) state.openFolders.push_back(platform.currentFolderIdentity());
+    scanInto(node, state);
+}
+
+}  // namespace trm

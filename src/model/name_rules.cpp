@@ -1,0 +1,98 @@
+#include "model/name_rules.h"
+
+#include "common/ascii.h"
+#include "common/settings.h"
+#include "model/folder_node.h"
+
+namespace trm {
+
+namespace {
+
+bool anyIsPrefixOf(const StringList& prefixes, const std::string& text) {
+    for (const std::string& prefix : prefixes)
+        if (beginsWithNoCase(text, prefix)) return true;
+    return false;
+}
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+void makePretty(std::string& text, int mode) {
+    switch (mode) {
+        case 1:
+            for (char& c : text) c = asciiLower(c);
+            break;
+        case 2:
+            for (char& c : text) c = asciiUpper(c);
+            break;
+        case 3:
+            for (size_t i = 0; i < text.size(); ++i) {
+                const bool wordStart = i == 0 || text[i - 1] == ' ';
+                text[i] = wordStart ? asciiUpper(text[i]) : asciiLower(text[i]);
+            }
+            break;
+        default: break;
+    }
+}
+
+}  // namespace
+
+size_t extensionCut(const std::string& name) {
+    const size_t dot = name.rfind('.');
+    return dot == std::string::npos ? name.size() : dot;
+}
+
+std::string extensionOf(const std::string& name) { return asciiLowered(name.substr(extensionCut(name))); }
+
+std::string applyBraceRule(const std::string& text) {
+    const size_t open = text.find('{', 1);
+    if (open == std::string::npos) return text;
+    const size_t close = text.rfind('}');
+    if (close == std::string::npos || close == 0) return text;
+    // A closing brace before the opening one encloses nothing: the name stays
+    // as it is rather than repeating the text between the two.
+    if (close < open) return text;
+    size_t cut = open;
+    while (cut > 0 && isBlank(text[cut - 1])) --cut;
+    if (cut == 0) cut = open;
+    return text.substr(0, cut) + text.substr(close + 1);
+}
+
+std::string displayNameOf(const std::string& name, bool removeExtension, const Settings& settings) {
+    std::string text = name;
+    if (removeExtension) {
+        const size_t cut = extensionCut(name);
+        if (cut < name.size()) {
+            const std::string extension = asciiLowered(name.substr(cut));
+            if (extension == ".url" || extension == ".lnk" || extension == ".pif" ||
+                anyIsPrefixOf(settings.removeext, extension) || settings.removeallext)
+                text.resize(cut);
+        }
+    }
+    makePretty(text, settings.makepretty);
+    return applyBraceRule(text);
+}
+
+bool passesFileFilters(const std::string& name, const std::string& extension, const Settings& settings) {
+    if (!name.empty() && name[0] == '.') return false;
+    if (beginsWithNoCase(name, "trellimond.exe")) return false;
+    if (!settings.showonly.empty() && !anyIsPrefixOf(settings.showonly, extension)) return false;
+    if (anyIsPrefixOf(settings.blockextensions, extension)) return false;
+    if (anyIsPrefixOf(settings.block, name)) return false;
+    return true;
+}
+
+bool isPictureExtension(const std::string& extension) {
+    static const char* const pictures[] = {".jpg", ".jpeg", ".bmp", ".ico", ".gif"};
+    for (const char* picture : pictures)
+        if (beginsWithNoCase(extension, picture)) return true;
+    return false;
+}
+
+bool isTitleImageCandidate(const std::string& name, const std::string& extension, const FolderNode& node) {
+    const Settings& settings = node.settings;
+    if (!settings.dotitleimages) return false;
+    if (settings.dotitleimagesusefirst) return node.titleImageEntry == nullptr && isPictureExtension(extension);
+    return equalsNoCase(name, settings.dotitleimagesfile);
+}
+
+}  // namespace trm

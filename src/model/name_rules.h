@@ -1,0 +1,36 @@
+// The rules the scanner applies to one file or folder name: its extension,
+// its display name, whether the file filters let it through, and whether it
+// may become its folder's title picture. Prefix tests ("begins with") fold
+// ASCII letters and compare bytes unsigned.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+namespace trm {
+
+struct FolderNode;
+struct Settings;
+
+// Index of the name's last dot, or the name's length when it has none.
+size_t extensionCut(const std::string& name);
+
+// The text from the last dot on, A-Z lowered; empty for a name without a dot.
+std::string extensionOf(const std::string& name);
+
+// The extension removal (files only), `makepretty` and the brace rule.
+std::string displayNameOf(const std::string& name, bool removeExtension, const Settings& settings);
+
+// The brace rule alone: "Budget {2019} final" shows as "Budget final".
+std::string applyBraceRule(const std::string& text);
+
+bool passesFileFilters(const std::string& name, const std::string& extension, const Settings& settings);
+
+// ".jpg", ".jpeg", ".bmp", ".ico" or ".gif" begins the extension.
+bool isPictureExtension(const std::string& extension);
+
+// Picture files that may become the node's title picture are kept whatever
+// the filters say.
+bool isTitleImageCandidate(const std::string& name, const std::string& extension, const FolderNode& node);
+
+}  // namespace trm

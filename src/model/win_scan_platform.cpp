@@ -1,0 +1,95 @@
+#include "model/win_scan_platform.h"
+
+#include <windows.h>
+
+#include <cstdio>
+#include <vector>
+
+namespace trm {
+
+namespace {
+
+class FindHandle {
+public:
+    explicit FindHandle(HANDLE handle) : handle_(handle) {}
+    ~FindHandle() {
+        if (valid()) ::FindClose(handle_);
+    }
+    FindHandle(const FindHandle&) = delete;
+    FindHandle& operator=(const FindHandle&) = delete;
+    bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
+    HANDLE get() const { return handle_; }
+
+private:
+    HANDLE handle_;
+};
+
+class FileHandle {
+public:
+    explicit FileHandle(HANDLE handle) : handle_(handle) {}
+    ~FileHandle() {
+        if (valid()) ::CloseHandle(handle_);
+    }
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+    bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
+    HANDLE get() const { return handle_; }
+
+private:
+    HANDLE handle_;
+};
+
+FileTime fromFiletime(const FILETIME& time) { return FileTime{time.dwLowDateTime, time.dwHighDateTime}; }
+
+}  // namespace
+
+void* WinScanPlatform::showWaitCursor() { return ::SetCursor(::LoadCursorA(nullptr, IDC_WAIT)); }
+
+void WinScanPlatform::restoreCursor(void* kept) { ::SetCursor(static_cast<HCURSOR>(kept)); }
+
+std::string WinScanPlatform::currentDirectory() {
+    // Large enough for any ordinary path; a longer one gets what it asks for.
+    std::vector<char> buffer(10000);
+    DWORD length = ::GetCurrentDirectoryA(static_cast<DWORD>(buffer.size()), buffer.data());
+    if (length >= buffer.size()) {
+        buffer.resize(length + 1);
+        length = ::GetCurrentDirectoryA(static_cast<DWORD>(buffer.size()), buffer.data());
+    }
+    if (length == 0 || length >= buffer.size()) return std::string();
+    return std::string(buffer.data(), length);
+}
+
+bool WinScanPlatform::setCurrentDirectory(const std::string& path) {
+    return ::SetCurrentDirectoryA(path.c_str()) != FALSE;
+}
+
+std::string WinScanPlatform::currentFolderIdentity() {
+    // Opening "." follows any junction or link on the way, so the volume and
+    // file index name the folder itself, however it was reached.
+    const FileHandle folder(::CreateFileA(".", 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                          OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    if (!folder.valid()) return std::string();
+    BY_HANDLE_FILE_INFORMATION info;
+    if (!::GetFileInformationByHandle(folder.get(), &info)) return std::string();
+    char text[40];
+    std::snprintf(text, sizeof text, "%08lx:%08lx%08lx", static_cast<unsigned long>(info.dwVolumeSerialNumber),
+                  static_cast<unsigned long>(info.nFileIndexHigh), static_cast<unsigned long>(info.nFileIndexLow));
+    return text;
+}
+
+bool WinScanPlatform::listCurrentDirectory(const std::function<void(const FoundItem&)>& visit) {
+    WIN32_FIND_DATAA found;
+    const FindHandle search(::FindFirstFileA("*.*", &found));
+    if (!search.valid()) return false;
+    FoundItem item;
+    do {
+        item.name = found.cFileName;
+        item.attributes = found.dwFileAttributes;
+        item.created = fromFiletime(found.ftCreationTime);
+        item.accessed = fromFiletime(found.ftLastAccessTime);
+        visit(item);
+    } while (::FindNextFileA(search.get(), &found));
+    return true;
+}
+
+}  // namespace trm

@@ -1,0 +1,111 @@
+#include <gtest/gtest.h>
+
+#include "common/settings.h"
+#include "model/folder_node.h"
+#include "model/name_rules.h"
+
+namespace {
+
+using trm::displayNameOf;
+using trm::extensionOf;
+
+TEST(Extension, IsTheLastDotOnwardsInLowerCase) {
+    EXPECT_EQ(extensionOf("archive.tar.GZ"), ".gz");
+    EXPECT_EQ(extensionOf("README"), "");
+    EXPECT_EQ(trm::extensionCut("README"), 6u);
+    EXPECT_EQ(extensionOf(".profile"), ".profile");
+    EXPECT_EQ(extensionOf("trailing."), ".");
+    EXPECT_EQ(extensionOf("x.\xC4Q"), ".\xC4q");  // only A-Z fold
+}
+
+TEST(DisplayName, ShortcutsAndListedExtensionsLoseTheirExtension) {
+    trm::Settings settings;
+    EXPECT_EQ(displayNameOf("Backup.lnk", true, settings), "Backup");
+    EXPECT_EQ(displayNameOf("Site.URL", true, settings), "Site");
+    EXPECT_EQ(displayNameOf("Old.pif", true, settings), "Old");
+    EXPECT_EQ(displayNameOf("notes.txt", true, settings), "notes.txt");
+    EXPECT_EQ(displayNameOf("Backup.lnk", false, settings), "Backup.lnk");  // folders keep theirs
+
+    settings.removeext = {".HTM"};
+    EXPECT_EQ(displayNameOf("page.htm", true, settings), "page");
+    EXPECT_EQ(displayNameOf("page.html", true, settings), "page");
+    EXPECT_EQ(displayNameOf("page.xhtml", true, settings), "page.xhtml");
+
+    settings.removeallext = true;
+    EXPECT_EQ(displayNameOf("archive.tar.gz", true, settings), "archive.tar");
+    EXPECT_EQ(displayNameOf("README", true, settings), "README");
+    EXPECT_EQ(displayNameOf("Report {draft}.txt", true, settings), "Report");
+}
+
+TEST(DisplayName, MakePrettyChangesAsciiLettersOnly) {
+    trm::Settings settings;
+    settings.makepretty = 1;
+    EXPECT_EQ(displayNameOf("ABC d\xC9" "f", false, settings), "abc d\xC9" "f");
+    settings.makepretty = 2;
+    EXPECT_EQ(displayNameOf("abc d\xE9" "f", false, settings), "ABC D\xE9" "F");
+    settings.makepretty = 3;
+    EXPECT_EQ(displayNameOf("my DOCUMENTS\tlist", false, settings), "My Documents\tlist");
+    EXPECT_EQ(displayNameOf("o'neil  x-RAY", false, settings), "O'neil  X-ray");
+    settings.makepretty = 7;
+    EXPECT_EQ(displayNameOf("mIxEd", false, settings), "mIxEd");
+}
+
+TEST(DisplayName, BracedTextIsCutOutAfterMakePretty) {
+    trm::Settings settings;
+    EXPECT_EQ(displayNameOf("Budget {2019} final", false, settings), "Budget final");
+    EXPECT_EQ(displayNameOf("Notes \t{old}", false, settings), "Notes");
+    EXPECT_EQ(displayNameOf("{x} Report", false, settings), "{x} Report");
+    EXPECT_EQ(displayNameOf("{x} Report {y}", false, settings), "{x} Report");
+    EXPECT_EQ(displayNameOf("A {b} c {d} e", false, settings), "A e");
+    EXPECT_EQ(displayNameOf("  {x}y", false, settings), "  y");  // nothing but blanks before: kept
+    EXPECT_EQ(displayNameOf("open {only", false, settings), "open {only");
+    EXPECT_EQ(displayNameOf("a}b{c", false, settings), "a}b{c");  // no closing brace after the opening one
+    settings.makepretty = 2;
+    EXPECT_EQ(displayNameOf("Budget {2019} final", false, settings), "BUDGET FINAL");
+}
+
+TEST(FileFilters, RejectAtTheFirstFailingTest) {
+    trm::Settings settings;
+    auto passes = [&settings](const std::string& name) {
+        return trm::passesFileFilters(name, extensionOf(name), settings);
+    };
+    EXPECT_TRUE(passes("notes.txt"));
+    EXPECT_FALSE(passes(".profile"));
+    EXPECT_FALSE(passes("TrelliMond.EXE"));
+    EXPECT_FALSE(passes("trellimond.exe.config"));
+    EXPECT_TRUE(passes("trellimond.ex"));
+
+    settings.showonly = {".jp", ".EXE"};
+    EXPECT_TRUE(passes("a.jpg"));
+    EXPECT_TRUE(passes("b.JPEG"));
+    EXPECT_TRUE(passes("tool.exe"));
+    EXPECT_FALSE(passes("trellimond.exe"));
+    EXPECT_FALSE(passes("README"));
+    EXPECT_FALSE(passes("x.pj"));
+
+    settings.showonly.clear();
+    settings.blockextensions = {".tm"};
+    settings.block = {"thumbs"};
+    EXPECT_FALSE(passes("cache.TMP"));
+    EXPECT_FALSE(passes("Thumbs.db"));
+    EXPECT_TRUE(passes("thumb.db"));
+}
+
+TEST(TitleImageCandidate, NamedFileOrFirstPicture) {
+    trm::Settings settings;
+    trm::FolderNode node(settings);
+    EXPECT_FALSE(trm::isTitleImageCandidate("folder.jpg", ".jpg", node));
+    settings.dotitleimages = true;
+    EXPECT_TRUE(trm::isTitleImageCandidate("Folder.JPG", ".jpg", node));
+    EXPECT_FALSE(trm::isTitleImageCandidate("other.jpg", ".jpg", node));
+
+    settings.dotitleimagesusefirst = true;
+    EXPECT_TRUE(trm::isTitleImageCandidate("x.jpegx", ".jpegx", node));
+    EXPECT_TRUE(trm::isTitleImageCandidate("x.ico", ".ico", node));
+    EXPECT_FALSE(trm::isTitleImageCandidate("x.png", ".png", node));
+    trm::MenuEntry chosen;
+    node.titleImageEntry = &chosen;
+    EXPECT_FALSE(trm::isTitleImageCandidate("x.gif", ".gif", node));
+}
+
+}  // namespace

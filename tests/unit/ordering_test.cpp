@@ -1,0 +1,175 @@
+#include <gtest/gtest.h>
+
+#include <iterator>
+#include <list>
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "common/settings.h"
+#include "model/folder_node.h"
+#include "model/ordering.h"
+
+namespace {
+
+trm::MenuEntry entry(int id, const std::string& name, uint64_t created = 0, const std::string& extension = "") {
+    trm::MenuEntry made;
+    made.id = id;
+    made.displayName = name;
+    made.extension = extension;
+    made.created = trm::FileTime{static_cast<uint32_t>(created), static_cast<uint32_t>(created >> 32)};
+    made.accessed = trm::FileTime{static_cast<uint32_t>(created >> 8), static_cast<uint32_t>(created >> 40)};
+    return made;
+}
+
+std::vector<std::string> namesOf(const trm::EntryList& entries) {
+    std::vector<std::string> names;
+    for (const trm::MenuEntry& e : entries) names.push_back(e.displayName);
+    return names;
+}
+
+TEST(EntryKeys, EachSortComparesItsOwnKey) {
+    const trm::MenuEntry low = entry(1, "a", 0x1'00000000ull, ".Z");
+    const trm::MenuEntry high = entry(2, "B", 0x0'FFFFFFFFull, ".a");
+    EXPECT_GT(trm::compareEntries(low, high, 0), 0);  // the high half decides
+    EXPECT_LT(trm::compareEntries(low, high, 2), 0);  // a < b without regard to case
+    EXPECT_GT(trm::compareEntries(low, high, 3), 0);  // 'a' > 'B' by byte
+    EXPECT_GT(trm::compareEntries(low, high, 4), 0);
+    EXPECT_LT(trm::compareEntries(low, high, 5), 0);
+    EXPECT_EQ(trm::compareEntries(low, high, 6), 0);
+    EXPECT_GT(trm::compareEntries(entry(3, "\xE9"), entry(4, "z"), 3), 0);  // bytes are unsigned
+}
+
+TEST(SortedInsertion, EqualKeysKeepTheirOrderUnderRevsortToo) {
+    trm::EntryList entries;
+    for (const char* name : {"b", "A", "a"}) entries.insertSorted(entry(0, name), trm::SortNameNoCase, true);
+    EXPECT_EQ(namesOf(entries), (std::vector<std::string>{"b", "A", "a"}));
+
+    trm::EntryList byTime;
+    for (const char* name : {"x", "y", "z"}) byTime.insertSorted(entry(0, name, 5), trm::SortCreated, false);
+    byTime.insertSorted(entry(0, "early", 4), trm::SortCreated, false);
+    EXPECT_EQ(namesOf(byTime), (std::vector<std::string>{"early", "x", "y", "z"}));
+
+    for (int unsorted : {7, -1}) {
+        trm::EntryList kept;
+        for (const char* name : {"c", "a", "b"}) kept.insertSorted(entry(0, name), unsorted, false);
+        EXPECT_EQ(namesOf(kept), (std::vector<std::string>{"c", "a", "b"}));
+    }
+}
+
+// The straightforward rule: walk from the front, stop at the first entry
+// the newcomer strictly precedes.
+void referenceInsert(std::list<int>& ids, const std::vector<trm::MenuEntry>& all, int id, trm::EntryOrder order) {
+    auto it = ids.begin();
+    while (it != ids.end() && !order(all[id], all[*it])) ++it;
+    ids.insert(it, id);
+}
+
+TEST(SortedInsertion, MatchesTheLinearWalkWhateverElseTheListHolds) {
+    const char* const names[] = {"a", "A", "b", "B", "ab", "aB", "", "\xE9", "Explore"};
+    const char* const extensions[] = {"", ".a", ".A", ".b", ".ab", ".\xE9"};
+    for (int sort = 0; sort <= 5; ++sort) {
+        for (bool revsort : {false, true}) {
+            for (unsigned seed = 1; seed <= 40; ++seed) {
+                std::mt19937 random(seed * 7919 + sort * 2 + revsort);
+                const trm::EntryOrder order{sort, revsort};
+                std::vector<trm::MenuEntry> all;
+                std::list<int> expected;
+                trm::EntryList entries;
+                const int steps = 20 + static_cast<int>(random() % 300);
+                for (int id = 0; id < steps; ++id) {
+                    // Few distinct keys, so that ties are common; times differ in either half.
+                    const uint64_t time = (random() % 4) << (random() % 2 ? 32 : 0);
+                    all.push_back(entry(id, names[random() % 9], time, extensions[random() % 6]));
+                    trm::MenuEntry copy = entry(id, all[id].displayName, time, all[id].extension);
+                    const unsigned action = random() % 100;
+                    if (action < 6) {
+                        expected.push_front(id);
+                        entries.push_front(std::move(copy));
+                    } else if (action < 12) {
+                        expected.push_back(id);
+                        entries.push_back(std::move(copy));
+                    } else if (action < 14 && !expected.empty()) {
+                        // Changes the index cannot follow: an erase and an insertion at an arbitrary place.
+                        const size_t at = random() % expected.size();
+                        expected.erase(std::next(expected.begin(), at));
+                        entries.erase(std::next(entries.begin(), at));
+                        expected.insert(std::next(expected.begin(), at / 2), id);
+                        entries.insert(std::next(entries.begin(), at / 2), std::move(copy));
+                    } else {
+                        referenceInsert(expected, all, id, order);
+                        entries.insertSorted(std::move(copy), sort, revsort);
+                    }
+                }
+                std::vector<int> got;
+                for (const trm::MenuEntry& e : entries) got.push_back(e.id);
+                ASSERT_EQ(got, std::vector<int>(expected.begin(), expected.end()))
+                    << "sort " << sort << " revsort " << revsort << " seed " << seed;
+            }
+        }
+    }
+}
+
+std::unique_ptr<trm::FolderNode> folder(const trm::Settings& settings, const std::string& name, uint64_t time = 0) {
+    auto node = std::make_unique<trm::FolderNode>(settings);
+    node->name = name;
+    node->created = trm::FileTime{static_cast<uint32_t>(time), static_cast<uint32_t>(time >> 32)};
+    node->accessed = trm::FileTime{static_cast<uint32_t>(time * 3 % 5), 0};
+    return node;
+}
+
+std::vector<std::string> folderNames(const trm::FolderNode& node) {
+    std::vector<std::string> names;
+    for (const auto& sub : node.subfolders) names.push_back(sub->name);
+    return names;
+}
+
+TEST(FolderOrdering, MatchesTheLinearWalkForEveryFolderKey) {
+    const char* const names[] = {"a", "A", "b", "B", "ab", "\xE9"};
+    for (int sort = 0; sort <= 4; ++sort) {
+        for (bool revsort : {false, true}) {
+            trm::Settings settings;
+            settings.sort = sort;
+            settings.revsort = revsort;
+            const trm::FolderOrder order{sort, revsort};
+            std::mt19937 random(sort * 2 + revsort);
+            trm::FolderNode parent(settings);
+            std::vector<std::unique_ptr<trm::FolderNode>> expected;
+            for (int i = 0; i < 200; ++i) {
+                const std::string name = std::string(names[random() % 6]) + (i % 2 ? "" : " ");
+                const uint64_t time = random() % 5;
+                auto reference = folder(settings, name, time);
+                auto it = sort <= 3 ? expected.begin() : expected.end();
+                while (it != expected.end() && !order(*reference, **it)) ++it;
+                expected.insert(it, std::move(reference));
+                trm::addSubfolder(parent, folder(settings, name, time));
+            }
+            std::vector<std::string> want;
+            for (const auto& sub : expected) want.push_back(sub->name + "/" + std::to_string(sub->created.low));
+            std::vector<std::string> got;
+            for (const auto& sub : parent.subfolders) got.push_back(sub->name + "/" + std::to_string(sub->created.low));
+            ASSERT_EQ(got, want) << "sort " << sort << " revsort " << revsort;
+        }
+    }
+}
+
+TEST(FolderOrdering, InsertsOneSlotOrNothingWithOneMenu) {
+    trm::Settings settings;
+    settings.sort = trm::SortNameNoCase;
+    trm::FolderNode parent(settings);
+    for (const char* name : {"b", "c", "d"}) trm::addSubfolder(parent, folder(settings, name));
+    trm::FolderNode* first = trm::addSubfolder(parent, folder(settings, "a"));
+    EXPECT_EQ(folderNames(parent), (std::vector<std::string>{"a", "b", "c", "d"}));
+    EXPECT_EQ(first, parent.subfolders[0].get());
+
+    settings.sort = trm::SortExtensionNoCase;  // folders have no extension: scan order
+    trm::addSubfolder(parent, folder(settings, "0"));
+    EXPECT_EQ(parent.subfolders.back()->name, "0");
+
+    settings.onlyonemenu = true;
+    EXPECT_EQ(trm::addSubfolder(parent, folder(settings, "e")), nullptr);
+    EXPECT_EQ(parent.subfolders.size(), 5u);
+}
+
+}  // namespace
