@@ -1,5 +1,6 @@
-// The hidden window that owns the popup menu and, after it has closed,
-// carries the timers that end the process.
+// The hidden window that owns the popup menu: it answers the menu's
+// measuring and painting requests, fills a folder's sub-menu as it opens,
+// and after the menu has closed carries the timers that end the process.
 #pragma once
 
 #include "framework/wnd.h"
@@ -11,10 +12,25 @@ class LauncherApp;
 class HostWindow : public CWnd {
 public:
     explicit HostWindow(LauncherApp& app) : app(app) {}
+    ~HostWindow() override;
+
+    // Creates the invisible native window.
+    bool create();
 
     LauncherApp& app;
-    int exitTimer = -1;   // timer 2 (waittodietime), later the sheet check
-    int sheetTimer = -1;  // timer 1 (property-sheet watch)
+    int exitTimer = -1;   // timer 2 (waittodietime), later the 1000 ms sheet check
+    int sheetTimer = -1;  // timer 1 (the 500 ms property-sheet watch)
+
+    static const UINT_PTR sheetTimerId = 1;
+    static const UINT_PTR exitTimerId = 2;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void onTimer(UINT_PTR id);
+    void watchForPropertySheet();
+    void fillOpeningMenu(HMENU popup);
 };
 
 }  // namespace trm

@@ -8,11 +8,13 @@
 #include "app/win_path_probe.h"
 #include "framework/cfile.h"
 #include "launch/item_launcher.h"
+#include "presentation/menu_metrics.h"
 #include "presentation/tracking_state.h"
 
 namespace trm {
 
-LauncherApp::LauncherApp() : hostWindow(*this) {}
+LauncherApp::LauncherApp()
+    : builder(settings, MenuMetrics::Instance().itemDataList, iconCache, folderIcons.icons()), hostWindow(*this) {}
 
 LauncherApp::~LauncherApp() = default;
 
@@ -28,7 +30,10 @@ BOOL LauncherApp::InitInstance() {
     ParseCommandLine(commandLine);
     if (settings.useinifile && !settings.useinifilename.empty()) readOptionsFile();
 
-    // The drawing state takes its display values here once menus exist.
+    MenuMetrics& metrics = MenuMetrics::Instance();
+    metrics.SetImageReduction(settings.imagereductionx, settings.imagereductiony);
+    metrics.SetGradientTitles(settings.dotitlesgradient);
+    metrics.SetPaintBackgrounds(settings.displaybackground);
 
     const std::string& direct = itemToOpenDirectly(settings, shiftHeld);
     if (!direct.empty())
@@ -42,8 +47,9 @@ BOOL LauncherApp::InitInstance() {
     // ever end the process, so it ends now as with waittodietime 0.
     if (settings.waittodietime != 0 && hostWindow.m_hWnd != nullptr) {
         if (trackingState.contextCommandDone)
-            hostWindow.sheetTimer = static_cast<int>(hostWindow.SetTimer(1, 500));
-        hostWindow.exitTimer = static_cast<int>(hostWindow.SetTimer(2, static_cast<UINT>(settings.waittodietime)));
+            hostWindow.sheetTimer = static_cast<int>(hostWindow.SetTimer(HostWindow::sheetTimerId, 500));
+        hostWindow.exitTimer =
+            static_cast<int>(hostWindow.SetTimer(HostWindow::exitTimerId, static_cast<UINT>(settings.waittodietime)));
         m_pMainWnd = &hostWindow;
         hostWindow.ShowWindow(SW_HIDE);
         hostWindow.UpdateWindow();
@@ -63,10 +69,6 @@ void LauncherApp::readOptionsFile() {
 
 bool LauncherApp::openItem(CWnd& owner, std::string path) {
     return launchItem(owner.m_hWnd, path, trackingState.pendingOpenPath, underWine);
-}
-
-void LauncherApp::runPopup() {
-    // The menu comes with the menu subsystems; until then nothing is shown.
 }
 
 }  // namespace trm

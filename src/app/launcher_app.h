@@ -1,12 +1,18 @@
-// The application object: the settings and the whole life of the program
-// from the Shift key at start to the decision to end.
+// The application object: the settings, the run state the subsystems share,
+// and the whole life of the program from the Shift key at start to the
+// decision to end.
 #pragma once
 
 #include <string>
 
+#include "app/folder_icons.h"
 #include "app/host_window.h"
 #include "common/settings.h"
 #include "framework/win_app.h"
+#include "menus/menu_builder.h"
+#include "model/folder_node.h"
+#include "model/icon_cache.h"
+#include "model/win_scan_platform.h"
 
 namespace trm {
 
@@ -24,11 +30,18 @@ public:
     void runPopup();
 
     Settings settings;
-    HostWindow hostWindow;
     bool underWine = false;  // detected once at start
+    FolderNode root{settings};
+    IconCache iconCache;
+    FolderIconSet folderIcons;
+    WinScanPlatform scanPlatform;
+    MenuBuilder builder;
+    HostWindow hostWindow;
 
 private:
     void readOptionsFile();
+    void scanRoot();
+    UINT trackRootMenu(POINT atStart);
 };
 
 }  // namespace trm

@@ -3,3 +3,11 @@ list(APPEND TRM_WIN_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/menu_item_data.cpp
   ${CMAKE_CURRENT_LIST_DIR}/owner_draw_menu.cpp
 )
+
+# The builder's rules (titles, name lists, Open all).
+list(APPEND TRM_CORE_SOURCES ${CMAKE_CURRENT_LIST_DIR}/menu_rules.cpp)
+# The builder and the teardown of a run's menus.
+list(APPEND TRM_WIN_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/menu_builder.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/menu_teardown.cpp
+)

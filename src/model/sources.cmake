@@ -9,3 +9,5 @@ list(APPEND TRM_CORE_SOURCES
 list(APPEND TRM_WIN_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/win_scan_platform.cpp
 )
+# The shell icon cache.
+list(APPEND TRM_WIN_SOURCES ${CMAKE_CURRENT_LIST_DIR}/icon_cache.cpp)

@@ -1,0 +1,117 @@
+#include "app/folder_icons.h"
+
+#include <shlobj.h>
+
+#include "app/option_parser.h"
+#include "common/com_ptr.h"
+
+namespace trm {
+
+namespace {
+
+bool wantsLargeIcons(int display) { return display == 2 || display == 4; }
+
+// Width and height of the icon's colour bitmap.
+void measureIcon(HICON icon, int& width, int& height) {
+    ICONINFO info = {};
+    if (!::GetIconInfo(icon, &info)) return;
+    BITMAP bitmap = {};
+    if (info.hbmColor && ::GetObjectA(info.hbmColor, sizeof bitmap, &bitmap)) {
+        width = bitmap.bmWidth;
+        height = bitmap.bmHeight;
+    }
+    if (info.hbmColor) ::DeleteObject(info.hbmColor);
+    if (info.hbmMask) ::DeleteObject(info.hbmMask);
+}
+
+// One of the two icons Extract hands back; the other is destroyed.
+HICON extractIcon(IExtractIconA& extractor, UINT flags, int display, int shellIconSize) {
+    char location[MAX_PATH] = {};
+    int index = 0;
+    UINT returned = 0;
+    if (extractor.GetIconLocation(flags, location, MAX_PATH, &index, &returned) != S_OK) return nullptr;
+    HICON large = nullptr;
+    HICON small = nullptr;
+    const UINT sizes = MAKELONG(static_cast<WORD>(shellIconSize), 16);
+    if (FAILED(extractor.Extract(location, static_cast<UINT>(index), &large, &small, sizes))) return nullptr;
+    HICON kept = wantsLargeIcons(display) ? large : small;
+    HICON other = wantsLargeIcons(display) ? small : large;
+    if (other && other != kept) ::DestroyIcon(other);
+    return kept;
+}
+
+HICON fileInfoIcon(const char* path, UINT extraFlags, int display) {
+    SHFILEINFOA info = {};
+    const UINT size = wantsLargeIcons(display) ? SHGFI_SHELLICONSIZE : SHGFI_SMALLICON;
+    if (!::SHGetFileInfoA(path, FILE_ATTRIBUTE_NORMAL, &info, sizeof info, SHGFI_ICON | size | extraFlags))
+        return nullptr;
+    return info.hIcon;
+}
+
+// The item list of a special folder, freed with the shell's allocator.
+class ShellItemList {
+public:
+    explicit ShellItemList(IMalloc& allocator) : allocator(allocator) {}
+    ~ShellItemList() {
+        if (list) allocator.Free(list);
+    }
+    ShellItemList(const ShellItemList&) = delete;
+    ShellItemList& operator=(const ShellItemList&) = delete;
+    LPITEMIDLIST list = nullptr;
+
+private:
+    IMalloc& allocator;
+};
+
+}  // namespace
+
+void FolderIconSet::load(HWND owner, int display, int shellIconSize) {
+    destroy();
+    ComPtr<IMalloc> allocator;
+    ComPtr<IShellFolder> desktop;
+    if (FAILED(::SHGetMalloc(allocator.put())) || FAILED(::SHGetDesktopFolder(desktop.put()))) return;
+    ShellItemList item(*allocator.get());
+    if (FAILED(::SHGetSpecialFolderLocation(owner, CSIDL_DESKTOPDIRECTORY, &item.list)) || item.list == nullptr)
+        return;
+    ComPtr<IShellFolder> bound;
+    if (FAILED(desktop->BindToObject(item.list, nullptr, IID_IShellFolder, bound.putVoid()))) return;
+
+    ComPtr<IExtractIconA> probe;
+    const HRESULT offered = bound->QueryInterface(IID_IExtractIconA, probe.putVoid());
+    if (offered == S_OK) {
+        ComPtr<IExtractIconA> extractor;
+        LPCITEMIDLIST items[] = {item.list};
+        if (FAILED(desktop->GetUIObjectOf(owner, 1, items, IID_IExtractIconA, nullptr, extractor.putVoid())))
+            return;
+        loaded.closed = extractIcon(*extractor.get(), 0, display, shellIconSize);
+        if (loaded.closed) measureIcon(loaded.closed, loaded.width, loaded.height);
+        loaded.open = extractIcon(*extractor.get(), GIL_OPENICON, display, shellIconSize);
+    } else if (offered == E_NOINTERFACE) {
+        char path[MAX_PATH] = {};
+        if (!::SHGetPathFromIDListA(item.list, path)) return;
+        loaded.closed = fileInfoIcon(path, 0, display);
+        if (loaded.closed) measureIcon(loaded.closed, loaded.width, loaded.height);
+        loaded.open = fileInfoIcon(path, SHGFI_OPENICON, display);
+    }
+}
+
+void FolderIconSet::destroy() {
+    if (loaded.closed) ::DestroyIcon(loaded.closed);
+    if (loaded.open && loaded.open != loaded.closed) ::DestroyIcon(loaded.open);
+    loaded = StandardFolderIcons();
+}
+
+int readShellIconSize() {
+    HKEY key = nullptr;
+    if (::RegOpenKeyA(HKEY_CURRENT_USER, "Control Panel\\desktop\\WindowMetrics", &key) != ERROR_SUCCESS) return 0;
+    char value[512] = {};
+    DWORD size = sizeof value - 1;  // room for the terminator the value may lack
+    DWORD type = 0;
+    const LONG read =
+        ::RegQueryValueExA(key, "Shell Icon Size", nullptr, &type, reinterpret_cast<BYTE*>(value), &size);
+    ::RegCloseKey(key);
+    if (read != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ)) return 0;
+    return readNumber(std::string(value));
+}
+
+}  // namespace trm

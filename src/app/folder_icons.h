@@ -1,0 +1,33 @@
+// The shell's standard folder icons (closed and open) for folder items and
+// command entries, taken from the desktop directory's own icon.
+#pragma once
+
+#include <windows.h>
+
+#include "menus/menu_builder.h"
+
+namespace trm {
+
+class FolderIconSet {
+public:
+    FolderIconSet() = default;
+    ~FolderIconSet() { destroy(); }
+    FolderIconSet(const FolderIconSet&) = delete;
+    FolderIconSet& operator=(const FolderIconSet&) = delete;
+
+    // Large icons (of shellIconSize pixels) for display 2 and 4, small ones
+    // otherwise. Failures leave the icons absent.
+    void load(HWND owner, int display, int shellIconSize);
+    void destroy();
+
+    const StandardFolderIcons& icons() const { return loaded; }
+
+private:
+    StandardFolderIcons loaded;
+};
+
+// "Shell Icon Size" of the desktop's window metrics, read as a number; 0
+// when absent.
+int readShellIconSize();
+
+}  // namespace trm

@@ -1,0 +1,124 @@
+#include "app/host_window.h"
+
+#include <objbase.h>
+
+#include <vector>
+
+#include "app/launcher_app.h"
+#include "app/property_sheet.h"
+#include "common/command_ids.h"
+#include "menus/menu_builder.h"
+#include "model/folder_scanner.h"
+#include "presentation/menu_metrics.h"
+#include "presentation/tracking_state.h"
+
+namespace trm {
+
+namespace {
+
+bool menuHoldsPlaceholder(HMENU menu) {
+    const int count = ::GetMenuItemCount(menu);
+    for (int i = 0; i < count; ++i)
+        if (::GetMenuItemID(menu, i) == static_cast<UINT>(placeholderCommandId)) return true;
+    return false;
+}
+
+std::string classNameOf(HWND window) {
+    char name[100] = {};
+    ::GetClassNameA(window, name, 99);
+    return name;
+}
+
+}  // namespace
+
+HostWindow::~HostWindow() = default;
+
+bool HostWindow::create() {
+    return CreateEx(WS_EX_WINDOWEDGE, AfxRegisterWndClass(0, nullptr, nullptr, nullptr), "invisible",
+                    WS_POPUP | WS_BORDER | WS_SYSMENU, 0, 0, 10, 10, nullptr, nullptr) != FALSE;
+}
+
+LRESULT HostWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_DRAWITEM:
+            MenuMetrics::Instance().DrawItem(reinterpret_cast<DRAWITEMSTRUCT*>(lParam));
+            return 1;
+        case WM_MEASUREITEM:
+            MenuMetrics::Instance().MeasureItem(reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
+            return 1;
+        case WM_TIMER:
+            onTimer(wParam);
+            break;
+        case WM_INITMENU:
+            trackingState.currentMenu = reinterpret_cast<HMENU>(wParam);
+            break;
+        case WM_INITMENUPOPUP:
+            if (HIWORD(lParam) == 0) fillOpeningMenu(reinterpret_cast<HMENU>(wParam));
+            break;
+        default:
+            break;
+    }
+    return CWnd::WindowProc(message, wParam, lParam);
+}
+
+void HostWindow::onTimer(UINT_PTR id) {
+    if (static_cast<int>(id) == sheetTimer && trackingState.propertySheetWindow == nullptr) watchForPropertySheet();
+    if (static_cast<int>(id) != exitTimer) return;
+
+    if (exitTimer != -1) KillTimer(static_cast<UINT_PTR>(exitTimer));
+    HWND sheet = trackingState.propertySheetWindow;
+    if (trackingState.contextCommandDone && sheet && ::IsWindow(sheet)) {
+        // Check again every second while the sheet is on screen.
+        exitTimer = static_cast<int>(SetTimer(sheetTimerId, 1000));
+        return;
+    }
+    if (sheetTimer != -1) KillTimer(static_cast<UINT_PTR>(sheetTimer));
+    sheetTimer = -1;
+    exitTimer = -1;
+    ::CoUninitialize();
+    PostMessage(WM_CLOSE);
+}
+
+void HostWindow::watchForPropertySheet() {
+    HWND foreground = ::GetForegroundWindow();
+    if (foreground == nullptr) return;
+    std::vector<ChildWindowFacts> children;
+    for (HWND child = ::GetWindow(foreground, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
+        children.push_back({classNameOf(child), ::GetWindowLongA(child, GWL_ID)});
+    const unsigned long style = static_cast<unsigned long>(::GetWindowLongA(foreground, GWL_STYLE));
+    if (!looksLikePropertySheet(style, classNameOf(foreground), children)) return;
+    KillTimer(static_cast<UINT_PTR>(sheetTimer));
+    sheetTimer = -1;
+    trackingState.propertySheetWindow = foreground;
+}
+
+void HostWindow::fillOpeningMenu(HMENU popup) {
+    trackingState.currentMenu = popup;
+    if (MenuMetrics::Instance().FindMenuByHandle(popup) == nullptr) return;
+    if (!menuHoldsPlaceholder(popup)) return;
+    FolderNode* folder = findFolderByMenu(app.root, popup);
+    if (folder == nullptr) return;
+
+    ScanPlatform& platform = app.scanPlatform;
+    const std::string saved = platform.currentDirectory();
+    ::DeleteMenu(popup, placeholderCommandId, MF_BYCOMMAND);
+    // A folder that cannot be entered is not read at all (reading the
+    // directory we are in instead would show the wrong files).
+    if (platform.setCurrentDirectory(folder->path)) scanFolder(*folder, platform);
+    app.builder.fillMenu(*folder);
+    platform.setCurrentDirectory(saved);
+
+    if (menuHoldsPlaceholder(popup)) {
+        // An empty folder offers one entry that opens the folder itself.
+        ::DeleteMenu(popup, placeholderCommandId, MF_BYCOMMAND);
+        MenuEntry entry;
+        entry.id = nextCommandId++;
+        entry.isCommand = true;
+        entry.displayName = app.settings.addexploretext;
+        entry.path = folder->path;
+        folder->entries.push_back(std::move(entry));
+        app.builder.fillMenu(*folder);
+    }
+}
+
+}  // namespace trm

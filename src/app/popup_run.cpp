@@ -1,0 +1,81 @@
+// The one popup run: scan the folder, build the menus, track the root menu
+// at the anchor point, carry out the choice, release everything.
+#include <windows.h>
+
+#include "app/anchor_point.h"
+#include "app/launcher_app.h"
+#include "menus/menu_teardown.h"
+#include "menus/owner_draw_menu.h"
+#include "model/folder_scanner.h"
+#include "presentation/menu_hooks.h"
+#include "presentation/tracking_state.h"
+
+namespace trm {
+
+void LauncherApp::runPopup() {
+    POINT atStart = {};
+    ::GetCursorPos(&atStart);
+    hostWindow.create();
+
+    folderIcons.load(hostWindow.m_hWnd, settings.display, readShellIconSize());
+    scanRoot();
+
+    trackingState.hookApp = this;
+    const DWORD thread = ::GetWindowThreadProcessId(hostWindow.m_hWnd, nullptr);
+    trackingState.callWndProcHook = ::SetWindowsHookExA(WH_CALLWNDPROC, MenuCreationHook, nullptr, thread);
+    trackingState.mouseHook = ::SetWindowsHookExA(WH_MOUSE, MenuMouseHook, nullptr, thread);
+
+    builder.buildMenu(root);
+    ::SetCursor(::LoadCursorA(nullptr, IDC_ARROW));
+    const UINT command = trackRootMenu(atStart);
+    hostWindow.PostMessage(WM_NULL);
+
+    if (trackingState.mouseHook) ::UnhookWindowsHookEx(trackingState.mouseHook);
+    if (trackingState.callWndProcHook) ::UnhookWindowsHookEx(trackingState.callWndProcHook);
+    trackingState.mouseHook = nullptr;
+    trackingState.callWndProcHook = nullptr;
+    if (trackingState.hoverTimer.id != 0) {
+        ::KillTimer(trackingState.hoverTimer.window, trackingState.hoverTimer.id);
+        trackingState.hoverTimer = TimerRef();
+    }
+
+    bool handled = false;
+    const auto open = [this](const std::string& path) { return openItem(hostWindow, path); };
+    if (command != 0) handled = builder.runCommand(root, static_cast<int>(command), open);
+    if (!trackingState.pendingOpenPath.empty() && !handled && !trackingState.contextCommandDone)
+        openItem(hostWindow, trackingState.pendingOpenPath);
+
+    tearDownRoot(root);
+    iconCache.clear();
+    folderIcons.destroy();
+    settings.clearFilterLists();
+}
+
+void LauncherApp::scanRoot() {
+    const std::string started = scanPlatform.currentDirectory();
+    root.path = started;
+    if (!settings.startdirectory.empty()) {
+        scanPlatform.setCurrentDirectory(settings.startdirectory);
+        root.path = settings.startdirectory;
+    }
+    scanFolder(root, scanPlatform);
+    if (!settings.startdirectory.empty()) scanPlatform.setCurrentDirectory(started);
+    if (!settings.previousdirectory.empty()) scanPlatform.setCurrentDirectory(settings.previousdirectory);
+}
+
+UINT LauncherApp::trackRootMenu(POINT atStart) {
+    if (root.menu == nullptr || root.menu->GetSafeHmenu() == nullptr) return 0;
+    RECT screen = {};
+    ::GetWindowRect(::GetDesktopWindow(), &screen);
+    POINT now = {};
+    ::GetCursorPos(&now);
+    const ScreenPoint anchor = anchorPoint({atStart.x, atStart.y}, {now.x, now.y}, settings,
+                                           {screen.left, screen.top, screen.right, screen.bottom});
+    ::SetForegroundWindow(hostWindow.m_hWnd);
+    trackingState.currentMenu = root.menu->GetSafeHmenu();
+    const UINT flags = static_cast<UINT>(settings.menuyalignment | settings.menuxalignment) | TPM_RETURNCMD;
+    return static_cast<UINT>(
+        ::TrackPopupMenu(root.menu->GetSafeHmenu(), flags, anchor.x, anchor.y, 0, hostWindow.m_hWnd, nullptr));
+}
+
+}  // namespace trm

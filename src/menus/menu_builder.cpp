@@ -1,0 +1,226 @@
+#include "menus/menu_builder.h"
+
+#include <memory>
+
+#include "common/ascii.h"
+#include "common/command_ids.h"
+#include "menus/menu_rules.h"
+#include "menus/owner_draw_menu.h"
+#include "model/name_rules.h"
+
+namespace trm {
+
+namespace {
+int takeCommandId() { return nextCommandId++; }
+}  // namespace
+
+MenuBuilder::MenuBuilder(const Settings& settings, ItemDataList& records, const IconCache& icons,
+                         const StandardFolderIcons& folderIcons)
+    : settings(settings), records(records), icons(icons), folderIcons(folderIcons) {}
+
+void MenuBuilder::buildMenu(FolderNode& folder) {
+    auto menu = std::make_unique<OwnerDrawMenu>(records, settings.displayxp ? 1 : 0, settings.maxmenuwidth);
+    const bool created = menu->CreatePopupMenu();
+    folder.menu = menu.release();
+    if (!created) return;
+    if (settings.dotitles) addTitle(folder, *folder.menu);
+    fillMenu(folder);
+}
+
+void MenuBuilder::addTitle(FolderNode& folder, OwnerDrawMenu& menu) {
+    const std::string pathTitle = titleTextOf(folder.path);
+    std::string label;
+    bool haveLabel = false;
+    if (wantsVolumeLabel(pathTitle, settings)) {
+        char volume[MAX_PATH + 1] = {};
+        haveLabel = ::GetVolumeInformationA(pathTitle.c_str(), volume, MAX_PATH, nullptr, nullptr, nullptr,
+                                            nullptr, 0) != 0;
+        if (haveLabel) label = volume;
+    }
+    const std::string text = folderTitle(folder.path, haveLabel ? &label : nullptr, settings);
+    const int background = settings.dotitlesbackground ? 1 : 0;
+    const int outline = settings.dotitlesoutline ? 1 : 0;
+    const UINT titleId = settings.dotitlesclicktoopenfolder ? static_cast<UINT>(takeCommandId()) : 0;
+    if (!settings.dotitlesleft) {
+        menu.insertTopTitle(text, background, outline, titleId);
+    } else {
+        // A clickable side title shares its identifier with its break item.
+        const UINT breakId = settings.dotitlesclicktoopenfolder ? titleId : static_cast<UINT>(takeCommandId());
+        menu.insertSideTitle(text, background, outline, titleId, breakId);
+    }
+}
+
+void MenuBuilder::fillMenu(FolderNode& folder) {
+    OwnerDrawMenu& menu = *folder.menu;
+    int n = menu.GetMenuItemCount();
+    if (folder.titleImageEntry) n = addEntryItem(*folder.titleImageEntry, n, menu);
+    if (folder.exploreEntry && settings.addexploreposition == PositionAbsoluteTop)
+        n = addEntryItem(*folder.exploreEntry, n, menu);
+    if (folder.openAllEntry && settings.addopenallposition == PositionAbsoluteTop)
+        n = addEntryItem(*folder.openAllEntry, n, menu);
+    if (!settings.foldersatbottom) {
+        addSubFolderItems(folder);
+        addFilesFoldersSeparator(folder);
+    }
+
+    n = menu.GetMenuItemCount();
+    if (!(settings.addopenall && settings.addopenallhidefilesfrommenu)) {
+        for (MenuEntry& entry : folder.entries) {
+            if (&entry == folder.titleImageEntry || &entry == folder.exploreEntry || &entry == folder.openAllEntry)
+                continue;
+            n = addEntryItem(entry, n, menu);
+        }
+    }
+    if (settings.foldersatbottom) {
+        addFilesFoldersSeparator(folder);
+        addSubFolderItems(folder);
+    }
+
+    n = menu.GetMenuItemCount();
+    if (folder.openAllEntry && settings.addopenallposition == PositionAbsoluteBottom)
+        n = addEntryItem(*folder.openAllEntry, n, menu);
+    if (folder.exploreEntry && settings.addexploreposition == PositionAbsoluteBottom)
+        addEntryItem(*folder.exploreEntry, n, menu);
+
+    // Marks a menu still to be filled: the host window reads the folder when it opens.
+    if (folder.entries.empty() && folder.subfolders.empty())
+        menu.appendItem(MF_STRING, placeholderCommandId, folder.path);
+}
+
+void MenuBuilder::addFilesFoldersSeparator(FolderNode& folder) {
+    if (settings.separatorbetweenfilesandfolders && !folder.subfolders.empty() && !folder.entries.empty())
+        appendSeparator(*folder.menu);
+}
+
+void MenuBuilder::appendSeparator(OwnerDrawMenu& menu) { menu.appendItem(MF_SEPARATOR, takeCommandId(), ""); }
+
+void MenuBuilder::appendColumnBreak(OwnerDrawMenu& menu) { menu.appendItem(MF_MENUBREAK, takeCommandId(), "mb"); }
+
+void MenuBuilder::addSubFolderItems(FolderNode& folder) {
+    OwnerDrawMenu& menu = *folder.menu;
+    int p = menu.GetMenuItemCount();
+    for (const std::unique_ptr<FolderNode>& child : folder.subfolders) {
+        FolderNode& sub = *child;
+        buildMenu(sub);
+        const std::string text = itemTextFor(sub.name, settings);
+        if (nameListMatches(settings.separatorbefore, sub)) {
+            appendSeparator(menu);
+            ++p;
+        }
+        if (nameListMatches(settings.barbreakbefore, sub)) {
+            appendColumnBreak(menu);
+            ++p;
+        }
+        menu.appendItem(MF_POPUP, reinterpret_cast<UINT_PTR>(sub.menu->GetSafeHmenu()), text);
+        if (displaysIcons(settings)) {
+            const IconRecord* own = nullptr;
+            if (settings.iconsforfolders) {
+                own = icons.findIcon(sub.path);
+                if (own == nullptr && fetchFolderIcon) {
+                    fetchFolderIcon(sub.path);
+                    own = icons.findIcon(sub.path);
+                }
+            }
+            if (own) {
+                menu.setItemIcons(p, own->icon, own->width, own->height, own->selectedIcon, own->width, own->height);
+            } else {
+                HICON highlighted = settings.displaybackground ? folderIcons.open : folderIcons.closed;
+                menu.setItemIcons(p, folderIcons.closed, folderIcons.width, folderIcons.height, highlighted,
+                                  folderIcons.width, folderIcons.height);
+            }
+        }
+        ++p;
+        if (nameListMatches(settings.barbreakafter, sub)) {
+            appendColumnBreak(menu);
+            ++p;
+        }
+        if (nameListMatches(settings.separatorafter, sub)) {
+            appendSeparator(menu);
+            ++p;
+        }
+    }
+}
+
+int MenuBuilder::addEntryItem(MenuEntry& entry, int p, OwnerDrawMenu& menu) {
+    const std::string text = itemTextFor(entry.displayName, settings);
+    const std::string fileName = entryFileName(entry.path);
+
+    if (settings.dotitleimages) {
+        const bool candidate = settings.dotitleimagesusefirst
+                                   ? isPictureExtension(entry.extension)
+                                   : equalsNoCase(fileName, settings.dotitleimagesfile);
+        if (candidate) {
+            if (loadTitlePicture) loadTitlePicture(entry);
+            entry.pictureWidth = settings.dothumbnailsontooltipsizex;
+            entry.pictureHeight = settings.dothumbnailsontooltipsizey;
+            entry.isTitlePicture = true;
+        }
+    }
+
+    if (nameListMatches(settings.separatorbefore, entry, settings)) {
+        appendSeparator(menu);
+        ++p;
+    }
+    if (nameListMatches(settings.barbreakbefore, entry, settings)) {
+        appendColumnBreak(menu);
+        ++p;
+    }
+    const bool unclickable = settings.dotitleimages && settings.dotitleimagesnoclick && entry.isTitlePicture;
+    menu.appendItem(unclickable ? MF_DISABLED : MF_STRING, static_cast<UINT_PTR>(entry.id), text);
+    if (entry.picture) menu.setItemPicture(p, static_cast<IPicture*>(entry.picture.get()), 0);
+
+    if (displaysIcons(settings)) {
+        if (entry.isCommand) {
+            menu.setItemIcons(p, folderIcons.open, folderIcons.width, folderIcons.height, folderIcons.open,
+                              folderIcons.width, folderIcons.height);
+        } else {
+            const IconRecord* icon = icons.findIcon(entry.path);
+            if (icon == nullptr) icon = icons.findIcon(entry.extension);
+            if (icon)
+                menu.setItemIcons(p, icon->icon, icon->width, icon->height, icon->selectedIcon, icon->width,
+                                  icon->height);
+        }
+        if (entry.unavailable) ::EnableMenuItem(menu.GetSafeHmenu(), p, MF_BYPOSITION | MF_DISABLED);
+    }
+    ++p;
+    if (nameListMatches(settings.barbreakafter, entry, settings)) {
+        appendColumnBreak(menu);
+        ++p;
+    }
+    if (nameListMatches(settings.separatorafter, entry, settings)) {
+        appendSeparator(menu);
+        ++p;
+    }
+    return p;
+}
+
+bool MenuBuilder::runCommand(FolderNode& folder, int commandId, const OpenItem& open) const {
+    for (const std::unique_ptr<FolderNode>& sub : folder.subfolders)
+        if (runCommand(*sub, commandId, open)) return true;
+
+    MenuEntry* chosen = nullptr;
+    for (MenuEntry& entry : folder.entries) {
+        if (entry.id == commandId) {
+            chosen = &entry;
+            break;
+        }
+    }
+    if (chosen == nullptr) return false;
+    if (chosen->command.empty()) return open(chosen->path);
+    if (equalsNoCase(chosen->command, openAllMarker)) {
+        for (const MenuEntry& entry : folder.entries)
+            if (&entry != chosen && openAllIncludes(entry, settings)) open(entry.path);
+        return true;
+    }
+    if (equalsNoCase(chosen->command, exploreMarker)) return open(chosen->path);
+    return false;
+}
+
+FolderNode* findFolderByMenu(FolderNode& folder, HMENU menuHandle) {
+    for (const std::unique_ptr<FolderNode>& sub : folder.subfolders)
+        if (FolderNode* found = findFolderByMenu(*sub, menuHandle)) return found;
+    if (folder.menu && folder.menu->GetSafeHmenu() == menuHandle) return &folder;
+    return nullptr;
+}
+
+}  // namespace trm

@@ -1,0 +1,66 @@
+#include <gtest/gtest.h>
+
+#include "app/anchor_point.h"
+#include "app/property_sheet.h"
+
+namespace {
+
+const trm::ScreenBounds screen{0, 0, 1024, 768};
+
+TEST(AnchorPoint, ThePointerNowUnlessAppearwhererun) {
+    trm::Settings settings;
+    const trm::ScreenPoint start{100, 200}, now{300, 400};
+    trm::ScreenPoint p = trm::anchorPoint(start, now, settings, screen);
+    EXPECT_EQ(p.x, 300);
+    EXPECT_EQ(p.y, 400);
+    settings.appearwhererun = true;
+    p = trm::anchorPoint(start, now, settings, screen);
+    EXPECT_EQ(p.x, 100);
+    EXPECT_EQ(p.y, 200);
+}
+
+TEST(AnchorPoint, FixedCoordinatesPerAxis) {
+    trm::Settings settings;
+    settings.appearatxset = true;
+    settings.appearatx = 500;
+    trm::ScreenPoint p = trm::anchorPoint({1, 1}, {300, 400}, settings, screen);
+    EXPECT_EQ(p.x, 500);
+    EXPECT_EQ(p.y, 400);
+}
+
+TEST(AnchorPoint, PointsNearAnEdgeSnapToIt) {
+    trm::Settings settings;
+    settings.appearatxset = settings.appearatyset = true;
+    settings.appearatx = settings.appearaty = 5;
+    trm::ScreenPoint p = trm::anchorPoint({}, {}, settings, screen);
+    EXPECT_EQ(p.x, 0);
+    EXPECT_EQ(p.y, 0);
+    settings.appearatx = 10000;
+    settings.appearaty = 740;
+    p = trm::anchorPoint({}, {}, settings, screen);
+    EXPECT_EQ(p.x, 1024);
+    EXPECT_EQ(p.y, 768);
+    settings.appearatx = 32;
+    settings.appearaty = 736;
+    p = trm::anchorPoint({}, {}, settings, screen);
+    EXPECT_EQ(p.x, 32);
+    EXPECT_EQ(p.y, 736);
+    settings.appearatx = -50;
+    p = trm::anchorPoint({}, {}, settings, screen);
+    EXPECT_EQ(p.x, 0);
+}
+
+TEST(PropertySheet, NeedsHelpStyleDialogClassButtonsAndTabs) {
+    const std::vector<trm::ChildWindowFacts> sheet = {
+        {"Button", 1}, {"BUTTON", 2}, {"Button", 12321}, {"SysTabControl32", 12320}, {"Static", 5}};
+    EXPECT_TRUE(trm::looksLikePropertySheet(0x2000 | 0x80000000, "#32770", sheet));
+    EXPECT_FALSE(trm::looksLikePropertySheet(0x80000000, "#32770", sheet));
+    EXPECT_FALSE(trm::looksLikePropertySheet(0x2000, "Notepad", sheet));
+    std::vector<trm::ChildWindowFacts> noTabs(sheet.begin(), sheet.begin() + 3);
+    EXPECT_FALSE(trm::looksLikePropertySheet(0x2000, "#32770", noTabs));
+    std::vector<trm::ChildWindowFacts> wrongId = sheet;
+    wrongId[2].id = 12322;
+    EXPECT_FALSE(trm::looksLikePropertySheet(0x2000, "#32770", wrongId));
+}
+
+}  // namespace
