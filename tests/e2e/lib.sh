@@ -117,3 +117,49 @@ end_menu_run() {
   if menu_window >/dev/null; then xdotool key Escape; fi
   wait_for_exit 30
 }
+
+have_menu() { menu_window >/dev/null; }
+
+# wait_for_menu: waits for $PID's menu window; sets MENU to its id and
+# gives it the keyboard. Wine delivers keys to the X window that has the
+# input focus (or is under the pointer), and the program's only other
+# window is never shown, so without this keys reach the menu only while the
+# pointer rests on it.
+wait_for_menu() {
+  wait_until 30 have_menu || fail "no menu window appeared"
+  MENU=$(menu_window)
+  xdotool windowfocus "$MENU" 2>/dev/null || true
+}
+
+# menu_count: how many menu windows $PID shows now.
+menu_count() {
+  local window count=0
+  for window in $(xdotool search --onlyvisible --pid "$PID" 2>/dev/null); do
+    [ -z "$(xdotool getwindowname "$window" 2>/dev/null)" ] && count=$((count + 1))
+  done
+  echo "$count"
+}
+has_menus() { [ "$(menu_count)" -ge "$1" ]; }
+
+# wait_for_menus N: waits until $PID shows N menu windows (sub-menus open).
+wait_for_menus() {
+  wait_until 30 has_menus "$1" || fail "expected $1 open menu windows, saw $(menu_count)"
+}
+
+# window_geometry WINDOW: "X Y WIDTH HEIGHT" on the screen.
+window_geometry() {
+  xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4}
+                           /Width:/ {w=$2} /Height:/ {h=$2} END {print x, y, w, h}'
+}
+
+# keys KEY...: typed one at a time, as a person would.
+keys() {
+  local key
+  for key in "$@"; do
+    xdotool key "$key"
+    sleep 0.15
+  done
+}
+
+# A place for the pointer away from where the cases put their menus.
+park_pointer() { xdotool mousemove 1000 740; }
