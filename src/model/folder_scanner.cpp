@@ -126,8 +126,8 @@ void addFile(FolderNode& node, ScanState& state, const std::string& cwd, const F
 }
 
 void addTrailingEntry(FolderNode& node, MenuEntry entry, int position, MenuEntry*& absolutePointer) {
-    MenuEntry& added = position == PositionTop ? node.entries.push_front(std::move(entry))
-                                               : node.entries.push_back(std::move(entry));
+    MenuEntry& added =
+        position == PositionTop ? node.entries.push_front(std::move(entry)) : node.entries.push_back(std::move(entry));
     if (position == PositionAbsoluteTop || position == PositionAbsoluteBottom) absolutePointer = &added;
 }
 

@@ -14,7 +14,9 @@ bool anyIsPrefixOf(const StringList& prefixes, const std::string& text) {
     return false;
 }
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 void makePretty(std::string& text, int mode) {
     switch (mode) {
@@ -41,7 +43,9 @@ size_t extensionCut(const std::string& name) {
     return dot == std::string::npos ? name.size() : dot;
 }
 
-std::string extensionOf(const std::string& name) { return asciiLowered(name.substr(extensionCut(name))); }
+std::string extensionOf(const std::string& name) {
+    return asciiLowered(name.substr(extensionCut(name)));
+}
 
 std::string applyBraceRule(const std::string& text) {
     const size_t open = text.find('{', 1);

@@ -17,8 +17,12 @@ int compareEntries(const MenuEntry& a, const MenuEntry& b, int sort);
 // The same for sub-folders, which have keys only for `sort` 0-3.
 int compareFolders(const FolderNode& a, const FolderNode& b, int sort);
 
-inline bool entriesAreSorted(int sort) { return sort >= 0 && sort <= 5; }
-inline bool foldersAreSorted(int sort) { return sort >= 0 && sort <= 3; }
+inline bool entriesAreSorted(int sort) {
+    return sort >= 0 && sort <= 5;
+}
+inline bool foldersAreSorted(int sort) {
+    return sort >= 0 && sort <= 3;
+}
 
 // "a strictly precedes b": a strict weak order on entries for one setting.
 struct EntryOrder {

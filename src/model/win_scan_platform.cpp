@@ -39,13 +39,19 @@ private:
     HANDLE handle_;
 };
 
-FileTime fromFiletime(const FILETIME& time) { return FileTime{time.dwLowDateTime, time.dwHighDateTime}; }
+FileTime fromFiletime(const FILETIME& time) {
+    return FileTime{time.dwLowDateTime, time.dwHighDateTime};
+}
 
 }  // namespace
 
-void* WinScanPlatform::showWaitCursor() { return ::SetCursor(::LoadCursorA(nullptr, IDC_WAIT)); }
+void* WinScanPlatform::showWaitCursor() {
+    return ::SetCursor(::LoadCursorA(nullptr, IDC_WAIT));
+}
 
-void WinScanPlatform::restoreCursor(void* kept) { ::SetCursor(static_cast<HCURSOR>(kept)); }
+void WinScanPlatform::restoreCursor(void* kept) {
+    ::SetCursor(static_cast<HCURSOR>(kept));
+}
 
 std::string WinScanPlatform::currentDirectory() {
     // Large enough for any ordinary path; a longer one gets what it asks for.

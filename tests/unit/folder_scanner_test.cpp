@@ -1,3 +1,5 @@
+#include "model/folder_scanner.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -6,7 +8,6 @@
 #include "common/command_ids.h"
 #include "common/settings.h"
 #include "fake_directory.h"
-#include "model/folder_scanner.h"
 
 namespace {
 
@@ -181,8 +182,8 @@ TEST_F(Scanner, OneMenuOrdersTheWholeTreeTogether) {
     fs.file("after.txt", 3);
     scan();
     EXPECT_TRUE(node.subfolders.empty());
-    EXPECT_EQ(names(node), (Names{"first.txt", "mid.txt", "after.txt", "top.txt", "deep.txt", "Explore", "Explore",
-                                  "Explore"}));
+    EXPECT_EQ(names(node),
+              (Names{"first.txt", "mid.txt", "after.txt", "top.txt", "deep.txt", "Explore", "Explore", "Explore"}));
     // Each folder brings its own Explore entry; the outermost is kept last.
     EXPECT_EQ(std::prev(node.entries.end(), 2)->path, "C:\\Root\\a");
     EXPECT_EQ(node.exploreEntry->path, "C:\\Root");

@@ -40,9 +40,9 @@ TEST(DisplayName, ShortcutsAndListedExtensionsLoseTheirExtension) {
 TEST(DisplayName, MakePrettyChangesAsciiLettersOnly) {
     trm::Settings settings;
     settings.makepretty = 1;
-    EXPECT_EQ(displayNameOf("ABC d\xC9" "f", false, settings), "abc d\xC9" "f");
+    EXPECT_EQ(displayNameOf("ABC d\xC9-X", false, settings), "abc d\xC9-x");
     settings.makepretty = 2;
-    EXPECT_EQ(displayNameOf("abc d\xE9" "f", false, settings), "ABC D\xE9" "F");
+    EXPECT_EQ(displayNameOf("abc d\xE9-x", false, settings), "ABC D\xE9-X");
     settings.makepretty = 3;
     EXPECT_EQ(displayNameOf("my DOCUMENTS\tlist", false, settings), "My Documents\tlist");
     EXPECT_EQ(displayNameOf("o'neil  x-RAY", false, settings), "O'neil  X-ray");
