@@ -1,0 +1,314 @@
+// The builder on models the scanner read from real folders: the native
+// menus it makes, the commands it runs and what the teardown leaves.
+#include "menus/menu_builder.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "common/command_ids.h"
+#include "fixture_folder.h"
+#include "launch/item_launcher.h"
+#include "menus/menu_teardown.h"
+#include "menus/owner_draw_menu.h"
+#include "model/folder_scanner.h"
+#include "model/win_scan_platform.h"
+
+namespace {
+
+using Items = std::vector<std::string>;
+
+class MenuBuilderTest : public ::testing::Test {
+protected:
+    MenuBuilderTest() : tree("builder") {
+        tree.folder("Alpha");
+        tree.folder("Beta");
+        tree.file("Beta\\inner.txt");
+        for (const char* name : {"a.txt", "b.mp3", "c.wav", "d.mp3"}) tree.file(name);
+        settings.sort = 2;
+        ::GetCurrentDirectoryA(MAX_PATH, startDirectory);
+    }
+    ~MenuBuilderTest() override {
+        trm::tearDownRoot(root);
+        ::SetCurrentDirectoryA(startDirectory);
+    }
+
+    // Scans the fixture's root (or a sub-folder node) as the popup run does.
+    void scan(trm::FolderNode& node, const std::string& path) {
+        ASSERT_TRUE(::SetCurrentDirectoryA(path.c_str()));
+        node.path = path;
+        trm::scanFolder(node, platform);
+        ::SetCurrentDirectoryA(startDirectory);
+    }
+
+    HMENU build() {
+        scan(root, tree.root);
+        builder.buildMenu(root);
+        return root.menu->GetSafeHmenu();
+    }
+
+    trm::FolderNode& sub(size_t index) { return *root.subfolders.at(index); }
+
+    // One word per native item: what the record says it is, its text, and
+    // "!" when it is disabled.
+    Items itemsOf(HMENU menu) const {
+        Items items;
+        for (int i = 0; i < ::GetMenuItemCount(menu); ++i) {
+            MENUITEMINFOA info = {};
+            info.cbSize = sizeof info;
+            info.fMask = MIIM_ID | MIIM_SUBMENU | MIIM_DATA | MIIM_FTYPE | MIIM_STATE;
+            ::GetMenuItemInfoA(menu, i, TRUE, &info);
+            const trm::MenuItemData* record = records.find(info.dwItemData);
+            std::string word;
+            if (record == nullptr || !(info.fType & MFT_OWNERDRAW))
+                word = "plain";
+            else if (record->isTitle)
+                word = record->isSideTitle ? "side:" + record->text : "title:" + record->text;
+            else if (record->isTitleColumnBreak)
+                word = "titlebreak";
+            else if (record->isSeparator)
+                word = "sep";
+            else if (record->isColumnBreak)
+                word = "break";
+            else if (info.hSubMenu)
+                word = "sub:" + record->text;
+            else if (info.wID == static_cast<UINT>(trm::placeholderCommandId))
+                word = "placeholder:" + record->text;
+            else
+                word = record->text;
+            // Wine reports separators disabled; that says nothing about us.
+            if ((info.fState & MFS_DISABLED) && word != "sep") word += "!";
+            items.push_back(word);
+        }
+        return items;
+    }
+
+    wintest::FixtureFolder tree;
+    char startDirectory[MAX_PATH] = {};
+    trm::Settings settings;
+    trm::FolderNode root{settings};
+    trm::WinScanPlatform platform;
+    trm::ItemDataList records;
+    trm::IconCache icons;
+    trm::StandardFolderIcons folderIcons;
+    trm::MenuBuilder builder{settings, records, icons, folderIcons};
+};
+
+TEST_F(MenuBuilderTest, FoldersThenEntriesWithATitleAndUnreadFoldersHoldThePlaceholder) {
+    settings.dotitles = true;
+    const HMENU menu = build();
+    const std::string rootTitle = tree.root.substr(tree.root.rfind('\\') + 1);
+    EXPECT_EQ(itemsOf(menu), (Items{"title:" + rootTitle + "!", "sub:Alpha", "sub:Beta", "a.txt", "b.mp3", "c.wav",
+                                    "d.mp3"}));
+    EXPECT_EQ(itemsOf(sub(0).menu->GetSafeHmenu()), (Items{"title:Alpha!", "placeholder:" + tree.at("Alpha")}));
+    EXPECT_EQ(::GetMenuItemID(sub(1).menu->GetSafeHmenu(), 1), static_cast<UINT>(trm::placeholderCommandId));
+    // The sub-menu item carries the sub-menu's own handle.
+    EXPECT_EQ(::GetSubMenu(menu, 1), sub(0).menu->GetSafeHmenu());
+    EXPECT_EQ(trm::findFolderByMenu(root, sub(1).menu->GetSafeHmenu()), &sub(1));
+    EXPECT_EQ(trm::findFolderByMenu(root, menu), &root);
+    EXPECT_EQ(trm::findFolderByMenu(root, reinterpret_cast<HMENU>(0x1234)), nullptr);
+}
+
+TEST_F(MenuBuilderTest, FillingAnUnreadFolderReplacesItsPlaceholder) {
+    build();
+    trm::FolderNode& beta = sub(1);
+    const HMENU betaMenu = beta.menu->GetSafeHmenu();
+    ::DeleteMenu(betaMenu, trm::placeholderCommandId, MF_BYCOMMAND);
+    scan(beta, beta.path);
+    builder.fillMenu(beta);
+    EXPECT_EQ(itemsOf(betaMenu), (Items{"inner.txt"}));
+}
+
+TEST_F(MenuBuilderTest, TitlesFromFolderTitlesAndOnTheLeft) {
+    settings.dotitles = true;
+    settings.dotitlesleft = true;
+    settings.foldertitle = {{tree.root, "My Stuff"}};
+    const HMENU menu = build();
+    EXPECT_EQ(itemsOf(menu).at(0), "side:My Stuff!");
+    EXPECT_EQ(itemsOf(menu).at(1), "titlebreak");
+    // Not clickable: the title has identifier 0, the break one of its own.
+    EXPECT_EQ(::GetMenuItemID(menu, 0), 0u);
+    EXPECT_GE(::GetMenuItemID(menu, 1), 1000u);
+}
+
+TEST_F(MenuBuilderTest, AClickableSideTitleSharesItsIdentifierWithItsBreak) {
+    settings.dotitles = true;
+    settings.dotitlesleft = true;
+    settings.dotitlesclicktoopenfolder = true;
+    const HMENU menu = build();
+    EXPECT_GE(::GetMenuItemID(menu, 0), 1000u);
+    EXPECT_EQ(::GetMenuItemID(menu, 0), ::GetMenuItemID(menu, 1));
+}
+
+TEST_F(MenuBuilderTest, SeparatorsAndBreaksAroundNamedItems) {
+    settings.separatorbefore = {"A.TXT", "Alpha"};
+    settings.barbreakbefore = {"a.txt"};
+    settings.barbreakafter = {"b.mp3"};
+    settings.separatorafter = {tree.at("b.mp3"), tree.at("Beta")};
+    const HMENU menu = build();
+    EXPECT_EQ(itemsOf(menu), (Items{"sep", "sub:Alpha", "sub:Beta", "sep", "sep", "break", "a.txt", "b.mp3",
+                                    "break", "sep", "c.wav", "d.mp3"}));
+}
+
+TEST_F(MenuBuilderTest, TheFilesFoldersSeparatorFollowsTheGroups) {
+    settings.separatorbetweenfilesandfolders = true;
+    EXPECT_EQ(itemsOf(build()), (Items{"sub:Alpha", "sub:Beta", "sep", "a.txt", "b.mp3", "c.wav", "d.mp3"}));
+    trm::tearDownRoot(root);
+    settings.foldersatbottom = true;
+    EXPECT_EQ(itemsOf(build()), (Items{"a.txt", "b.mp3", "c.wav", "d.mp3", "sep", "sub:Alpha", "sub:Beta"}));
+    // A folder without files gets no separator.
+    trm::tearDownRoot(root);
+    settings.onlyfolders = true;
+    EXPECT_EQ(itemsOf(build()), (Items{"sub:Alpha", "sub:Beta"}));
+}
+
+TEST_F(MenuBuilderTest, ExploreAndOpenAllAtEveryPosition) {
+    settings.dotitles = true;
+    settings.addexplore = settings.addopenall = true;
+    const std::string title = "title:" + tree.root.substr(tree.root.rfind('\\') + 1) + "!";
+    const Items expected[] = {
+        {title, "sub:Alpha", "sub:Beta", "a.txt", "b.mp3", "c.wav", "d.mp3", "Explore", "Open all"},
+        {title, "sub:Alpha", "sub:Beta", "Open all", "Explore", "a.txt", "b.mp3", "c.wav", "d.mp3"},
+        {title, "sub:Alpha", "sub:Beta", "a.txt", "b.mp3", "c.wav", "d.mp3", "Explore", "Open all"},
+        {title, "Explore", "Open all", "sub:Alpha", "sub:Beta", "a.txt", "b.mp3", "c.wav", "d.mp3"},
+        {title, "sub:Alpha", "sub:Beta", "a.txt", "b.mp3", "c.wav", "d.mp3", "Open all", "Explore"},
+    };
+    for (int position = 0; position <= 4; ++position) {
+        settings.addexploreposition = settings.addopenallposition = position;
+        EXPECT_EQ(itemsOf(build()), expected[position]) << "position " << position;
+        trm::tearDownRoot(root);
+    }
+}
+
+TEST_F(MenuBuilderTest, HidingFilesKeepsTheCommandEntriesOutsideTheOrder) {
+    settings.addexplore = settings.addopenall = true;
+    settings.addexploreposition = trm::PositionAbsoluteBottom;
+    settings.addopenallposition = trm::PositionAbsoluteTop;
+    settings.addopenallhidefilesfrommenu = true;
+    EXPECT_EQ(itemsOf(build()), (Items{"Open all", "sub:Alpha", "sub:Beta", "Explore"}));
+}
+
+TEST_F(MenuBuilderTest, IconsOnlyShowNoTextAndUnavailableEntriesAreDisabled) {
+    settings.display = 1;
+    const HMENU menu = build();
+    EXPECT_EQ(itemsOf(menu), (Items{"sub:", "sub:", "", "", "", ""}));
+
+    trm::tearDownRoot(root);
+    settings.display = 0;
+    scan(root, tree.root);
+    for (trm::MenuEntry& entry : root.entries) entry.unavailable = entry.displayName == "a.txt";
+    builder.buildMenu(root);
+    EXPECT_EQ(itemsOf(root.menu->GetSafeHmenu()).at(2), "a.txt") << "enabled without icons";
+
+    trm::tearDownRoot(root);
+    settings.display = 3;
+    scan(root, tree.root);
+    for (trm::MenuEntry& entry : root.entries) entry.unavailable = entry.displayName == "a.txt";
+    builder.buildMenu(root);
+    EXPECT_EQ(itemsOf(root.menu->GetSafeHmenu()).at(2), "a.txt!") << "disabled with icons";
+}
+
+TEST_F(MenuBuilderTest, RunCommandOpensTheChosenEntryExploreAndOpenAll) {
+    settings.addexplore = settings.addopenall = true;
+    settings.addopenallextensions = {".mp3"};
+    build();
+    std::vector<std::string> opened;
+    const trm::MenuBuilder::OpenItem open = [&opened](const std::string& path) {
+        opened.push_back(path);
+        return true;
+    };
+    auto idOf = [this](const std::string& name) {
+        for (const trm::MenuEntry& entry : root.entries)
+            if (entry.displayName == name) return entry.id;
+        return -1;
+    };
+
+    EXPECT_TRUE(builder.runCommand(root, idOf("c.wav"), open));
+    EXPECT_EQ(opened, (std::vector<std::string>{tree.at("c.wav")}));
+    opened.clear();
+    EXPECT_TRUE(builder.runCommand(root, idOf("Open all"), open));
+    EXPECT_EQ(opened, (std::vector<std::string>{tree.at("b.mp3"), tree.at("d.mp3")}));
+    opened.clear();
+    settings.addopenallextensions.clear();
+    EXPECT_TRUE(builder.runCommand(root, idOf("Open all"), open));
+    EXPECT_EQ(opened, (std::vector<std::string>{tree.at("a.txt"), tree.at("b.mp3"), tree.at("c.wav"),
+                                                tree.at("d.mp3")}))
+        << "plain entries only, never Explore or sub-folders";
+    opened.clear();
+    EXPECT_TRUE(builder.runCommand(root, idOf("Explore"), open));
+    EXPECT_EQ(opened, (std::vector<std::string>{tree.root}));
+    opened.clear();
+    EXPECT_FALSE(builder.runCommand(root, 0, open));
+    EXPECT_FALSE(builder.runCommand(root, trm::placeholderCommandId, open));
+    EXPECT_TRUE(opened.empty());
+}
+
+TEST_F(MenuBuilderTest, RunCommandFindsEntriesOfFilledSubFolders) {
+    build();
+    trm::FolderNode& beta = sub(1);
+    ::DeleteMenu(beta.menu->GetSafeHmenu(), trm::placeholderCommandId, MF_BYCOMMAND);
+    scan(beta, beta.path);
+    builder.fillMenu(beta);
+    std::string opened;
+    EXPECT_TRUE(builder.runCommand(root, beta.entries.front().id, [&opened](const std::string& path) {
+        opened = path;
+        return true;
+    }));
+    EXPECT_EQ(opened, tree.at("Beta\\inner.txt"));
+}
+
+TEST_F(MenuBuilderTest, RunCommandOpensThroughTheShell) {
+    tree.file("song.trtest");
+    tree.file("clip.trtest");
+    const std::string log = tree.at("recorder.log");
+    ::SetEnvironmentVariableA("TRM_RECORDER_LOG", log.c_str());
+    settings.addopenall = true;
+    settings.block = {"recorder"};
+    build();
+    int openAllId = -1;
+    for (const trm::MenuEntry& entry : root.entries)
+        if (entry.command == trm::openAllMarker) openAllId = entry.id;
+    settings.addopenallextensions = {".trtest"};
+    const bool underWine = trm::runningUnderWine();
+    EXPECT_TRUE(builder.runCommand(root, openAllId, [underWine](const std::string& path) {
+        return trm::launchItem(nullptr, path, "", underWine);
+    }));
+    std::string recorded;
+    for (int i = 0; i < 300 && std::count(recorded.begin(), recorded.end(), '\n') < 2; ++i) {
+        ::Sleep(50);
+        recorded = tree.read("recorder.log");
+    }
+    ::SetEnvironmentVariableA("TRM_RECORDER_LOG", nullptr);
+    // Programs started at once may log in any order.
+    EXPECT_NE(recorded.find(tree.at("clip.trtest") + "\r\n"), std::string::npos) << recorded;
+    EXPECT_NE(recorded.find(tree.at("song.trtest") + "\r\n"), std::string::npos) << recorded;
+    EXPECT_EQ(std::count(recorded.begin(), recorded.end(), '\n'), 2) << recorded;
+}
+
+TEST_F(MenuBuilderTest, TeardownLeavesNoMenusAndNoRecords) {
+    settings.dotitles = true;
+    const HMENU menu = build();
+    const HMENU alpha = sub(0).menu->GetSafeHmenu();
+    ASSERT_NE(records.head(), nullptr);
+    trm::tearDownRoot(root);
+    EXPECT_EQ(records.head(), nullptr);
+    EXPECT_FALSE(::IsMenu(menu));
+    EXPECT_FALSE(::IsMenu(alpha));
+    EXPECT_EQ(root.menu, nullptr);
+    EXPECT_TRUE(root.subfolders.empty());
+    EXPECT_TRUE(root.entries.empty());
+    EXPECT_EQ(root.exploreEntry, nullptr);
+}
+
+TEST_F(MenuBuilderTest, IdentifiersKeepRisingAcrossRuns) {
+    build();
+    const int first = root.entries.front().id;
+    trm::tearDownRoot(root);
+    build();
+    EXPECT_GT(root.entries.front().id, first);
+    EXPECT_GE(first, 1000);
+}
+
+}  // namespace
