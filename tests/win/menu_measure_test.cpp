@@ -1,0 +1,171 @@
+// MenuMetrics::MeasureItem on real menus: the sizes come from the right
+// fonts and system metrics, and only registered items are measured.
+#include <windows.h>
+#include <olectl.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "menu_test_support.h"
+#include "menus/owner_draw_menu.h"
+#include "presentation/menu_metrics.h"
+
+namespace {
+
+using trm::MenuItemData;
+using trm::OwnerDrawMenu;
+
+int extentHeight(HFONT font, const std::string& text) {
+    trm::WindowDC screen(nullptr);
+    trm::SelectedObject selected(screen.get(), font);
+    SIZE size{};
+    ::GetTextExtentPoint32A(screen.get(), text.c_str(), static_cast<int>(text.size()), &size);
+    return size.cy;
+}
+
+SIZE labelExtent(HFONT font, const std::string& text) {
+    trm::WindowDC screen(nullptr);
+    trm::SelectedObject selected(screen.get(), font);
+    RECT box{};
+    ::DrawTextA(screen.get(), text.c_str(), static_cast<int>(text.size()), &box, DT_CALCRECT | DT_SINGLELINE);
+    return {box.right, box.bottom};
+}
+
+class MeasureItemTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(menu.CreatePopupMenu());
+        metrics.SetImageReduction(1, 1);
+    }
+    MEASUREITEMSTRUCT measureAt(UINT position) {
+        MEASUREITEMSTRUCT request = menutest::measureRequest(menutest::itemDataAt(menu.m_hMenu, position));
+        EXPECT_EQ(metrics.MeasureItem(&request), 1);
+        return request;
+    }
+    MenuItemData* recordAt(UINT position) {
+        return reinterpret_cast<MenuItemData*>(menutest::itemDataAt(menu.m_hMenu, position));
+    }
+
+    trm::MenuMetrics metrics;
+    OwnerDrawMenu menu{metrics.itemDataList, 0, -1};
+    const int cx = ::GetSystemMetrics(SM_CXMENUCHECK);
+};
+
+TEST_F(MeasureItemTest, FontsComeFromTheNonClientMetrics) {
+    NONCLIENTMETRICSA system{};
+    system.cbSize = 340;
+    ASSERT_TRUE(::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, 340, &system, 0));
+    LOGFONTA font{};
+    ASSERT_TRUE(::GetObjectA(metrics.menuFont.get(), sizeof font, &font));
+    EXPECT_STREQ(font.lfFaceName, system.lfMenuFont.lfFaceName);
+    EXPECT_EQ(font.lfHeight, system.lfMenuFont.lfHeight);
+    ASSERT_TRUE(::GetObjectA(metrics.titleFont.get(), sizeof font, &font));
+    EXPECT_EQ(font.lfHeight, system.lfStatusFont.lfHeight);
+    ASSERT_TRUE(::GetObjectA(metrics.verticalTitleFont.get(), sizeof font, &font));
+    EXPECT_STREQ(font.lfFaceName, "Arial");
+    EXPECT_EQ(font.lfHeight, system.lfStatusFont.lfHeight);
+    EXPECT_EQ(font.lfEscapement, 900);
+    EXPECT_EQ(font.lfOrientation, 900);
+    EXPECT_EQ(font.lfWeight, 400);
+    EXPECT_EQ(font.lfItalic + font.lfCharSet + font.lfQuality, 0);
+}
+
+TEST_F(MeasureItemTest, DeclinesWhatIsNotARegisteredMenuItem) {
+    MenuItemData stranger;
+    for (MEASUREITEMSTRUCT request :
+         {menutest::measureRequest(0), menutest::measureRequest(reinterpret_cast<ULONG_PTR>(&stranger))}) {
+        request.itemWidth = 77;
+        EXPECT_EQ(metrics.MeasureItem(&request), 0);
+        EXPECT_EQ(request.itemWidth, 77u);
+    }
+    menu.appendItem(MF_STRING, 1100, "x");
+    MEASUREITEMSTRUCT button = menutest::measureRequest(menutest::itemDataAt(menu.m_hMenu, 0));
+    button.CtlType = ODT_BUTTON;
+    EXPECT_EQ(metrics.MeasureItem(&button), 0);
+    EXPECT_EQ(metrics.MeasureItem(nullptr), 0);
+}
+
+TEST_F(MeasureItemTest, EachKindTakesItsHeightFromItsFont) {
+    menu.insertTopTitle("Music collection", 1, 1, 0);
+    menu.appendItem(MF_STRING, 1101, "Readme.txt");
+    menu.appendItem(MF_SEPARATOR, 1102, "");
+    menu.appendItem(MF_MENUBREAK, 1103, "mb");
+    menu.lastItemRect = RECT{1, 2, 3, 4};
+
+    const MEASUREITEMSTRUCT title = measureAt(0);
+    EXPECT_EQ(title.itemHeight, static_cast<UINT>(extentHeight(metrics.titleFont.get(), "Music collection") + 8));
+    EXPECT_TRUE(::IsRectEmpty(&menu.lastItemRect));
+
+    const MEASUREITEMSTRUCT item = measureAt(1);
+    const SIZE label = labelExtent(metrics.menuFont.get(), "Readme.txt");
+    const int row = std::max<int>(::GetSystemMetrics(SM_CYMENU), label.cy) + 1;
+    EXPECT_EQ(item.itemHeight, static_cast<UINT>(row));
+    EXPECT_EQ(recordAt(1)->rowHeight, row);
+    EXPECT_EQ(item.itemWidth, static_cast<UINT>(cx + 3 + label.cx + 6 + 2));
+
+    EXPECT_EQ(measureAt(2).itemHeight, 5u);
+    EXPECT_EQ(measureAt(3).itemHeight, static_cast<UINT>(extentHeight(metrics.titleFont.get(), "invisible") + 8));
+}
+
+TEST_F(MeasureItemTest, SideTitleIsAsWideAsTheUprightFontIsHigh) {
+    menu.insertSideTitle("Pictures", 1, 1, 0, 1110);
+    menu.appendItem(MF_MENUBREAK, 1111, "mb");
+    const MEASUREITEMSTRUCT title = measureAt(0);
+    EXPECT_EQ(title.itemHeight, 0u);
+    EXPECT_EQ(static_cast<int>(title.itemWidth), extentHeight(metrics.verticalTitleFont.get(), "Pictures") - 10);
+    EXPECT_EQ(measureAt(1).itemHeight, 0u);  // the title's own break
+    EXPECT_EQ(measureAt(2).itemHeight, 0u);  // a later break beside a side title
+}
+
+TEST_F(MeasureItemTest, LargeIconsWidenAndHeightenTheItems) {
+    menu.appendItem(MF_STRING, 1120, "");
+    HICON icon = menutest::solidIcon(32, RGB(0, 0, 255));
+    menu.setItemIcons(0, icon, 32, 32, icon, 32, 32);
+    const MEASUREITEMSTRUCT item = measureAt(0);
+    EXPECT_EQ(item.itemHeight, 36u);
+    EXPECT_EQ(static_cast<int>(item.itemWidth), 32 + 6 - cx);
+    ::DestroyIcon(icon);
+}
+
+TEST_F(MeasureItemTest, PictureSizeIsReducedAndPlacedBelowTheRow) {
+    trm::BitmapHandle bitmap(::CreateBitmap(80, 40, 1, 32, nullptr));
+    PICTDESC description{};
+    description.cbSizeofstruct = sizeof description;
+    description.picType = PICTYPE_BITMAP;
+    description.bmp.hbitmap = bitmap.get();
+    IPicture* picture = nullptr;
+    ASSERT_EQ(::OleCreatePictureIndirect(&description, IID_IPicture, FALSE, reinterpret_cast<void**>(&picture)),
+              S_OK);
+    menu.appendItem(MF_DISABLED, 1130, "folder.jpg");
+    menu.setItemPicture(0, picture, 0);
+    metrics.SetImageReduction(2, 1);
+
+    const MEASUREITEMSTRUCT item = measureAt(0);
+    const MenuItemData& record = *recordAt(0);
+    EXPECT_EQ(record.rowHeight, 1);
+    EXPECT_EQ(record.pictureTop, 1);
+    EXPECT_EQ(record.pictureBottom, 41);
+    EXPECT_EQ(item.itemHeight, 42u);
+    EXPECT_EQ(record.pictureLeft, cx + 6);
+    EXPECT_EQ(record.pictureRight - record.pictureLeft, 40);  // 80 pixels halved
+    picture->Release();
+}
+
+TEST_F(MeasureItemTest, WidthLimitCutsTheItemsOfItsMenu) {
+    OwnerDrawMenu limited(metrics.itemDataList, 0, 60);
+    ASSERT_TRUE(limited.CreatePopupMenu());
+    limited.appendItem(MF_STRING, 1140, "A label much wider than sixty pixels");
+    limited.appendItem(MF_SEPARATOR, 1141, "");
+    for (UINT position : {0u, 1u}) {
+        MEASUREITEMSTRUCT request = menutest::measureRequest(menutest::itemDataAt(limited.m_hMenu, position));
+        ASSERT_EQ(metrics.MeasureItem(&request), 1);
+        if (position == 0) {
+            EXPECT_EQ(request.itemWidth, 60u);
+        }
+    }
+    EXPECT_EQ(limited.maxWidth, 60);
+    EXPECT_EQ(limited.clampedTextWidth, 60 - (cx + cx + 6) + 9);
+}
+
+}  // namespace
