@@ -38,7 +38,7 @@ for name in "Report.txt" "Plan.txt"; do echo "$name" >"$sample/Documents/$name";
 echo "Dear..." >"$sample/Documents/Letters/To Anna.txt"
 for name in "Song one.txt" "Song two.txt"; do echo "$name" >"$sample/Music/$name"; done
 
-args=('C:\Sample' -dotitles -sort 2 -addexplore bottom)
+args=('C:\Sample' -dotitles -display 3 -sort 2 -addexplore bottom)
 if [ "$headless" -eq 0 ]; then
   echo "showing C:\\Sample at the pointer: pick an item or press Escape"
   exec wine "$root/build/cross/trellimond.exe" "${args[@]}"

@@ -4,6 +4,7 @@
 
 #include "app/anchor_point.h"
 #include "app/launcher_app.h"
+#include "menus/menu_rules.h"
 #include "menus/menu_teardown.h"
 #include "menus/owner_draw_menu.h"
 #include "model/folder_scanner.h"
@@ -17,7 +18,9 @@ void LauncherApp::runPopup() {
     ::GetCursorPos(&atStart);
     hostWindow.create();
 
-    folderIcons.load(hostWindow.m_hWnd, settings.display, readShellIconSize());
+    // Only icon displays ever draw the standard folder icons; asking the
+    // shell for them costs a good part of the start-up.
+    if (displaysIcons(settings)) folderIcons.load(hostWindow.m_hWnd, settings.display, readShellIconSize());
     scanRoot();
 
     trackingState.hookApp = this;
