@@ -11,9 +11,11 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <list>
 #include <set>
 
+#include "common/settings.h"
 #include "model/menu_entry.h"
 #include "model/ordering.h"
 
@@ -50,20 +52,40 @@ public:
     MenuEntry& insertSorted(MenuEntry entry, int sort, bool revsort);
 
 private:
+    // A record carries the first bytes of its key, so that most comparisons
+    // are settled without reaching the entry.
+    struct Record {
+        uint64_t prefix;
+        iterator entry;
+    };
+    struct Probe {
+        uint64_t prefix;
+        const MenuEntry* entry;
+    };
     struct RecordLess {
         EntryOrder order;
         using is_transparent = void;
-        bool operator()(iterator a, iterator b) const { return order(*a, *b); }
-        bool operator()(const MenuEntry& a, iterator b) const { return order(a, *b); }
-        bool operator()(iterator a, const MenuEntry& b) const { return order(*a, b); }
+        static const MenuEntry& entryOf(const Record& record) { return *record.entry; }
+        static const MenuEntry& entryOf(const Probe& probe) { return *probe.entry; }
+        template <typename A, typename B>
+        bool operator()(const A& a, const B& b) const {
+            int result = a.prefix < b.prefix ? -1 : (a.prefix > b.prefix ? 1 : 0);
+            // Times fit whole; texts that share their first bytes are compared in full.
+            if (result == 0 && order.sort >= SortNameNoCase)
+                result = compareEntries(entryOf(a), entryOf(b), order.sort);
+            return order.revsort ? result > 0 : result < 0;
+        }
     };
-    using RecordSet = std::set<iterator, RecordLess>;
+    using RecordSet = std::set<Record, RecordLess>;
 
+    static uint64_t keyPrefix(const MenuEntry& entry, int sort);
+    Record recordOf(iterator entry) const { return Record{keyPrefix(*entry, order().sort), entry}; }
+    EntryOrder order() const { return records_.key_comp().order; }
     void rebuildIndex(const EntryOrder& order);
 
     std::list<MenuEntry> items_;
     RecordSet records_;
-    bool indexValid_ = false;  // records_ matches items_ under records_.key_comp().order
+    bool indexValid_ = false;  // records_ matches items_ under order()
 };
 
 }  // namespace trm

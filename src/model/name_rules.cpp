@@ -36,6 +36,20 @@ void makePretty(std::string& text, int mode) {
     }
 }
 
+// Cuts out the braced part: "Budget {2019} final" shows as "Budget final".
+void applyBraceRule(std::string& text) {
+    const size_t open = text.find('{', 1);
+    if (open == std::string::npos) return;
+    const size_t close = text.rfind('}');
+    // A closing brace before the opening one encloses nothing: the name stays
+    // as it is rather than repeating the text between the two.
+    if (close == std::string::npos || close == 0 || close < open) return;
+    size_t cut = open;
+    while (cut > 0 && isBlank(text[cut - 1])) --cut;
+    if (cut == 0) cut = open;
+    text.erase(cut, close + 1 - cut);
+}
+
 }  // namespace
 
 size_t extensionCut(const std::string& name) {
@@ -45,20 +59,6 @@ size_t extensionCut(const std::string& name) {
 
 std::string extensionOf(const std::string& name) {
     return asciiLowered(name.substr(extensionCut(name)));
-}
-
-std::string applyBraceRule(const std::string& text) {
-    const size_t open = text.find('{', 1);
-    if (open == std::string::npos) return text;
-    const size_t close = text.rfind('}');
-    if (close == std::string::npos || close == 0) return text;
-    // A closing brace before the opening one encloses nothing: the name stays
-    // as it is rather than repeating the text between the two.
-    if (close < open) return text;
-    size_t cut = open;
-    while (cut > 0 && isBlank(text[cut - 1])) --cut;
-    if (cut == 0) cut = open;
-    return text.substr(0, cut) + text.substr(close + 1);
 }
 
 std::string displayNameOf(const std::string& name, bool removeExtension, const Settings& settings) {
@@ -73,7 +73,8 @@ std::string displayNameOf(const std::string& name, bool removeExtension, const S
         }
     }
     makePretty(text, settings.makepretty);
-    return applyBraceRule(text);
+    applyBraceRule(text);
+    return text;
 }
 
 bool passesFileFilters(const std::string& name, const std::string& extension, const Settings& settings) {

@@ -21,9 +21,6 @@ std::string extensionOf(const std::string& name);
 // The extension removal (files only), `makepretty` and the brace rule.
 std::string displayNameOf(const std::string& name, bool removeExtension, const Settings& settings);
 
-// The brace rule alone: "Budget {2019} final" shows as "Budget final".
-std::string applyBraceRule(const std::string& text);
-
 bool passesFileFilters(const std::string& name, const std::string& extension, const Settings& settings);
 
 // ".jpg", ".jpeg", ".bmp", ".ico" or ".gif" begins the extension.

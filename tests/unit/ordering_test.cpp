@@ -68,8 +68,9 @@ void referenceInsert(std::list<int>& ids, const std::vector<trm::MenuEntry>& all
 }
 
 TEST(SortedInsertion, MatchesTheLinearWalkWhateverElseTheListHolds) {
-    const char* const names[] = {"a", "A", "b", "B", "ab", "aB", "", "\xE9", "Explore"};
-    const char* const extensions[] = {"", ".a", ".A", ".b", ".ab", ".\xE9"};
+    // Texts of eight bytes and more that agree at first, to reach past any shortcut on their beginnings.
+    const char* const names[] = {"a", "A", "b", "ab", "", "\xE9", "Explore", "abcdefgh", "ABCDEFGHz", "abcdefghZ"};
+    const char* const extensions[] = {"", ".a", ".A", ".b", ".ab", ".\xE9", ".abcdefgh", ".ABCDEFGx", ".abcdefgX"};
     for (int sort = 0; sort <= 5; ++sort) {
         for (bool revsort : {false, true}) {
             for (unsigned seed = 1; seed <= 40; ++seed) {
@@ -82,7 +83,7 @@ TEST(SortedInsertion, MatchesTheLinearWalkWhateverElseTheListHolds) {
                 for (int id = 0; id < steps; ++id) {
                     // Few distinct keys, so that ties are common; times differ in either half.
                     const uint64_t time = (random() % 4) << (random() % 2 ? 32 : 0);
-                    all.push_back(entry(id, names[random() % 9], time, extensions[random() % 6]));
+                    all.push_back(entry(id, names[random() % 10], time, extensions[random() % 9]));
                     trm::MenuEntry copy = entry(id, all[id].displayName, time, all[id].extension);
                     const unsigned action = random() % 100;
                     if (action < 6) {

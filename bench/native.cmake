@@ -1,0 +1,5 @@
+# Benchmarks of the core, built in the native tree. bench/run builds them in a
+# tree of their own without sanitizers.
+add_executable(bench_scan_order ${CMAKE_SOURCE_DIR}/bench/scan_order_bench.cpp)
+target_link_libraries(bench_scan_order PRIVATE trm_core)
+target_compile_options(bench_scan_order PRIVATE ${TRM_WARNINGS})
