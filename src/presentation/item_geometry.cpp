@@ -23,6 +23,10 @@ TextSize measureItem(const ItemToMeasure& item, const MenuSystemMetrics& metrics
     switch (item.kind) {
         case MeasuredKind::sideTitle:
             size.width = extents.verticalTitleFontHeight(item.label) - 10;
+            // Its column's height comes from the other columns and the painter
+            // spans the window; one pixel rather than none, because Wine never
+            // asks to paint an item of no height.
+            size.height = 1;
             break;
         case MeasuredKind::topTitle: size.height = extents.titleFontHeight(item.label) + 8; break;
         case MeasuredKind::separator: size.height = 5; break;
@@ -90,9 +94,12 @@ std::vector<Fill> columnBreakFills(const Rect& item, const Rect& client, const R
         fills.push_back({previous.left + iconColumn, previous.bottom, previous.width() - iconColumn, belowPrevious,
                          FillColour::btnHighlight});
         fills.push_back({previous.left, previous.bottom, iconColumn, belowPrevious, FillColour::btnFace});
-        fills.push_back({item.left, item.top, iconColumn, client.bottom - item.top, FillColour::btnFace});
-        fills.push_back({item.left + iconColumn, item.top, client.right - item.left - iconColumn,
-                         client.bottom - item.top, FillColour::btnHighlight});
+        // The new column is filled from the break's lower edge: under a top
+        // title the break shares the title's row, and filling from its top
+        // would cut the title strip and its outline at this column.
+        fills.push_back({item.left, item.bottom, iconColumn, client.bottom - item.bottom, FillColour::btnFace});
+        fills.push_back({item.left + iconColumn, item.bottom, client.right - item.left - iconColumn,
+                         client.bottom - item.bottom, FillColour::btnHighlight});
         return fills;
     }
     if (paintBackgrounds) fills.push_back({item.left - 4, item.bottom, 4, client.bottom, FillColour::menu});

@@ -51,6 +51,13 @@ COLORREF colourOf(Rgb rgb) {
 
 Rect rectOf(const RECT& area) { return {area.left, area.top, area.right, area.bottom}; }
 
+// Wine sends ODS_DISABLED only for grayed items, never for MF_DISABLED
+// ones, which would then look enabled; the menu itself still knows.
+bool disabledInItsMenu(const DRAWITEMSTRUCT& request) {
+    const UINT state = ::GetMenuState(reinterpret_cast<HMENU>(request.hwndItem), request.itemID, MF_BYCOMMAND);
+    return state != static_cast<UINT>(-1) && (state & (MF_DISABLED | MF_GRAYED)) != 0;
+}
+
 bool systemGradientCaptions() {
     BOOL on = FALSE;
     return ::SystemParametersInfoA(SPI_GETGRADIENTCAPTIONS, 0, &on, 0) && on;
@@ -158,7 +165,7 @@ void MenuMetrics::paintItem(const DRAWITEMSTRUCT& request, const MenuItemData& r
     const RECT& item = request.rcItem;
     const OwnerDrawMenu& menu = *record.menu;
     const bool selected = (request.itemState & ODS_SELECTED) != 0;
-    const bool disabled = (request.itemState & ODS_DISABLED) != 0;
+    const bool disabled = (request.itemState & ODS_DISABLED) != 0 || disabledInItsMenu(request);
     const bool xp = record.xpStyle != 0;
     const int iconColumn = menu.maxCheckWidth + 4;
     const int itemWidth = item.right - item.left;

@@ -105,11 +105,11 @@ TEST_F(Measure, TitlesAndBreaksTakeTheirHeightFromTheTitleFont) {
     EXPECT_EQ(extents.titleTexts, (std::vector<std::string>{"Music", "Music", "invisible"}));
 }
 
-TEST_F(Measure, SideTitleIsTheUprightHeightLessTenAndNoHeight) {
+TEST_F(Measure, SideTitleIsTheUprightHeightLessTenAndOnePixelHigh) {
     menu.maxWidth = 30;
     const TextSize size = measure(item(MeasuredKind::sideTitle, "A long folder name"));
     EXPECT_EQ(size.width, 17 - 10);
-    EXPECT_EQ(size.height, 0);
+    EXPECT_EQ(size.height, 1);
 }
 
 TEST_F(Measure, PictureStandsBelowTheLabelRow) {
@@ -210,6 +210,16 @@ TEST(ColumnBreakFills, XpFillsTheGapBothIconColumnsAndBothTextAreas) {
     };
     EXPECT_EQ(trm::columnBreakFills(item, client, previous, 16, true, true), expected);
     EXPECT_TRUE(trm::columnBreakFills(item, client, previous, 16, true, false).empty());
+}
+
+TEST(ColumnBreakFills, XpLeavesTheTopTitleRowToTheTitle) {
+    const Rect item{150, 0, 290, 22};  // the break shares the title's row
+    const Rect client{0, 0, 300, 200};
+    const Rect previous{0, 100, 146, 120};
+    for (const Fill& fill : trm::columnBreakFills(item, client, previous, 16, true, true)) {
+        EXPECT_GE(fill.y, 22);
+        EXPECT_GE(fill.y + fill.cy, 200);
+    }
 }
 
 TEST(ColumnBreakFills, ClassicKeepsItsEtchedBarWithoutBackgrounds) {

@@ -112,7 +112,7 @@ TEST_F(MeasureItemTest, SideTitleIsAsWideAsTheUprightFontIsHigh) {
     menu.insertSideTitle("Pictures", 1, 1, 0, 1110);
     menu.appendItem(MF_MENUBREAK, 1111, "mb");
     const MEASUREITEMSTRUCT title = measureAt(0);
-    EXPECT_EQ(title.itemHeight, 0u);
+    EXPECT_EQ(title.itemHeight, 1u);
     EXPECT_EQ(static_cast<int>(title.itemWidth), extentHeight(metrics.verticalTitleFont.get(), "Pictures") - 10);
     EXPECT_EQ(measureAt(1).itemHeight, 0u);  // the title's own break
     EXPECT_EQ(measureAt(2).itemHeight, 0u);  // a later break beside a side title

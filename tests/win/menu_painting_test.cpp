@@ -240,6 +240,19 @@ TEST_F(PaintTest, DisabledLabelIsEmbossed) {
     paint(0, RECT{0, 0, 150, 20}, ODS_DISABLED | ODS_SELECTED);
     EXPECT_GT(canvas.count(sys(COLOR_BTNFACE), textX(), 0, 150, 20), 10);
     EXPECT_EQ(canvas.count(sys(COLOR_BTNSHADOW), 0, 0, 150, 20), 0);
+
+    // Sent without ODS_DISABLED (as Wine does), the menu's own state counts.
+    canvas.clear();
+    DRAWITEMSTRUCT request = menutest::drawRequest(canvas.hdc(), menutest::itemDataAt(menu.m_hMenu, 0),
+                                                   RECT{0, 0, 150, 20}, 0);
+    request.hwndItem = reinterpret_cast<HWND>(menu.m_hMenu);
+    request.itemID = 1240;
+    metrics.DrawItem(&request);
+    EXPECT_GT(canvas.count(sys(COLOR_BTNSHADOW), textX(), 0, 150, 20), 10);
+    EXPECT_EQ(canvas.count(sys(COLOR_MENUTEXT), 0, 0, 150, 20), 0);
+    ::EnableMenuItem(menu.m_hMenu, 0, MF_BYPOSITION | MF_ENABLED);
+    metrics.DrawItem(&request);
+    EXPECT_GT(canvas.count(sys(COLOR_MENUTEXT), textX(), 0, 150, 20), 10);
 }
 
 TEST_F(PaintTest, IconsAreDrawnTwoPixelsInAndSwappedWhenSelected) {
