@@ -35,10 +35,11 @@ OwnerDrawMenu::OwnerDrawMenu(ItemDataList& records, int xpStyle, int maxWidth)
       maxWidth(maxWidth),
       records(records) {}
 
-OwnerDrawMenu::~OwnerDrawMenu() { records.removeRecordsOf(this); }
+OwnerDrawMenu::~OwnerDrawMenu() {
+    records.removeRecordsOf(this);
+}
 
-void OwnerDrawMenu::insertTitle(const CString& text, int titleBackground, int titleOutline, UINT commandId,
-                                int side) {
+void OwnerDrawMenu::insertTitle(const CString& text, int titleBackground, int titleOutline, UINT commandId, int side) {
     if (!::InsertMenuA(m_hMenu, 0, MF_BYPOSITION | MF_STRING, commandId, text.c_str())) return;
     // Disabled rather than grayed: the painter draws it in its own colours.
     ::EnableMenuItem(m_hMenu, 0, MF_BYPOSITION | MF_DISABLED);

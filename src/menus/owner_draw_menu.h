@@ -2,8 +2,8 @@
 // MenuItemData record registered in the shared ItemDataList.
 #pragma once
 
-#include <windows.h>
 #include <ocidl.h>
+#include <windows.h>
 
 #include "framework/cstring.h"
 #include "framework/menu.h"
@@ -28,8 +28,8 @@ public:
     // Returns the AppendMenuA result; flags MF_SEPARATOR and MF_MENUBREAK
     // mark the record, MF_POPUP takes the sub-menu's handle as commandId.
     BOOL appendItem(UINT flags, UINT_PTR commandId, const CString& text);
-    int setItemIcons(int position, HICON icon, int iconWidth, int iconHeight, HICON selectedIcon,
-                     int selectedIconWidth, int selectedIconHeight);
+    int setItemIcons(int position, HICON icon, int iconWidth, int iconHeight, HICON selectedIcon, int selectedIconWidth,
+                     int selectedIconHeight);
     // Returns 0 and changes nothing for a null picture.
     int setItemPicture(int position, IPicture* picture, int hasTextRow);
     // Frees this menu's records, then destroys the native menu.

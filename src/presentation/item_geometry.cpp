@@ -11,7 +11,9 @@ MeasuredKind measuredKindOf(bool isTitle, bool isSideTitle, bool isSeparator, bo
     return MeasuredKind::other;
 }
 
-int iconColumnWidth(int maxCheckWidth, int cxMenuCheck) { return std::max(maxCheckWidth, cxMenuCheck); }
+int iconColumnWidth(int maxCheckWidth, int cxMenuCheck) {
+    return std::max(maxCheckWidth, cxMenuCheck);
+}
 
 TextSize measureItem(const ItemToMeasure& item, const MenuSystemMetrics& metrics, MenuTextExtents& extents,
                      MenuMeasureState& menu, ItemLayout& layout) {

@@ -108,9 +108,7 @@ std::vector<Fill> columnBreakFills(const Rect& item, const Rect& client, const R
 
 struct Rgb {
     int red, green, blue;
-    bool operator==(const Rgb& other) const {
-        return red == other.red && green == other.green && blue == other.blue;
-    }
+    bool operator==(const Rgb& other) const { return red == other.red && green == other.green && blue == other.blue; }
 };
 
 // Colour at step of span along a caption gradient from `from` to `to`.

@@ -30,8 +30,7 @@ void line(HDC dc, int fromX, int fromY, int toX, int toY, COLORREF colour) {
 
 void drawLabel(HDC dc, const CString& label, RECT area, COLORREF colour) {
     ::SetTextColor(dc, colour);
-    ::DrawTextA(dc, label.c_str(), static_cast<int>(label.size()), &area,
-                DT_EXPANDTABS | DT_SINGLELINE | DT_VCENTER);
+    ::DrawTextA(dc, label.c_str(), static_cast<int>(label.size()), &area, DT_EXPANDTABS | DT_SINGLELINE | DT_VCENTER);
 }
 
 COLORREF systemColour(FillColour colour) {
@@ -44,12 +43,16 @@ COLORREF systemColour(FillColour colour) {
     return ::GetSysColor(COLOR_MENU);
 }
 
-Rgb rgbOf(COLORREF colour) { return {GetRValue(colour), GetGValue(colour), GetBValue(colour)}; }
+Rgb rgbOf(COLORREF colour) {
+    return {GetRValue(colour), GetGValue(colour), GetBValue(colour)};
+}
 COLORREF colourOf(Rgb rgb) {
     return RGB(static_cast<BYTE>(rgb.red), static_cast<BYTE>(rgb.green), static_cast<BYTE>(rgb.blue));
 }
 
-Rect rectOf(const RECT& area) { return {area.left, area.top, area.right, area.bottom}; }
+Rect rectOf(const RECT& area) {
+    return {area.left, area.top, area.right, area.bottom};
+}
 
 // Wine sends ODS_DISABLED only for grayed items, never for MF_DISABLED
 // ones, which would then look enabled; the menu itself still knows.
@@ -189,8 +192,8 @@ void MenuMetrics::paintItem(const DRAWITEMSTRUCT& request, const MenuItemData& r
             ::DrawIconEx(dc, item.left + 2, item.top + 2, record.selectedIcon, record.selectedIconWidth,
                          record.selectedIconHeight, 0, nullptr, DI_NORMAL);
         else if (record.icon != nullptr)
-            ::DrawIconEx(dc, item.left + 2, item.top + 2, record.icon, record.iconWidth, record.iconHeight, 0,
-                         nullptr, DI_NORMAL);
+            ::DrawIconEx(dc, item.left + 2, item.top + 2, record.icon, record.iconWidth, record.iconHeight, 0, nullptr,
+                         DI_NORMAL);
     }
 
     const int textX = textLeft(item.left, menu.maxCheckWidth, ::GetSystemMetrics(SM_CXMENUCHECK));

@@ -39,9 +39,7 @@ LRESULT CALLBACK ownerProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
         case WM_MEASUREITEM:
             trm::MenuMetrics::Instance().MeasureItem(reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
             return TRUE;
-        case WM_DRAWITEM:
-            trm::MenuMetrics::Instance().DrawItem(reinterpret_cast<DRAWITEMSTRUCT*>(lParam));
-            return TRUE;
+        case WM_DRAWITEM: trm::MenuMetrics::Instance().DrawItem(reinterpret_cast<DRAWITEMSTRUCT*>(lParam)); return TRUE;
         case WM_INITMENUPOPUP: openingMenu = reinterpret_cast<HMENU>(wParam); return 0;
     }
     return ::DefWindowProcA(window, message, wParam, lParam);
@@ -118,8 +116,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     creationHook = ::SetWindowsHookExA(WH_CALLWNDPROC, onCallWndProc, nullptr, ::GetCurrentThreadId());
     openingMenu = root.m_hMenu;
     ::SetForegroundWindow(owner);
-    const int chosen = ::TrackPopupMenu(root.m_hMenu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD, 60, 60, 0, owner,
-                                        nullptr);
+    const int chosen =
+        ::TrackPopupMenu(root.m_hMenu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD, 60, 60, 0, owner, nullptr);
     ::UnhookWindowsHookEx(creationHook);
 
     documents.destroyWithItems();
@@ -131,6 +129,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
 #else
 
 // Built without the program's library: nothing to show.
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return 3; }
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    return 3;
+}
 
 #endif

@@ -1,9 +1,9 @@
+#include "presentation/item_geometry.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
-
-#include "presentation/item_geometry.h"
 
 namespace {
 

@@ -1,8 +1,7 @@
 // Painting and measuring hundreds of items, and making and dropping the
 // shared fonts, leaves the process with as many GDI objects as before.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <cstdio>
 #include <vector>
@@ -15,7 +14,9 @@ namespace {
 
 using trm::OwnerDrawMenu;
 
-DWORD reportedGdiObjects() { return ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS); }
+DWORD reportedGdiObjects() {
+    return ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS);
+}
 
 // Whether GetGuiResources follows the objects this process makes (Wine 8
 // answers 0 whatever the process holds).
@@ -92,8 +93,8 @@ TEST_F(GdiLeakTest, PaintingHundredsOfItemsKeepsTheObjectCount) {
     paintEveryKind(metrics, 40);  // 400 items, every kind in every look
     const long after = gdiObjectsInUse(reported);
     std::printf("%s: before %ld, after 400 items %ld\n",
-                reported ? "GDI objects (GetGuiResources)" : "free GDI handle-table places", reported ? before : -before,
-                reported ? after : -after);
+                reported ? "GDI objects (GetGuiResources)" : "free GDI handle-table places",
+                reported ? before : -before, reported ? after : -after);
     EXPECT_EQ(after, before);
 }
 
@@ -103,8 +104,8 @@ TEST_F(GdiLeakTest, TheSharedFontsGoWithTheirOwner) {
     { trm::MenuMetrics metrics; }
     const long after = gdiObjectsInUse(reported);
     std::printf("%s around one MenuMetrics: before %ld, after %ld\n",
-                reported ? "GDI objects (GetGuiResources)" : "free GDI handle-table places", reported ? before : -before,
-                reported ? after : -after);
+                reported ? "GDI objects (GetGuiResources)" : "free GDI handle-table places",
+                reported ? before : -before, reported ? after : -after);
     EXPECT_EQ(after, before);
 }
 

@@ -1,9 +1,8 @@
 // MenuMetrics::MeasureItem on real menus: the sizes come from the right
 // fonts and system metrics, and only registered items are measured.
-#include <windows.h>
-#include <olectl.h>
-
 #include <gtest/gtest.h>
+#include <olectl.h>
+#include <windows.h>
 
 #include <string>
 
@@ -135,8 +134,7 @@ TEST_F(MeasureItemTest, PictureSizeIsReducedAndPlacedBelowTheRow) {
     description.picType = PICTYPE_BITMAP;
     description.bmp.hbitmap = bitmap.get();
     IPicture* picture = nullptr;
-    ASSERT_EQ(::OleCreatePictureIndirect(&description, IID_IPicture, FALSE, reinterpret_cast<void**>(&picture)),
-              S_OK);
+    ASSERT_EQ(::OleCreatePictureIndirect(&description, IID_IPicture, FALSE, reinterpret_cast<void**>(&picture)), S_OK);
     menu.appendItem(MF_DISABLED, 1130, "folder.jpg");
     menu.setItemPicture(0, picture, 0);
     metrics.SetImageReduction(2, 1);

@@ -1,9 +1,8 @@
 // MenuMetrics::DrawItem into a memory bitmap: every kind of item in every
 // look, checked pixel by pixel against the system colours.
-#include <windows.h>
-#include <olectl.h>
-
 #include <gtest/gtest.h>
+#include <olectl.h>
+#include <windows.h>
 
 #include "menu_test_support.h"
 #include "menus/owner_draw_menu.h"
@@ -191,8 +190,8 @@ TEST_F(PaintTest, XpItemsHaveAnIconColumnAndAFramedSelection) {
     ASSERT_TRUE(xp.CreatePopupMenu());
     xp.appendItem(MF_STRING, 1220, "Readme.txt");
     const int column = xp.maxCheckWidth + 4;
-    DRAWITEMSTRUCT request = menutest::drawRequest(canvas.hdc(), menutest::itemDataAt(xp.m_hMenu, 0),
-                                                   RECT{0, 10, 150, 30}, 0);
+    DRAWITEMSTRUCT request =
+        menutest::drawRequest(canvas.hdc(), menutest::itemDataAt(xp.m_hMenu, 0), RECT{0, 10, 150, 30}, 0);
     metrics.DrawItem(&request);
     EXPECT_TRUE(canvas.all(sys(COLOR_BTNFACE), 0, 10, column, 30));
     EXPECT_TRUE(canvas.all(sys(COLOR_BTNHIGHLIGHT), column, 10, 150, 12));
@@ -217,8 +216,8 @@ TEST_F(PaintTest, SeparatorLinesLieAcrossTheMiddleRow) {
     OwnerDrawMenu xp(metrics.itemDataList, 1, -1);
     ASSERT_TRUE(xp.CreatePopupMenu());
     xp.appendItem(MF_SEPARATOR, 1231, "");
-    DRAWITEMSTRUCT request = menutest::drawRequest(canvas.hdc(), menutest::itemDataAt(xp.m_hMenu, 0),
-                                                   RECT{0, 40, 100, 45}, 0);
+    DRAWITEMSTRUCT request =
+        menutest::drawRequest(canvas.hdc(), menutest::itemDataAt(xp.m_hMenu, 0), RECT{0, 40, 100, 45}, 0);
     metrics.DrawItem(&request);
     const int lineStart = textX() + 3;
     EXPECT_TRUE(canvas.all(sys(COLOR_BTNFACE), lineStart, 42, 97, 43));
@@ -243,8 +242,8 @@ TEST_F(PaintTest, DisabledLabelIsEmbossed) {
 
     // Sent without ODS_DISABLED (as Wine does), the menu's own state counts.
     canvas.clear();
-    DRAWITEMSTRUCT request = menutest::drawRequest(canvas.hdc(), menutest::itemDataAt(menu.m_hMenu, 0),
-                                                   RECT{0, 0, 150, 20}, 0);
+    DRAWITEMSTRUCT request =
+        menutest::drawRequest(canvas.hdc(), menutest::itemDataAt(menu.m_hMenu, 0), RECT{0, 0, 150, 20}, 0);
     request.hwndItem = reinterpret_cast<HWND>(menu.m_hMenu);
     request.itemID = 1240;
     metrics.DrawItem(&request);
@@ -290,9 +289,9 @@ TEST_F(PaintTest, NoBackgroundFillsNothing) {
     xp.menuWindow = menuWindow.get();
     canvas.clear();
     for (UINT position : {0u, 1u}) {
-        DRAWITEMSTRUCT request = menutest::drawRequest(
-            canvas.hdc(), menutest::itemDataAt(xp.m_hMenu, position),
-            position == 0 ? RECT{0, 0, 100, 20} : RECT{104, 0, 200, 0}, position == 0 ? ODS_SELECTED : 0);
+        DRAWITEMSTRUCT request = menutest::drawRequest(canvas.hdc(), menutest::itemDataAt(xp.m_hMenu, position),
+                                                       position == 0 ? RECT{0, 0, 100, 20} : RECT{104, 0, 200, 0},
+                                                       position == 0 ? ODS_SELECTED : 0);
         metrics.DrawItem(&request);
     }
     EXPECT_TRUE(canvas.all(Canvas::paper, 0, 0, textX(), 20));
@@ -308,13 +307,12 @@ TEST_F(PaintTest, XpColumnBreakFillsBelowThePreviousColumnAndItsOwn) {
     xp.menuWindow = menuWindow.get();
     const int column = xp.maxCheckWidth + 4;
     for (UINT position : {0u, 1u}) {
-        DRAWITEMSTRUCT request =
-            menutest::drawRequest(canvas.hdc(), menutest::itemDataAt(xp.m_hMenu, position),
-                                  position == 0 ? RECT{0, 0, 96, 20} : RECT{100, 0, 190, 0}, 0);
+        DRAWITEMSTRUCT request = menutest::drawRequest(canvas.hdc(), menutest::itemDataAt(xp.m_hMenu, position),
+                                                       position == 0 ? RECT{0, 0, 96, 20} : RECT{100, 0, 190, 0}, 0);
         ASSERT_EQ(metrics.DrawItem(&request), 1);
     }
-    EXPECT_TRUE(canvas.all(sys(COLOR_BTNHIGHLIGHT), 96, 0, 100, 120));     // the gap
-    EXPECT_TRUE(canvas.all(sys(COLOR_BTNFACE), 0, 20, column, 120));       // old icon column, below
+    EXPECT_TRUE(canvas.all(sys(COLOR_BTNHIGHLIGHT), 96, 0, 100, 120));      // the gap
+    EXPECT_TRUE(canvas.all(sys(COLOR_BTNFACE), 0, 20, column, 120));        // old icon column, below
     EXPECT_TRUE(canvas.all(sys(COLOR_BTNHIGHLIGHT), column, 20, 96, 120));  // old text area, below
     EXPECT_TRUE(canvas.all(sys(COLOR_BTNFACE), 100, 0, 100 + column, 120));
     EXPECT_TRUE(canvas.all(sys(COLOR_BTNHIGHLIGHT), 100 + column, 0, 200, 120));
@@ -372,8 +370,7 @@ TEST_F(PaintTest, PictureIsDrawnBelowItsLabelRow) {
     description.picType = PICTYPE_BITMAP;
     description.bmp.hbitmap = bitmap.get();
     IPicture* picture = nullptr;
-    ASSERT_EQ(::OleCreatePictureIndirect(&description, IID_IPicture, FALSE, reinterpret_cast<void**>(&picture)),
-              S_OK);
+    ASSERT_EQ(::OleCreatePictureIndirect(&description, IID_IPicture, FALSE, reinterpret_cast<void**>(&picture)), S_OK);
     menu.appendItem(MF_STRING, 1310, "folder.jpg");
     menu.setItemPicture(0, picture, 1);
     metrics.SetImageReduction(1, 1);
@@ -416,8 +413,8 @@ TEST_F(PaintTest, LeavesTheDeviceContextAsItFoundIt) {
 TEST_F(PaintTest, DeclinesWhatIsNotARegisteredMenuItem) {
     MenuItemData stranger;
     stranger.menu = &menu;
-    DRAWITEMSTRUCT request = menutest::drawRequest(canvas.hdc(), reinterpret_cast<ULONG_PTR>(&stranger),
-                                                   RECT{0, 0, 100, 20}, 0);
+    DRAWITEMSTRUCT request =
+        menutest::drawRequest(canvas.hdc(), reinterpret_cast<ULONG_PTR>(&stranger), RECT{0, 0, 100, 20}, 0);
     EXPECT_EQ(metrics.DrawItem(&request), 0);
     request.itemData = 0;
     EXPECT_EQ(metrics.DrawItem(&request), 0);

@@ -2,9 +2,8 @@
 // colours for the run, and requests as the menu system sends them.
 #pragma once
 
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <vector>
 
@@ -94,13 +93,13 @@ class DistinctSystemColours : public ::testing::Environment {
 public:
     void SetUp() override {
         const std::vector<std::pair<int, COLORREF>> colours{
-            {COLOR_INFOBK, RGB(255, 240, 160)},      {COLOR_INFOTEXT, RGB(90, 0, 0)},
-            {COLOR_WINDOW, RGB(250, 250, 250)},      {COLOR_WINDOWTEXT, RGB(0, 0, 90)},
-            {COLOR_ACTIVECAPTION, RGB(0, 40, 120)},  {COLOR_GRADIENTACTIVECAPTION, RGB(160, 200, 240)},
-            {COLOR_CAPTIONTEXT, RGB(255, 255, 254)}, {COLOR_MENU, RGB(220, 220, 200)},
-            {COLOR_MENUTEXT, RGB(10, 10, 10)},       {COLOR_HIGHLIGHT, RGB(40, 100, 40)},
+            {COLOR_INFOBK, RGB(255, 240, 160)},        {COLOR_INFOTEXT, RGB(90, 0, 0)},
+            {COLOR_WINDOW, RGB(250, 250, 250)},        {COLOR_WINDOWTEXT, RGB(0, 0, 90)},
+            {COLOR_ACTIVECAPTION, RGB(0, 40, 120)},    {COLOR_GRADIENTACTIVECAPTION, RGB(160, 200, 240)},
+            {COLOR_CAPTIONTEXT, RGB(255, 255, 254)},   {COLOR_MENU, RGB(220, 220, 200)},
+            {COLOR_MENUTEXT, RGB(10, 10, 10)},         {COLOR_HIGHLIGHT, RGB(40, 100, 40)},
             {COLOR_HIGHLIGHTTEXT, RGB(250, 250, 120)}, {COLOR_BTNFACE, RGB(200, 200, 230)},
-            {COLOR_BTNSHADOW, RGB(120, 120, 120)},   {COLOR_BTNHIGHLIGHT, RGB(255, 255, 255)},
+            {COLOR_BTNSHADOW, RGB(120, 120, 120)},     {COLOR_BTNHIGHLIGHT, RGB(255, 255, 255)},
         };
         std::vector<COLORREF> values;
         for (const auto& [index, value] : colours) {
@@ -110,16 +109,16 @@ public:
         }
         ::SetSysColors(static_cast<int>(indices.size()), indices.data(), values.data());
     }
-    void TearDown() override {
-        ::SetSysColors(static_cast<int>(indices.size()), indices.data(), saved.data());
-    }
+    void TearDown() override { ::SetSysColors(static_cast<int>(indices.size()), indices.data(), saved.data()); }
 
 private:
     std::vector<int> indices;
     std::vector<COLORREF> saved;
 };
 
-inline COLORREF sys(int index) { return ::GetSysColor(index); }
+inline COLORREF sys(int index) {
+    return ::GetSysColor(index);
+}
 
 inline DRAWITEMSTRUCT drawRequest(HDC dc, ULONG_PTR itemData, RECT item, UINT state) {
     DRAWITEMSTRUCT request{};
@@ -152,8 +151,7 @@ inline ULONG_PTR itemDataAt(HMENU menu, UINT position) {
 class StandInWindow {
 public:
     StandInWindow(int width, int height) {
-        window = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, width, height, nullptr, nullptr, nullptr,
-                                   nullptr);
+        window = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, width, height, nullptr, nullptr, nullptr, nullptr);
     }
     ~StandInWindow() { ::DestroyWindow(window); }
     StandInWindow(const StandInWindow&) = delete;

@@ -1,13 +1,13 @@
 // OwnerDrawMenu on real popup menus: the native items it makes and the
 // records it registers.
-#include <windows.h>
-#include <olectl.h>
+#include "menus/owner_draw_menu.h"
 
 #include <gtest/gtest.h>
+#include <olectl.h>
+#include <windows.h>
 
 #include "common/command_ids.h"
 #include "menu_test_support.h"
-#include "menus/owner_draw_menu.h"
 #include "presentation/menu_metrics.h"
 
 namespace {
@@ -228,8 +228,7 @@ TEST_F(OwnerDrawMenuTest, PictureNeedsAPictureAndDropsTheTextRow) {
     description.picType = PICTYPE_BITMAP;
     description.bmp.hbitmap = bitmap.get();
     IPicture* picture = nullptr;
-    ASSERT_EQ(::OleCreatePictureIndirect(&description, IID_IPicture, FALSE, reinterpret_cast<void**>(&picture)),
-              S_OK);
+    ASSERT_EQ(::OleCreatePictureIndirect(&description, IID_IPicture, FALSE, reinterpret_cast<void**>(&picture)), S_OK);
     EXPECT_EQ(menu.setItemPicture(0, picture, 0), 1);
     EXPECT_EQ(records.head(), record);
     EXPECT_EQ(record->titlePicture, picture);
