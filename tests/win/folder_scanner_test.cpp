@@ -254,12 +254,4 @@ TEST_F(RealFolders, OneMenuDoesNotFollowALinkBackToAnAncestor) {
     EXPECT_EQ(currentDirectory(), root);
 }
 
-TEST_F(RealFolders, WaitCursorIsPutBack) {
-    HCURSOR arrow = ::LoadCursorA(nullptr, IDC_ARROW);
-    ::SetCursor(arrow);
-    file("x.txt");
-    scan();
-    EXPECT_EQ(::GetCursor(), arrow);
-}
-
 }  // namespace
