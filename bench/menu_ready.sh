@@ -6,7 +6,9 @@
 set -euo pipefail
 cross=$1
 here=$(cd "$(dirname "$0")" && pwd)
-export WINEPREFIX="$cross/wineprefix" DISPLAY=${TRM_BENCH_DISPLAY:-:97} TRM_BUILD_DIR="$cross" WINEDEBUG=-all
+# The tree's own test display, so that benchmarks never share one with tests of another tree.
+display=$(sed -n 's/^TRM_TEST_DISPLAY:STRING=//p' "$cross/CMakeCache.txt")
+export WINEPREFIX="$cross/wineprefix" DISPLAY=${display:-:97} TRM_BUILD_DIR="$cross" WINEDEBUG=-all
 runs=${TRM_BENCH_RUNS:-7}
 
 bash "$here/../scripts/wine-session.sh" start >/dev/null

@@ -90,7 +90,9 @@ dialog_text() {
 answer_dialog() {
   local window
   window=$(xdotool search --onlyvisible --name "^$1\$" | head -n 1)
-  xdotool windowactivate --sync "$window" 2>/dev/null || true
+  # Without a window manager nothing gives the box the keyboard: Wine sends
+  # keys to the X window with the input focus (or under the pointer).
+  xdotool windowfocus --sync "$window" 2>/dev/null || true
   xdotool key Return
   wait_until 10 bash -c "! xdotool search --onlyvisible --name '^$1\$' >/dev/null 2>&1" ||
     fail "the dialog '$1' did not close"
