@@ -21,7 +21,7 @@ foreach(tool_source ${TRM_TEST_TOOLS})
   get_filename_component(tool ${tool_source} NAME_WE)
   add_executable(${tool} WIN32 ${tool_source})
   target_compile_options(${tool} PRIVATE ${TRM_WARNINGS})
-  target_link_libraries(${tool} PRIVATE ${TRM_WIN_LIBS} psapi)
+  target_link_libraries(${tool} PRIVATE trm_win psapi)
   target_link_options(${tool} PRIVATE ${TRM_STATIC_RUNTIME})
 endforeach()
 

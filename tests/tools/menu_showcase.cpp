@@ -1,12 +1,10 @@
 // Tracks one owner-drawn menu in a given look so that it can be looked at:
 // a top title, icons, a disabled item, a separator, a column break and a
 // sub-menu with a side title. Used by the menu-looks end-to-end test.
-//   menu_showcase.exe classic|xp|nobackground|probe [COLOURS_FILE]
+//   menu_showcase.exe classic|xp|nobackground [COLOURS_FILE]
 // COLOURS_FILE receives the system colours the look is painted with, one
 // "name R G B" line each. The exit code is the chosen command (0: none).
 #include <windows.h>
-
-#if __has_include("presentation/menu_metrics.h")
 
 #include <cstdio>
 #include <cstring>
@@ -69,7 +67,6 @@ void giveIcon(trm::OwnerDrawMenu& menu, int position, LPCSTR which) {
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     const char* look = __argc > 1 ? __argv[1] : "classic";
-    if (std::strcmp(look, "probe") == 0) return 0;  // tells a working build from the stub
     const int xpStyle = std::strcmp(look, "xp") == 0 ? 1 : 0;
     if (__argc > 2) writeColours(__argv[2]);
 
@@ -126,12 +123,3 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     ::DestroyWindow(owner);
     return chosen;
 }
-
-#else
-
-// Built without the program's library: nothing to show.
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    return 3;
-}
-
-#endif
