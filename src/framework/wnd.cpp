@@ -6,9 +6,6 @@
 
 #include "framework/win_app.h"
 
-namespace {
-const char* const objectProperty = "TRM_CWnd";
-}
 
 CWnd::~CWnd() {
     if (m_hWnd && ::IsWindow(m_hWnd)) ::DestroyWindow(m_hWnd);
@@ -31,28 +28,27 @@ BOOL CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return ::PostMessageA(m_hWnd, message, wParam, lParam);
 }
 
-CWnd* CWnd::FromHandlePermanent(HWND window) {
-    return window ? static_cast<CWnd*>(::GetPropA(window, objectProperty)) : nullptr;
-}
-
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     return ::DefWindowProcA(m_hWnd, message, wParam, lParam);
 }
 
 LRESULT CALLBACK CWnd::routeMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
-    CWnd* object = FromHandlePermanent(window);
+    // The object rides in the window's user data: under Wine that is read
+    // in-process, while a window property costs a trip to the wine server
+    // on every message.
+    CWnd* object = reinterpret_cast<CWnd*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
     if (object == nullptr && message == WM_NCCREATE) {
         object = static_cast<CWnd*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
         if (object) {
             object->m_hWnd = window;
-            ::SetPropA(window, objectProperty, object);
+            ::SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(object));
         }
     }
     if (object == nullptr) return ::DefWindowProcA(window, message, wParam, lParam);
 
     const LRESULT result = object->WindowProc(message, wParam, lParam);
     if (message == WM_NCDESTROY) {
-        ::RemovePropA(window, objectProperty);
+        ::SetWindowLongPtrA(window, GWLP_USERDATA, 0);
         object->m_hWnd = nullptr;
         CWinApp* app = AfxGetApp();
         if (app && app->m_pMainWnd == object) {

@@ -22,9 +22,6 @@ public:
     BOOL UpdateWindow();
     BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 
-    // The object attached to a native window created through CreateEx, if any.
-    static CWnd* FromHandlePermanent(HWND window);
-
     HWND m_hWnd = nullptr;
 
 protected:

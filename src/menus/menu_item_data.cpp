@@ -11,14 +11,13 @@ MenuItemData* ItemDataList::createItemData(OwnerDrawMenu& menu) {
     record->next = first;
     if (first != nullptr) first->prev = record;
     first = record;
+    members.insert(record);
     return record;
 }
 
 MenuItemData* ItemDataList::find(ULONG_PTR itemData) const {
-    if (itemData == 0) return nullptr;
-    for (MenuItemData* record = first; record != nullptr; record = record->next)
-        if (reinterpret_cast<ULONG_PTR>(record) == itemData) return record;
-    return nullptr;
+    auto* record = reinterpret_cast<MenuItemData*>(itemData);
+    return members.count(record) != 0 ? record : nullptr;
 }
 
 OwnerDrawMenu* ItemDataList::findMenuByHandle(HMENU menuHandle) const {
@@ -38,10 +37,23 @@ void ItemDataList::removeIf(Match match) {
             else
                 first = next;
             if (next != nullptr) next->prev = record->prev;
+            members.erase(record);
             delete record;
         }
         record = next;
     }
+}
+
+void ItemDataList::remove(const MenuItemData* record) {
+    if (members.count(record) == 0) return;
+    MenuItemData* doomed = const_cast<MenuItemData*>(record);
+    if (doomed->prev != nullptr)
+        doomed->prev->next = doomed->next;
+    else
+        first = doomed->next;
+    if (doomed->next != nullptr) doomed->next->prev = doomed->prev;
+    members.erase(doomed);
+    delete doomed;
 }
 
 void ItemDataList::removeRecordsOf(HMENU menuHandle) {

@@ -5,6 +5,8 @@
 #include <ocidl.h>
 #include <windows.h>
 
+#include <unordered_set>
+
 #include "framework/cstring.h"
 
 namespace trm {
@@ -58,6 +60,7 @@ public:
     // The menu of the newest record held by the native menu, or null.
     OwnerDrawMenu* findMenuByHandle(HMENU menuHandle) const;
 
+    void remove(const MenuItemData* record);
     void removeRecordsOf(HMENU menuHandle);
     void removeRecordsOf(const OwnerDrawMenu* menu);
     void clear();
@@ -69,6 +72,9 @@ private:
     void removeIf(Match match);
 
     MenuItemData* first = nullptr;
+    // The same records as the list, for a lookup that does not walk it: the
+    // system asks for every item of a menu when it measures and paints it.
+    std::unordered_set<const MenuItemData*> members;
 };
 
 }  // namespace trm

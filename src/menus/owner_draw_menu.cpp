@@ -73,15 +73,10 @@ void OwnerDrawMenu::insertSideTitle(const CString& text, int titleBackground, in
 }
 
 BOOL OwnerDrawMenu::appendItem(UINT flags, UINT_PTR commandId, const CString& text) {
-    // Never a null text: AppendMenuA would make a string item a separator.
-    const BOOL appended = ::AppendMenuA(m_hMenu, flags, commandId, text.c_str());
-    if (!appended) return appended;
-    NativeItem item;
-    item.read(m_hMenu, static_cast<UINT>(commandId), FALSE);
     MenuItemData* record = records.createItemData(*this);
     record->text = text;
     record->menuHandle = m_hMenu;
-    record->subMenu = item.info.hSubMenu;
+    if (flags & MF_POPUP) record->subMenu = reinterpret_cast<HMENU>(commandId);
     if (flags & MF_SEPARATOR) {
         record->isSeparator = 1;
         record->hasTextRow = 0;
@@ -90,8 +85,16 @@ BOOL OwnerDrawMenu::appendItem(UINT flags, UINT_PTR commandId, const CString& te
         record->isColumnBreak = 1;
         record->hasTextRow = 0;
     }
+    // Appended owner-drawn with the record as its data: the same item that
+    // appending a string and attaching the record makes, in one call instead
+    // of three, which a folder of thousands of files feels at every start.
+    const BOOL appended =
+        ::AppendMenuA(m_hMenu, flags | MF_OWNERDRAW, commandId, reinterpret_cast<LPCSTR>(record));
+    if (!appended) {
+        records.remove(record);
+        return appended;
+    }
     if (record->subMenu != nullptr) hasSubMenus = 1;
-    attach(static_cast<UINT>(commandId), FALSE, record);
     return appended;
 }
 

@@ -1,5 +1,5 @@
-// The two thread hooks that watch the tracked menus: the creation hook
-// (menu windows as they are made) and the mouse hook.
+// The two thread hooks that watch the tracked menus: the creation hook (a
+// CBT hook: menu windows as they are made and destroyed) and the mouse hook.
 #pragma once
 
 #include <windows.h>

@@ -20,13 +20,22 @@ LOGFONTA uprightTitleFont(LONG height) {
     return font;
 }
 
-// Text extents measured on a DC of the whole screen.
+// Text extents measured on a DC compatible with the whole screen. It is
+// made once: asking Wine for a screen DC per item cost about a third of a
+// millisecond, which a folder of thousands of files pays on every start.
 class ScreenTextExtents : public MenuTextExtents {
 public:
-    explicit ScreenTextExtents(const MenuMetrics& metrics) : metrics(metrics), screen(nullptr) {}
+    explicit ScreenTextExtents(const MenuMetrics& metrics) : metrics(metrics), screen(metrics.measuringDC) {}
 
     TextSize labelSize(const std::string& label) override {
         SelectedObject font(screen.get(), metrics.menuFont.get());
+        // Without tabs to expand or "&" prefixes to drop, the text extent is
+        // what DrawText would compute, at a fraction of its cost.
+        if (!label.empty() && label.find_first_of("\t&") == std::string::npos) {
+            SIZE size{};
+            ::GetTextExtentPoint32A(screen.get(), label.c_str(), static_cast<int>(label.size()), &size);
+            return {size.cx, size.cy};
+        }
         RECT extent{};
         ::DrawTextA(screen.get(), label.c_str(), static_cast<int>(label.size()), &extent,
                     DT_CALCRECT | DT_EXPANDTABS | DT_SINGLELINE | DT_VCENTER);
@@ -46,7 +55,7 @@ private:
     }
 
     const MenuMetrics& metrics;
-    WindowDC screen;
+    const MemoryDC& screen;
 };
 
 // A picture's HIMETRIC size in screen pixels.

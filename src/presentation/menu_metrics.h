@@ -41,6 +41,8 @@ public:
     FontHandle titleFont;
     FontHandle verticalTitleFont;  // Arial at the status font's height, running upwards
     ItemDataList itemDataList;
+    // Where labels are measured: the screen's metrics, kept for the process.
+    MemoryDC measuringDC{nullptr};
     int reductionX = 0;
     int reductionY = 0;
     bool gradientTitles = false;

@@ -26,7 +26,7 @@ using SetLayeredWindowAttributesFn = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
 
 struct TrackingState {
     LauncherApp* hookApp = nullptr;
-    HHOOK callWndProcHook = nullptr;
+    HHOOK callWndProcHook = nullptr;  // the creation hook (WH_CBT)
     HHOOK mouseHook = nullptr;
     HMENU currentMenu = nullptr;
     std::vector<OpenMenuWindow> openMenuWindows;

@@ -1,6 +1,6 @@
 // Starts a program, measures how long its popup menu (a visible window of
-// class "#32768") takes to appear, closes the menu with Escape and reports
-// the program's peak working set.
+// class "#32768") takes to appear, reports the program's peak working set
+// up to then and closes the menu with Escape.
 //   menu_timer.exe OUTPUT-FILE PROGRAM [ARGUMENTS...]
 // Writes "milliseconds peak-kib" to OUTPUT-FILE; exits 1 when no menu shows.
 #include <windows.h>
@@ -56,15 +56,17 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         }
     }
     ::QueryPerformanceCounter(&shown);
+    // Read while the program still runs: Wine knows nothing of a process
+    // that has ended.
+    PROCESS_MEMORY_COUNTERS memory = {};
+    memory.cb = sizeof memory;
+    ::GetProcessMemoryInfo(process.hProcess, &memory, sizeof memory);
     if (search.found) {
         ::PostMessageA(search.found, WM_KEYDOWN, VK_ESCAPE, 0);
         ::PostMessageA(search.found, WM_KEYUP, VK_ESCAPE, 0);
     }
     if (::WaitForSingleObject(process.hProcess, 30000) != WAIT_OBJECT_0) ::TerminateProcess(process.hProcess, 1);
 
-    PROCESS_MEMORY_COUNTERS memory = {};
-    memory.cb = sizeof memory;
-    ::GetProcessMemoryInfo(process.hProcess, &memory, sizeof memory);
     ::CloseHandle(process.hThread);
     ::CloseHandle(process.hProcess);
 

@@ -107,6 +107,25 @@ TEST_F(MeasureItemTest, EachKindTakesItsHeightFromItsFont) {
     EXPECT_EQ(measureAt(3).itemHeight, static_cast<UINT>(extentHeight(metrics.titleFont.get(), "invisible") + 8));
 }
 
+TEST_F(MeasureItemTest, LabelsMeasureAsDrawTextDrawsThem) {
+    const std::string labels[] = {"Readme.txt", "Fish & Chips", "&&x", "Tab\there", "\xE9t\xE9 caf\xE9",
+                                  "W", std::string(300, 'm')};
+    UINT id = 1150;
+    for (const std::string& text : labels) {
+        const int position = menu.GetMenuItemCount();
+        menu.appendItem(MF_STRING, id++, text);
+        trm::WindowDC screen(nullptr);
+        trm::SelectedObject selected(screen.get(), metrics.menuFont.get());
+        RECT box{};
+        ::DrawTextA(screen.get(), text.c_str(), static_cast<int>(text.size()), &box,
+                    DT_CALCRECT | DT_EXPANDTABS | DT_SINGLELINE | DT_VCENTER);
+        const MEASUREITEMSTRUCT item = measureAt(static_cast<UINT>(position));
+        EXPECT_EQ(static_cast<int>(item.itemWidth), cx + 3 + (box.right - box.left) + 6 + 2) << text;
+        const int row = std::max<int>(::GetSystemMetrics(SM_CYMENU), box.bottom - box.top) + 1;
+        EXPECT_EQ(static_cast<int>(item.itemHeight), row) << text;
+    }
+}
+
 TEST_F(MeasureItemTest, SideTitleIsAsWideAsTheUprightFontIsHigh) {
     menu.insertSideTitle("Pictures", 1, 1, 0, 1110);
     menu.appendItem(MF_MENUBREAK, 1111, "mb");
