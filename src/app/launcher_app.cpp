@@ -8,6 +8,7 @@
 #include "app/win_path_probe.h"
 #include "framework/cfile.h"
 #include "launch/item_launcher.h"
+#include "menus/menu_teardown.h"
 #include "presentation/menu_metrics.h"
 #include "presentation/tracking_state.h"
 
@@ -16,7 +17,10 @@ namespace trm {
 LauncherApp::LauncherApp()
     : builder(settings, MenuMetrics::Instance().itemDataList, iconCache, folderIcons.icons()), hostWindow(*this) {}
 
-LauncherApp::~LauncherApp() = default;
+// A run releases what it built; this only matters when one never finished.
+// MenuMetrics is made while this object is constructed, so its registry
+// outlives this destructor.
+LauncherApp::~LauncherApp() { tearDownRoot(root); }
 
 BOOL LauncherApp::InitInstance() {
     // Sampled before anything else: the state at the moment of starting counts.

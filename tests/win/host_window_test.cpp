@@ -1,0 +1,140 @@
+// The host window while a menu is tracked and after: sub-menus of unread
+// folders are filled as they open (once), an empty folder offers its one
+// entry, and the exit timer closes the window and ends the message loop.
+#include "app/host_window.h"
+
+#include <gtest/gtest.h>
+#include <objbase.h>
+#include <windows.h>
+
+#include <string>
+
+#include "app/launcher_app.h"
+#include "common/command_ids.h"
+#include "fixture_folder.h"
+#include "menus/owner_draw_menu.h"
+#include "model/folder_scanner.h"
+#include "presentation/menu_metrics.h"
+#include "presentation/tracking_state.h"
+
+namespace {
+
+class HostWindowTest : public ::testing::Test {
+protected:
+    HostWindowTest() : tree("host") {
+        tree.folder("Empty");
+        tree.folder("Sub");
+        tree.file("Sub\\a.txt");
+        tree.file("top.txt");
+        ::GetCurrentDirectoryA(MAX_PATH, startDirectory);
+        app.settings.sort = 2;
+        app.hostWindow.create();
+        ::SetCurrentDirectoryA(tree.root.c_str());
+        app.root.path = tree.root;
+        trm::scanFolder(app.root, app.scanPlatform);
+        ::SetCurrentDirectoryA(startDirectory);
+        app.builder.buildMenu(app.root);
+    }
+    ~HostWindowTest() override { ::SetCurrentDirectoryA(startDirectory); }
+
+    HMENU menuOf(const char* name) {
+        for (auto& sub : app.root.subfolders)
+            if (sub->name == name) return sub->menu->GetSafeHmenu();
+        return nullptr;
+    }
+    void opening(HMENU menu, LPARAM lParam = 0) {
+        ::SendMessageA(app.hostWindow.m_hWnd, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(menu), lParam);
+    }
+    std::string textAt(HMENU menu, int position) {
+        const trm::MenuItemData* record =
+            trm::MenuMetrics::Instance().itemDataList.find(itemDataAt(menu, position));
+        return record ? record->text : "<none>";
+    }
+    static ULONG_PTR itemDataAt(HMENU menu, int position) {
+        MENUITEMINFOA info = {};
+        info.cbSize = sizeof info;
+        info.fMask = MIIM_DATA;
+        ::GetMenuItemInfoA(menu, position, TRUE, &info);
+        return info.dwItemData;
+    }
+
+    wintest::FixtureFolder tree;
+    char startDirectory[MAX_PATH] = {};
+    trm::LauncherApp app;
+};
+
+TEST_F(HostWindowTest, AnUnreadFolderIsReadWhenItsMenuOpensAndOnlyThen) {
+    const HMENU sub = menuOf("Sub");
+    ASSERT_EQ(::GetMenuItemID(sub, 0), static_cast<UINT>(trm::placeholderCommandId));
+    opening(sub);
+    EXPECT_EQ(trm::trackingState.currentMenu, sub);
+    ASSERT_EQ(::GetMenuItemCount(sub), 1);
+    EXPECT_EQ(textAt(sub, 0), "a.txt");
+    EXPECT_NE(::GetMenuItemID(sub, 0), static_cast<UINT>(trm::placeholderCommandId));
+
+    // A file that appears later is not picked up: the folder is read once.
+    tree.file("Sub\\b.txt");
+    opening(sub);
+    EXPECT_EQ(::GetMenuItemCount(sub), 1);
+    char current[MAX_PATH];
+    ::GetCurrentDirectoryA(MAX_PATH, current);
+    EXPECT_STREQ(current, startDirectory) << "the current directory is put back";
+}
+
+TEST_F(HostWindowTest, AnEmptyFolderOffersOneEntryThatOpensIt) {
+    app.settings.addexploretext = "Browse";
+    const HMENU empty = menuOf("Empty");
+    opening(empty);
+    ASSERT_EQ(::GetMenuItemCount(empty), 1);
+    EXPECT_EQ(textAt(empty, 0), "Browse");
+    const int id = static_cast<int>(::GetMenuItemID(empty, 0));
+    EXPECT_GE(id, 1000);
+    std::string opened;
+    EXPECT_TRUE(app.builder.runCommand(app.root, id, [&opened](const std::string& path) {
+        opened = path;
+        return true;
+    }));
+    EXPECT_EQ(opened, tree.at("Empty"));
+}
+
+TEST_F(HostWindowTest, AFolderThatCannotBeEnteredIsNotReadFromElsewhere) {
+    const HMENU sub = menuOf("Sub");
+    wintest::FixtureFolder::removeTree(tree.at("Sub"));
+    opening(sub);
+    ASSERT_EQ(::GetMenuItemCount(sub), 1);
+    EXPECT_EQ(textAt(sub, 0), "Explore");
+}
+
+TEST_F(HostWindowTest, WindowMenusAndForeignMenusAreLeftAlone) {
+    const HMENU sub = menuOf("Sub");
+    opening(sub, MAKELPARAM(0, 1));
+    EXPECT_EQ(::GetMenuItemID(sub, 0), static_cast<UINT>(trm::placeholderCommandId));
+    HMENU foreign = ::CreatePopupMenu();
+    ::AppendMenuA(foreign, MF_STRING, trm::placeholderCommandId, "not ours");
+    opening(foreign);
+    EXPECT_EQ(::GetMenuItemCount(foreign), 1);
+    ::DestroyMenu(foreign);
+}
+
+TEST_F(HostWindowTest, TheExitTimerClosesTheWindowAndEndsTheLoop) {
+    ::CoInitialize(nullptr);  // the exit path uninitialises COM
+    app.hostWindow.exitTimer = static_cast<int>(app.hostWindow.SetTimer(trm::HostWindow::exitTimerId, 50));
+    app.m_pMainWnd = &app.hostWindow;
+    const DWORD started = ::GetTickCount();
+    MSG message;
+    bool quit = false;
+    while (!quit && ::GetTickCount() - started < 10000) {
+        if (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            quit = message.message == WM_QUIT;
+            ::DispatchMessageA(&message);
+        } else {
+            ::Sleep(5);
+        }
+    }
+    EXPECT_TRUE(quit);
+    EXPECT_EQ(app.hostWindow.m_hWnd, nullptr);
+    EXPECT_EQ(app.m_pMainWnd, nullptr);
+    EXPECT_EQ(app.hostWindow.exitTimer, -1);
+}
+
+}  // namespace
