@@ -53,10 +53,18 @@ wait_for_exit 30
 [ "$(recorded_lines | sed -n 4p)" = "$FIXTURE_WIN\\a.trtest" ] || fail "mouse click: $(recorded_lines)"
 park_pointer
 
+# startdirectory shows its folder whatever folder comes first.
+start_trellimond "$FIXTURE_WIN" "${at[@]}" -startdirectory "$FIXTURE_WIN\\Sub"
+wait_for_menu
+keys Up Return
+wait_for_recorded 5 30
+wait_for_exit 30
+[ "$(recorded_lines | sed -n 5p)" = "$FIXTURE_WIN\\Sub\\mid.trtest" ] || fail "startdirectory: $(recorded_lines)"
+
 # Escape opens nothing and ends the program.
 start_trellimond "$FIXTURE_WIN" "${at[@]}"
 wait_for_menu
 keys Escape
 wait_for_exit 30
-[ "$(recorded_count)" -eq 4 ] || fail "Escape opened something: $(recorded_lines)"
+[ "$(recorded_count)" -eq 5 ] || fail "Escape opened something: $(recorded_lines)"
 echo PASS

@@ -142,6 +142,22 @@ TEST_F(MenuBuilderTest, AClickableSideTitleSharesItsIdentifierWithItsBreak) {
     EXPECT_EQ(::GetMenuItemID(menu, 0), ::GetMenuItemID(menu, 1));
 }
 
+TEST_F(MenuBuilderTest, DriveTitlesCanBeVolumeLabels) {
+    settings.dotitles = true;
+    trm::FolderNode drive(settings);
+    drive.path = "C:\\";
+    builder.buildMenu(drive);
+    EXPECT_EQ(itemsOf(drive.menu->GetSafeHmenu()).at(0), "title:C:\\!");
+    trm::destroyMenuTree(drive);
+
+    settings.dotitlesusedrivenames = true;
+    char label[MAX_PATH + 1] = {};
+    ASSERT_TRUE(::GetVolumeInformationA("C:\\", label, MAX_PATH, nullptr, nullptr, nullptr, nullptr, 0));
+    builder.buildMenu(drive);
+    EXPECT_EQ(itemsOf(drive.menu->GetSafeHmenu()).at(0), "title:" + std::string(label) + "!");
+    trm::destroyMenuTree(drive);
+}
+
 TEST_F(MenuBuilderTest, SeparatorsAndBreaksAroundNamedItems) {
     settings.separatorbefore = {"A.TXT", "Alpha"};
     settings.barbreakbefore = {"a.txt"};
