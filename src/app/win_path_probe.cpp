@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include <vector>
+#include "model/win_scan_platform.h"
 
 namespace trm {
 
@@ -14,17 +14,7 @@ bool WinPathProbe::isExistingDirectory(const std::string& path) {
     return (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
-std::string WinPathProbe::currentDirectory() {
-    // A 260-byte buffer first; a longer current directory gets what it needs.
-    std::vector<char> buffer(MAX_PATH);
-    DWORD length = ::GetCurrentDirectoryA(static_cast<DWORD>(buffer.size()), buffer.data());
-    if (length >= buffer.size()) {
-        buffer.resize(length + 1);
-        length = ::GetCurrentDirectoryA(static_cast<DWORD>(buffer.size()), buffer.data());
-    }
-    if (length == 0 || length >= buffer.size()) return std::string();
-    return std::string(buffer.data(), length);
-}
+std::string WinPathProbe::currentDirectory() { return readCurrentDirectory(MAX_PATH); }
 
 bool WinPathProbe::setCurrentDirectory(const std::string& path) {
     return ::SetCurrentDirectoryA(path.c_str()) != FALSE;

@@ -53,9 +53,8 @@ void WinScanPlatform::restoreCursor(void* kept) {
     ::SetCursor(static_cast<HCURSOR>(kept));
 }
 
-std::string WinScanPlatform::currentDirectory() {
-    // Large enough for any ordinary path; a longer one gets what it asks for.
-    std::vector<char> buffer(10000);
+std::string readCurrentDirectory(size_t firstBufferSize) {
+    std::vector<char> buffer(firstBufferSize);
     DWORD length = ::GetCurrentDirectoryA(static_cast<DWORD>(buffer.size()), buffer.data());
     if (length >= buffer.size()) {
         buffer.resize(length + 1);
@@ -63,6 +62,11 @@ std::string WinScanPlatform::currentDirectory() {
     }
     if (length == 0 || length >= buffer.size()) return std::string();
     return std::string(buffer.data(), length);
+}
+
+std::string WinScanPlatform::currentDirectory() {
+    // Large enough for any ordinary path; a longer one gets what it asks for.
+    return readCurrentDirectory(10000);
 }
 
 bool WinScanPlatform::setCurrentDirectory(const std::string& path) {

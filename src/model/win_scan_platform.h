@@ -2,9 +2,15 @@
 // FindFirstFileA/FindNextFileA, the wait cursor and folder identities.
 #pragma once
 
+#include <string>
+
 #include "model/scan_platform.h"
 
 namespace trm {
+
+// The process's current directory, however long; empty when it cannot be
+// read. The first buffer holds `firstBufferSize` bytes.
+std::string readCurrentDirectory(size_t firstBufferSize);
 
 class WinScanPlatform : public ScanPlatform {
 public:

@@ -148,12 +148,8 @@ TEST_F(MeasureItemTest, LargeIconsWidenAndHeightenTheItems) {
 
 TEST_F(MeasureItemTest, PictureSizeIsReducedAndPlacedBelowTheRow) {
     trm::BitmapHandle bitmap(::CreateBitmap(80, 40, 1, 32, nullptr));
-    PICTDESC description{};
-    description.cbSizeofstruct = sizeof description;
-    description.picType = PICTYPE_BITMAP;
-    description.bmp.hbitmap = bitmap.get();
-    IPicture* picture = nullptr;
-    ASSERT_EQ(::OleCreatePictureIndirect(&description, IID_IPicture, FALSE, reinterpret_cast<void**>(&picture)), S_OK);
+    IPicture* picture = menutest::pictureOf(bitmap.get());
+    ASSERT_NE(picture, nullptr);
     menu.appendItem(MF_DISABLED, 1130, "folder.jpg");
     menu.setItemPicture(0, picture, 0);
     metrics.SetImageReduction(2, 1);

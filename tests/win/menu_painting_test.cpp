@@ -365,12 +365,8 @@ TEST_F(PaintTest, PictureIsDrawnBelowItsLabelRow) {
         const RECT all{0, 0, 40, 20};
         ::FillRect(dc.get(), &all, blue.get());
     }
-    PICTDESC description{};
-    description.cbSizeofstruct = sizeof description;
-    description.picType = PICTYPE_BITMAP;
-    description.bmp.hbitmap = bitmap.get();
-    IPicture* picture = nullptr;
-    ASSERT_EQ(::OleCreatePictureIndirect(&description, IID_IPicture, FALSE, reinterpret_cast<void**>(&picture)), S_OK);
+    IPicture* picture = menutest::pictureOf(bitmap.get());
+    ASSERT_NE(picture, nullptr);
     menu.appendItem(MF_STRING, 1310, "folder.jpg");
     menu.setItemPicture(0, picture, 1);
     metrics.SetImageReduction(1, 1);

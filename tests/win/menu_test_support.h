@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <olectl.h>
 
 #include <vector>
 
@@ -180,6 +181,18 @@ inline HICON solidIcon(int size, COLORREF colour) {
     }
     ICONINFO info{TRUE, 0, 0, mask.get(), colourBitmap.get()};
     return ::CreateIconIndirect(&info);
+}
+
+// An OLE picture of the bitmap (which stays the caller's); null on failure.
+inline IPicture* pictureOf(HBITMAP bitmap) {
+    PICTDESC description{};
+    description.cbSizeofstruct = sizeof description;
+    description.picType = PICTYPE_BITMAP;
+    description.bmp.hbitmap = bitmap;
+    IPicture* picture = nullptr;
+    if (::OleCreatePictureIndirect(&description, IID_IPicture, FALSE, reinterpret_cast<void**>(&picture)) != S_OK)
+        return nullptr;
+    return picture;
 }
 
 }  // namespace menutest

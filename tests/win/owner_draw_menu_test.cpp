@@ -223,12 +223,8 @@ TEST_F(OwnerDrawMenuTest, PictureNeedsAPictureAndDropsTheTextRow) {
     EXPECT_EQ(record->hasTextRow, 1);
 
     trm::BitmapHandle bitmap(::CreateBitmap(4, 4, 1, 32, nullptr));
-    PICTDESC description{};
-    description.cbSizeofstruct = sizeof description;
-    description.picType = PICTYPE_BITMAP;
-    description.bmp.hbitmap = bitmap.get();
-    IPicture* picture = nullptr;
-    ASSERT_EQ(::OleCreatePictureIndirect(&description, IID_IPicture, FALSE, reinterpret_cast<void**>(&picture)), S_OK);
+    IPicture* picture = menutest::pictureOf(bitmap.get());
+    ASSERT_NE(picture, nullptr);
     EXPECT_EQ(menu.setItemPicture(0, picture, 0), 1);
     EXPECT_EQ(records.head(), record);
     EXPECT_EQ(record->titlePicture, picture);
