@@ -165,3 +165,18 @@ keys() {
 
 # A place for the pointer away from where the cases put their menus.
 park_pointer() { xdotool mousemove 1000 740; }
+
+# expect_launcher_message PATTERN: the shell failed to open an item. Wine's
+# own "Error" box comes first; once it is answered the launcher's
+# "Information" box must say a line matching the extended regular
+# expression PATTERN; it is answered and the program must end.
+expect_launcher_message() {
+  wait_for_window Error 30
+  answer_dialog Error
+  wait_for_window Information 30
+  local text
+  text=$(dialog_text Information)
+  echo "$text" | grep -qxE "$1" || fail "Information box says: $text"
+  answer_dialog Information
+  wait_for_exit 30
+}
