@@ -24,23 +24,14 @@ void LauncherApp::runPopup() {
     scanRoot();
 
     trackingState.hookApp = this;
-    const DWORD thread = ::GetWindowThreadProcessId(hostWindow.m_hWnd, nullptr);
-    // A CBT hook sees every window created and destroyed, as the menus'
-    // creation hook needs, without a call per message: under Wine each
-    // message sent while a WH_CALLWNDPROC hook exists asks the wine server
-    // for the hook chain, which made a 10,000-file menu seconds slower.
-    trackingState.callWndProcHook = ::SetWindowsHookExA(WH_CBT, MenuCreationHook, nullptr, thread);
-    trackingState.mouseHook = ::SetWindowsHookExA(WH_MOUSE, MenuMouseHook, nullptr, thread);
+    MenuHooks hooks(::GetWindowThreadProcessId(hostWindow.m_hWnd, nullptr));
 
     builder.buildMenu(root);
     ::SetCursor(::LoadCursorA(nullptr, IDC_ARROW));
     const UINT command = trackRootMenu(atStart);
     hostWindow.PostMessage(WM_NULL);
 
-    if (trackingState.mouseHook) ::UnhookWindowsHookEx(trackingState.mouseHook);
-    if (trackingState.callWndProcHook) ::UnhookWindowsHookEx(trackingState.callWndProcHook);
-    trackingState.mouseHook = nullptr;
-    trackingState.callWndProcHook = nullptr;
+    hooks.remove();
     if (trackingState.hoverTimer.id != 0) {
         ::KillTimer(trackingState.hoverTimer.window, trackingState.hoverTimer.id);
         trackingState.hoverTimer = TimerRef();
