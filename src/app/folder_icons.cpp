@@ -9,8 +9,6 @@ namespace trm {
 
 namespace {
 
-bool wantsLargeIcons(int display) { return display == 2 || display == 4; }
-
 // Width and height of the icon's colour bitmap.
 void measureIcon(HICON icon, int& width, int& height) {
     ICONINFO info = {};
@@ -25,24 +23,24 @@ void measureIcon(HICON icon, int& width, int& height) {
 }
 
 // One of the two icons Extract hands back; the other is destroyed.
-HICON extractIcon(IExtractIconA& extractor, UINT flags, int display, int shellIconSize) {
+HICON extractIcon(IExtractIconA& extractor, UINT flags, bool large, int shellIconSize) {
     char location[MAX_PATH] = {};
     int index = 0;
     UINT returned = 0;
     if (extractor.GetIconLocation(flags, location, MAX_PATH, &index, &returned) != S_OK) return nullptr;
-    HICON large = nullptr;
-    HICON small = nullptr;
+    HICON largeIcon = nullptr;
+    HICON smallIcon = nullptr;
     const UINT sizes = MAKELONG(static_cast<WORD>(shellIconSize), 16);
-    if (FAILED(extractor.Extract(location, static_cast<UINT>(index), &large, &small, sizes))) return nullptr;
-    HICON kept = wantsLargeIcons(display) ? large : small;
-    HICON other = wantsLargeIcons(display) ? small : large;
+    if (FAILED(extractor.Extract(location, static_cast<UINT>(index), &largeIcon, &smallIcon, sizes))) return nullptr;
+    HICON kept = large ? largeIcon : smallIcon;
+    HICON other = large ? smallIcon : largeIcon;
     if (other && other != kept) ::DestroyIcon(other);
     return kept;
 }
 
-HICON fileInfoIcon(const char* path, UINT extraFlags, int display) {
+HICON fileInfoIcon(const char* path, UINT extraFlags, bool large) {
     SHFILEINFOA info = {};
-    const UINT size = wantsLargeIcons(display) ? SHGFI_SHELLICONSIZE : SHGFI_SMALLICON;
+    const UINT size = large ? SHGFI_SHELLICONSIZE : SHGFI_SMALLICON;
     if (!::SHGetFileInfoA(path, FILE_ATTRIBUTE_NORMAL, &info, sizeof info, SHGFI_ICON | size | extraFlags))
         return nullptr;
     return info.hIcon;
@@ -65,7 +63,7 @@ private:
 
 }  // namespace
 
-void FolderIconSet::load(HWND owner, int display, int shellIconSize) {
+void FolderIconSet::load(HWND owner, bool large, int shellIconSize) {
     destroy();
     ComPtr<IMalloc> allocator;
     ComPtr<IShellFolder> desktop;
@@ -83,15 +81,15 @@ void FolderIconSet::load(HWND owner, int display, int shellIconSize) {
         LPCITEMIDLIST items[] = {item.list};
         if (FAILED(desktop->GetUIObjectOf(owner, 1, items, IID_IExtractIconA, nullptr, extractor.putVoid())))
             return;
-        loaded.closed = extractIcon(*extractor.get(), 0, display, shellIconSize);
+        loaded.closed = extractIcon(*extractor.get(), 0, large, shellIconSize);
         if (loaded.closed) measureIcon(loaded.closed, loaded.width, loaded.height);
-        loaded.open = extractIcon(*extractor.get(), GIL_OPENICON, display, shellIconSize);
+        loaded.open = extractIcon(*extractor.get(), GIL_OPENICON, large, shellIconSize);
     } else if (offered == E_NOINTERFACE) {
         char path[MAX_PATH] = {};
         if (!::SHGetPathFromIDListA(item.list, path)) return;
-        loaded.closed = fileInfoIcon(path, 0, display);
+        loaded.closed = fileInfoIcon(path, 0, large);
         if (loaded.closed) measureIcon(loaded.closed, loaded.width, loaded.height);
-        loaded.open = fileInfoIcon(path, SHGFI_OPENICON, display);
+        loaded.open = fileInfoIcon(path, SHGFI_OPENICON, large);
     }
 }
 

@@ -15,9 +15,9 @@ public:
     FolderIconSet(const FolderIconSet&) = delete;
     FolderIconSet& operator=(const FolderIconSet&) = delete;
 
-    // Large icons (of shellIconSize pixels) for display 2 and 4, small ones
-    // otherwise. Failures leave the icons absent.
-    void load(HWND owner, int display, int shellIconSize);
+    // Large icons (of shellIconSize pixels) or small ones. Failures leave
+    // the icons absent.
+    void load(HWND owner, bool large, int shellIconSize);
     void destroy();
 
     const StandardFolderIcons& icons() const { return loaded; }

@@ -4,7 +4,6 @@
 
 #include "app/anchor_point.h"
 #include "app/launcher_app.h"
-#include "menus/menu_rules.h"
 #include "menus/menu_teardown.h"
 #include "menus/owner_draw_menu.h"
 #include "model/folder_scanner.h"
@@ -20,7 +19,8 @@ void LauncherApp::runPopup() {
 
     // Only icon displays ever draw the standard folder icons; asking the
     // shell for them costs a good part of the start-up.
-    if (displaysIcons(settings)) folderIcons.load(hostWindow.m_hWnd, settings.display, readShellIconSize());
+    if (displaysIcons(settings))
+        folderIcons.load(hostWindow.m_hWnd, displaysShellSizeIcons(settings), readShellIconSize());
     scanRoot();
 
     trackingState.hookApp = this;

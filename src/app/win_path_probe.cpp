@@ -2,16 +2,15 @@
 
 #include <windows.h>
 
+#include "model/kernel_handles.h"
 #include "model/win_scan_platform.h"
 
 namespace trm {
 
 bool WinPathProbe::isExistingDirectory(const std::string& path) {
     WIN32_FIND_DATAA found;
-    HANDLE search = ::FindFirstFileA(path.c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return false;
-    ::FindClose(search);
-    return (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    const FindHandle search(::FindFirstFileA(path.c_str(), &found));
+    return search.valid() && (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
 std::string WinPathProbe::currentDirectory() { return readCurrentDirectory(MAX_PATH); }

@@ -26,34 +26,28 @@ OwnerDrawMenu* ItemDataList::findMenuByHandle(HMENU menuHandle) const {
     return nullptr;
 }
 
+void ItemDataList::unlinkAndFree(MenuItemData* record) {
+    if (record->prev != nullptr)
+        record->prev->next = record->next;
+    else
+        first = record->next;
+    if (record->next != nullptr) record->next->prev = record->prev;
+    members.erase(record);
+    delete record;
+}
+
 template <typename Match>
 void ItemDataList::removeIf(Match match) {
     MenuItemData* record = first;
     while (record != nullptr) {
         MenuItemData* next = record->next;
-        if (match(*record)) {
-            if (record->prev != nullptr)
-                record->prev->next = next;
-            else
-                first = next;
-            if (next != nullptr) next->prev = record->prev;
-            members.erase(record);
-            delete record;
-        }
+        if (match(*record)) unlinkAndFree(record);
         record = next;
     }
 }
 
 void ItemDataList::remove(const MenuItemData* record) {
-    if (members.count(record) == 0) return;
-    MenuItemData* doomed = const_cast<MenuItemData*>(record);
-    if (doomed->prev != nullptr)
-        doomed->prev->next = doomed->next;
-    else
-        first = doomed->next;
-    if (doomed->next != nullptr) doomed->next->prev = doomed->prev;
-    members.erase(doomed);
-    delete doomed;
+    if (members.count(record) != 0) unlinkAndFree(const_cast<MenuItemData*>(record));
 }
 
 void ItemDataList::removeRecordsOf(HMENU menuHandle) {

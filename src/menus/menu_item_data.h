@@ -70,6 +70,7 @@ public:
 private:
     template <typename Match>
     void removeIf(Match match);
+    void unlinkAndFree(MenuItemData* record);
 
     MenuItemData* first = nullptr;
     // The same records as the list, for a lookup that does not walk it: the

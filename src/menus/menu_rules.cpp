@@ -37,7 +37,7 @@ std::string entryFileName(const std::string& path) {
 }
 
 std::string itemTextFor(const std::string& name, const Settings& settings) {
-    return (settings.display == 1 || settings.display == 2) ? std::string() : name;
+    return displaysText(settings) ? name : std::string();
 }
 
 namespace {

@@ -41,7 +41,4 @@ bool nameListMatches(const StringList& list, const MenuEntry& entry, const Setti
 // extension list only those whose extension is listed.
 bool openAllIncludes(const MenuEntry& entry, const Settings& settings);
 
-// Whether `display` asks for icons.
-inline bool displaysIcons(const Settings& settings) { return settings.display >= 1 && settings.display <= 4; }
-
 }  // namespace trm

@@ -115,7 +115,7 @@ void addFile(FolderNode& node, ScanState& state, const std::string& cwd, const F
     if (entry.extension == ".lnk") state.platform.handleShortcut(entry, include, node);
     if (!include) return;
 
-    if (settings.display >= 1 && settings.display <= 4)
+    if (displaysIcons(settings))
         state.platform.fetchIcon(entry.extension, entry.path, isPerFileExtension(entry.extension));
     MenuEntry& added = node.entries.insertSorted(std::move(entry), settings.sort, settings.revsort);
     ++nextCommandId;
