@@ -69,8 +69,7 @@ void FolderIconSet::load(HWND owner, bool large, int shellIconSize) {
     ComPtr<IShellFolder> desktop;
     if (FAILED(::SHGetMalloc(allocator.put())) || FAILED(::SHGetDesktopFolder(desktop.put()))) return;
     ShellItemList item(*allocator.get());
-    if (FAILED(::SHGetSpecialFolderLocation(owner, CSIDL_DESKTOPDIRECTORY, &item.list)) || item.list == nullptr)
-        return;
+    if (FAILED(::SHGetSpecialFolderLocation(owner, CSIDL_DESKTOPDIRECTORY, &item.list)) || item.list == nullptr) return;
     ComPtr<IShellFolder> bound;
     if (FAILED(desktop->BindToObject(item.list, nullptr, IID_IShellFolder, bound.putVoid()))) return;
 
@@ -79,8 +78,7 @@ void FolderIconSet::load(HWND owner, bool large, int shellIconSize) {
     if (offered == S_OK) {
         ComPtr<IExtractIconA> extractor;
         LPCITEMIDLIST items[] = {item.list};
-        if (FAILED(desktop->GetUIObjectOf(owner, 1, items, IID_IExtractIconA, nullptr, extractor.putVoid())))
-            return;
+        if (FAILED(desktop->GetUIObjectOf(owner, 1, items, IID_IExtractIconA, nullptr, extractor.putVoid()))) return;
         loaded.closed = extractIcon(*extractor.get(), 0, large, shellIconSize);
         if (loaded.closed) measureIcon(loaded.closed, loaded.width, loaded.height);
         loaded.open = extractIcon(*extractor.get(), GIL_OPENICON, large, shellIconSize);
@@ -105,8 +103,7 @@ int readShellIconSize() {
     char value[512] = {};
     DWORD size = sizeof value - 1;  // room for the terminator the value may lack
     DWORD type = 0;
-    const LONG read =
-        ::RegQueryValueExA(key, "Shell Icon Size", nullptr, &type, reinterpret_cast<BYTE*>(value), &size);
+    const LONG read = ::RegQueryValueExA(key, "Shell Icon Size", nullptr, &type, reinterpret_cast<BYTE*>(value), &size);
     ::RegCloseKey(key);
     if (read != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ)) return 0;
     return readNumber(std::string(value));

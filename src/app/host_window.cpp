@@ -40,23 +40,16 @@ bool HostWindow::create() {
 
 LRESULT HostWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_DRAWITEM:
-            MenuMetrics::Instance().DrawItem(reinterpret_cast<DRAWITEMSTRUCT*>(lParam));
-            return 1;
+        case WM_DRAWITEM: MenuMetrics::Instance().DrawItem(reinterpret_cast<DRAWITEMSTRUCT*>(lParam)); return 1;
         case WM_MEASUREITEM:
             MenuMetrics::Instance().MeasureItem(reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
             return 1;
-        case WM_TIMER:
-            onTimer(wParam);
-            break;
-        case WM_INITMENU:
-            trackingState.currentMenu = reinterpret_cast<HMENU>(wParam);
-            break;
+        case WM_TIMER: onTimer(wParam); break;
+        case WM_INITMENU: trackingState.currentMenu = reinterpret_cast<HMENU>(wParam); break;
         case WM_INITMENUPOPUP:
             if (HIWORD(lParam) == 0) fillOpeningMenu(reinterpret_cast<HMENU>(wParam));
             break;
-        default:
-            break;
+        default: break;
     }
     return CWnd::WindowProc(message, wParam, lParam);
 }

@@ -20,7 +20,9 @@ LauncherApp::LauncherApp()
 // A run releases what it built; this only matters when one never finished.
 // MenuMetrics is made while this object is constructed, so its registry
 // outlives this destructor.
-LauncherApp::~LauncherApp() { tearDownRoot(root); }
+LauncherApp::~LauncherApp() {
+    tearDownRoot(root);
+}
 
 BOOL LauncherApp::InitInstance() {
     // Sampled before anything else: the state at the moment of starting counts.

@@ -11,66 +11,103 @@ namespace {
 
 // Row order matters: the row number is what pendingKeyword keeps.
 const char* const keywords[] = {
-    "sort",                          // 1
-    "revsort",                       // 2
-    "showonly",                      // 3
-    "removeext",                     // 4
-    "removeallext",                  // 5
-    "display",                       // 6
-    "resolve",                       // 7
-    "makepretty",                    // 8
-    "appearwhererun",                // 9
-    "shiftrun",                      // 10
-    "revshiftrun",                   // 11
-    "appearatx",                     // 12
-    "appearaty",                     // 13
-    "block",                         // 14
-    "blockfolders",                  // 15
-    "onlyfolders",                   // 16
-    "onlyfiles",                     // 17
-    "waittodietime",                 // 18
-    "dotitles",                      // 19
-    "transparent",                   // 20
-    "dieonmouseout",                 // 21
-    "menusforshortcutstofolders",    // 22
-    "addexplore",                    // 23
-    "iconsforfolders",               // 24
-    "noshowhidden",                  // 25
-    "maxmenuwidth",                  // 26
-    "menuxalignment",                // 27
-    "menuyalignment",                // 28
-    "onlyonemenu",                   // 29
-    "foldersatbottom",               // 30
-    "noavailablecheck",              // 31
-    "dotitleimages",                 // 32
-    "addopenall",                    // 33
-    "dothumbnailsontooltip",         // 34
-    "dothumbnailsontooltipsizex",    // 35
-    "dothumbnailsontooltipsizey",    // 36
-    "useinifile",                    // 37
-    "imagereductionx",               // 38
-    "imagereductiony",               // 39
-    "foldertitle",                   // 40
+    "sort",                             // 1
+    "revsort",                          // 2
+    "showonly",                         // 3
+    "removeext",                        // 4
+    "removeallext",                     // 5
+    "display",                          // 6
+    "resolve",                          // 7
+    "makepretty",                       // 8
+    "appearwhererun",                   // 9
+    "shiftrun",                         // 10
+    "revshiftrun",                      // 11
+    "appearatx",                        // 12
+    "appearaty",                        // 13
+    "block",                            // 14
+    "blockfolders",                     // 15
+    "onlyfolders",                      // 16
+    "onlyfiles",                        // 17
+    "waittodietime",                    // 18
+    "dotitles",                         // 19
+    "transparent",                      // 20
+    "dieonmouseout",                    // 21
+    "menusforshortcutstofolders",       // 22
+    "addexplore",                       // 23
+    "iconsforfolders",                  // 24
+    "noshowhidden",                     // 25
+    "maxmenuwidth",                     // 26
+    "menuxalignment",                   // 27
+    "menuyalignment",                   // 28
+    "onlyonemenu",                      // 29
+    "foldersatbottom",                  // 30
+    "noavailablecheck",                 // 31
+    "dotitleimages",                    // 32
+    "addopenall",                       // 33
+    "dothumbnailsontooltip",            // 34
+    "dothumbnailsontooltipsizex",       // 35
+    "dothumbnailsontooltipsizey",       // 36
+    "useinifile",                       // 37
+    "imagereductionx",                  // 38
+    "imagereductiony",                  // 39
+    "foldertitle",                      // 40
     "separatorbetweenfilesandfolders",  // 41
-    "separatorbefore",               // 42
-    "separatorafter",                // 43
-    "barbreakbefore",                // 44
-    "barbreakafter",                 // 45
-    "startdirectory",                // 46
+    "separatorbefore",                  // 42
+    "separatorafter",                   // 43
+    "barbreakbefore",                   // 44
+    "barbreakafter",                    // 45
+    "startdirectory",                   // 46
 };
 constexpr int keywordCount = sizeof keywords / sizeof keywords[0];
 static_assert(keywordCount == 46, "the keyword table has 46 rows");
 
 enum Row {
-    RowSort = 1, RowRevsort, RowShowonly, RowRemoveext, RowRemoveallext, RowDisplay, RowResolve, RowMakepretty,
-    RowAppearwhererun, RowShiftrun, RowRevshiftrun, RowAppearatx, RowAppearaty, RowBlock, RowBlockfolders,
-    RowOnlyfolders, RowOnlyfiles, RowWaittodietime, RowDotitles, RowTransparent, RowDieonmouseout,
-    RowMenusforshortcutstofolders, RowAddexplore, RowIconsforfolders, RowNoshowhidden, RowMaxmenuwidth,
-    RowMenuxalignment, RowMenuyalignment, RowOnlyonemenu, RowFoldersatbottom, RowNoavailablecheck,
-    RowDotitleimages, RowAddopenall, RowDothumbnailsontooltip, RowDothumbnailsontooltipsizex,
-    RowDothumbnailsontooltipsizey, RowUseinifile, RowImagereductionx, RowImagereductiony, RowFoldertitle,
-    RowSeparatorbetweenfilesandfolders, RowSeparatorbefore, RowSeparatorafter, RowBarbreakbefore,
-    RowBarbreakafter, RowStartdirectory,
+    RowSort = 1,
+    RowRevsort,
+    RowShowonly,
+    RowRemoveext,
+    RowRemoveallext,
+    RowDisplay,
+    RowResolve,
+    RowMakepretty,
+    RowAppearwhererun,
+    RowShiftrun,
+    RowRevshiftrun,
+    RowAppearatx,
+    RowAppearaty,
+    RowBlock,
+    RowBlockfolders,
+    RowOnlyfolders,
+    RowOnlyfiles,
+    RowWaittodietime,
+    RowDotitles,
+    RowTransparent,
+    RowDieonmouseout,
+    RowMenusforshortcutstofolders,
+    RowAddexplore,
+    RowIconsforfolders,
+    RowNoshowhidden,
+    RowMaxmenuwidth,
+    RowMenuxalignment,
+    RowMenuyalignment,
+    RowOnlyonemenu,
+    RowFoldersatbottom,
+    RowNoavailablecheck,
+    RowDotitleimages,
+    RowAddopenall,
+    RowDothumbnailsontooltip,
+    RowDothumbnailsontooltipsizex,
+    RowDothumbnailsontooltipsizey,
+    RowUseinifile,
+    RowImagereductionx,
+    RowImagereductiony,
+    RowFoldertitle,
+    RowSeparatorbetweenfilesandfolders,
+    RowSeparatorbefore,
+    RowSeparatorafter,
+    RowBarbreakbefore,
+    RowBarbreakafter,
+    RowStartdirectory,
 };
 
 std::string withLeadingDot(const std::string& value) {
@@ -138,7 +175,10 @@ void OptionParser::applySwitch(int row) {
         case RowRemoveallext: s.removeallext = true; break;
         case RowResolve: s.resolve = true; break;
         case RowAppearwhererun: s.appearwhererun = true; break;
-        case RowOnlyfolders: s.onlyfolders = true; s.addexplore = true; break;
+        case RowOnlyfolders:
+            s.onlyfolders = true;
+            s.addexplore = true;
+            break;
         case RowOnlyfiles: s.onlyfiles = true; break;
         case RowDotitles: s.dotitles = true; break;
         case RowDieonmouseout: s.dieonmouseout = true; break;
@@ -162,37 +202,61 @@ void OptionParser::applyValue(int row, const std::string& value) {
     Settings& s = settings_;
     switch (row) {
         case RowSort: s.sort = readNumber(value); break;
-        case RowRevsort: s.sort = readNumber(value); s.revsort = true; break;
+        case RowRevsort:
+            s.sort = readNumber(value);
+            s.revsort = true;
+            break;
         case RowShowonly: s.showonly.push_back(withLeadingDot(value)); break;
         case RowRemoveext: s.removeext.push_back(withLeadingDot(value)); break;
         case RowDisplay:
-            if (!value.empty() && value[0] >= '0' && value[0] <= '9') s.display = readNumber(value);
-            else if (equalsNoCase(value, "xp")) s.displayxp = true;
-            else if (equalsNoCase(value, "flat")) s.displayflat = true;
-            else if (equalsNoCase(value, "rounded")) s.displayrounded = true;
-            else if (equalsNoCase(value, "nobackground")) s.displaybackground = false;
-            else if (equalsNoCase(value, "nooutline")) s.displayoutline = false;
+            if (!value.empty() && value[0] >= '0' && value[0] <= '9')
+                s.display = readNumber(value);
+            else if (equalsNoCase(value, "xp"))
+                s.displayxp = true;
+            else if (equalsNoCase(value, "flat"))
+                s.displayflat = true;
+            else if (equalsNoCase(value, "rounded"))
+                s.displayrounded = true;
+            else if (equalsNoCase(value, "nobackground"))
+                s.displaybackground = false;
+            else if (equalsNoCase(value, "nooutline"))
+                s.displayoutline = false;
             break;
         case RowMakepretty: s.makepretty = readNumber(value); break;
         case RowShiftrun: s.shiftrun = value; break;
         case RowRevshiftrun: s.revshiftrun = value; break;
-        case RowAppearatx: s.appearatxset = true; s.appearatx = readNumber(value); break;
-        case RowAppearaty: s.appearatyset = true; s.appearaty = readNumber(value); break;
+        case RowAppearatx:
+            s.appearatxset = true;
+            s.appearatx = readNumber(value);
+            break;
+        case RowAppearaty:
+            s.appearatyset = true;
+            s.appearaty = readNumber(value);
+            break;
         case RowBlock:
-            if (!value.empty() && value[0] == '.') s.blockextensions.push_back(value);
-            else if (!value.empty() && value[0] == '*') s.blockextensions.push_back(value.substr(1));
-            else s.block.push_back(value);
+            if (!value.empty() && value[0] == '.')
+                s.blockextensions.push_back(value);
+            else if (!value.empty() && value[0] == '*')
+                s.blockextensions.push_back(value.substr(1));
+            else
+                s.block.push_back(value);
             break;
         case RowBlockfolders: s.blockfolders.push_back(value); break;
         case RowOnlyfolders: s.addexploretext = value; break;
         case RowWaittodietime: s.waittodietime = readNumber(value); break;
         case RowDotitles:
-            if (equalsNoCase(value, "usedrivenames")) s.dotitlesusedrivenames = true;
-            else if (equalsNoCase(value, "clicktoopenfolder")) s.dotitlesclicktoopenfolder = true;
-            else if (equalsNoCase(value, "gradient")) s.dotitlesgradient = true;
-            else if (equalsNoCase(value, "nobackground")) s.dotitlesbackground = false;
-            else if (equalsNoCase(value, "nooutline")) s.dotitlesoutline = false;
-            else if (equalsNoCase(value, "left")) s.dotitlesleft = true;
+            if (equalsNoCase(value, "usedrivenames"))
+                s.dotitlesusedrivenames = true;
+            else if (equalsNoCase(value, "clicktoopenfolder"))
+                s.dotitlesclicktoopenfolder = true;
+            else if (equalsNoCase(value, "gradient"))
+                s.dotitlesgradient = true;
+            else if (equalsNoCase(value, "nobackground"))
+                s.dotitlesbackground = false;
+            else if (equalsNoCase(value, "nooutline"))
+                s.dotitlesoutline = false;
+            else if (equalsNoCase(value, "left"))
+                s.dotitlesleft = true;
             break;
         case RowTransparent: {
             const int level = readNumber(value);
@@ -206,32 +270,47 @@ void OptionParser::applyValue(int row, const std::string& value) {
         case RowMenusforshortcutstofolders: s.unavailabletext = value; break;
         case RowAddexplore: {
             const int position = positionWord(value);
-            if (position >= 0) s.addexploreposition = position;
-            else s.addexploretext = value;
+            if (position >= 0)
+                s.addexploreposition = position;
+            else
+                s.addexploretext = value;
             break;
         }
         case RowMaxmenuwidth: s.maxmenuwidth = readNumber(value); break;
         case RowMenuxalignment:
-            if (equalsNoCase(value, "centre")) s.menuxalignment = MenuXCentre;
-            else if (equalsNoCase(value, "left")) s.menuxalignment = MenuXLeft;
-            else if (equalsNoCase(value, "right")) s.menuxalignment = MenuXRight;
+            if (equalsNoCase(value, "centre"))
+                s.menuxalignment = MenuXCentre;
+            else if (equalsNoCase(value, "left"))
+                s.menuxalignment = MenuXLeft;
+            else if (equalsNoCase(value, "right"))
+                s.menuxalignment = MenuXRight;
             break;
         case RowMenuyalignment:
-            if (equalsNoCase(value, "centre")) s.menuyalignment = MenuYCentre;
-            else if (equalsNoCase(value, "top")) s.menuyalignment = MenuYTop;
-            else if (equalsNoCase(value, "bottom")) s.menuyalignment = MenuYBottom;
+            if (equalsNoCase(value, "centre"))
+                s.menuyalignment = MenuYCentre;
+            else if (equalsNoCase(value, "top"))
+                s.menuyalignment = MenuYTop;
+            else if (equalsNoCase(value, "bottom"))
+                s.menuyalignment = MenuYBottom;
             break;
         case RowDotitleimages:
-            if (equalsNoCase(value, "usefirst")) s.dotitleimagesusefirst = true;
-            else if (equalsNoCase(value, "noclick")) s.dotitleimagesnoclick = true;
-            else s.dotitleimagesfile = value;
+            if (equalsNoCase(value, "usefirst"))
+                s.dotitleimagesusefirst = true;
+            else if (equalsNoCase(value, "noclick"))
+                s.dotitleimagesnoclick = true;
+            else
+                s.dotitleimagesfile = value;
             break;
         case RowAddopenall: {
             const int position = positionWord(value);  // the empty value is a position word
-            if (position >= 0) s.addopenallposition = position;
-            else if (value[0] == '*' || value[0] == '.') addOpenAllExtension(value);
-            else if (equalsNoCase(value, "hidefilesfrommenu")) s.addopenallhidefilesfrommenu = true;
-            else s.addopenalltext = value;
+            if (position >= 0)
+                s.addopenallposition = position;
+            else if (value[0] == '*' || value[0] == '.')
+                addOpenAllExtension(value);
+            else if (equalsNoCase(value, "hidefilesfrommenu"))
+                s.addopenallhidefilesfrommenu = true;
+            else
+                s.addopenalltext = value;
             break;
         }
         case RowDothumbnailsontooltipsizex:
@@ -239,8 +318,7 @@ void OptionParser::applyValue(int row, const std::string& value) {
             const int size = readNumber(value);
             if (size == 0 && value != "0") break;
             s.dothumbnailsontooltip = true;
-            (row == RowDothumbnailsontooltipsizex ? s.dothumbnailsontooltipsizex : s.dothumbnailsontooltipsizey) =
-                size;
+            (row == RowDothumbnailsontooltipsizex ? s.dothumbnailsontooltipsizex : s.dothumbnailsontooltipsizey) = size;
             break;
         }
         case RowUseinifile:

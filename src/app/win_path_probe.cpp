@@ -13,7 +13,9 @@ bool WinPathProbe::isExistingDirectory(const std::string& path) {
     return search.valid() && (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
-std::string WinPathProbe::currentDirectory() { return readCurrentDirectory(MAX_PATH); }
+std::string WinPathProbe::currentDirectory() {
+    return readCurrentDirectory(MAX_PATH);
+}
 
 bool WinPathProbe::setCurrentDirectory(const std::string& path) {
     return ::SetCurrentDirectoryA(path.c_str()) != FALSE;

@@ -24,11 +24,17 @@ int compareWith(const std::string& a, const std::string& b, Fold fold) {
     if (a.size() == b.size()) return 0;
     return a.size() < b.size() ? -1 : 1;
 }
-char identity(char c) { return c; }
+char identity(char c) {
+    return c;
+}
 }  // namespace
 
-int compareNoCase(const std::string& a, const std::string& b) { return compareWith(a, b, asciiLower); }
-int compareBytes(const std::string& a, const std::string& b) { return compareWith(a, b, identity); }
+int compareNoCase(const std::string& a, const std::string& b) {
+    return compareWith(a, b, asciiLower);
+}
+int compareBytes(const std::string& a, const std::string& b) {
+    return compareWith(a, b, identity);
+}
 
 bool equalsNoCase(const std::string& a, const std::string& b) {
     return a.size() == b.size() && compareNoCase(a, b) == 0;

@@ -114,9 +114,15 @@ struct Settings {
 
 // The item looks that `display` selects: 1 and 2 icons only, 3 and 4 icons
 // with text, anything else text only; 2 and 4 at the shell's icon size.
-inline bool displaysIcons(const Settings& settings) { return settings.display >= 1 && settings.display <= 4; }
-inline bool displaysText(const Settings& settings) { return settings.display != 1 && settings.display != 2; }
-inline bool displaysShellSizeIcons(const Settings& settings) { return settings.display == 2 || settings.display == 4; }
+inline bool displaysIcons(const Settings& settings) {
+    return settings.display >= 1 && settings.display <= 4;
+}
+inline bool displaysText(const Settings& settings) {
+    return settings.display != 1 && settings.display != 2;
+}
+inline bool displaysShellSizeIcons(const Settings& settings) {
+    return settings.display == 2 || settings.display == 4;
+}
 
 // Marker strings held in MenuEntry::command for the two command entries.
 extern const char* const exploreMarker;  // "<explore>"

@@ -3,7 +3,9 @@
 namespace trm {
 
 namespace {
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 }  // namespace
 
 std::vector<std::string> splitCommandLine(const char* commandLine) {

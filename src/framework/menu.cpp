@@ -2,9 +2,13 @@
 
 #include "framework/wnd.h"
 
-CMenu::~CMenu() { DestroyMenu(); }
+CMenu::~CMenu() {
+    DestroyMenu();
+}
 
-BOOL CMenu::CreatePopupMenu() { return Attach(::CreatePopupMenu()); }
+BOOL CMenu::CreatePopupMenu() {
+    return Attach(::CreatePopupMenu());
+}
 
 BOOL CMenu::DestroyMenu() {
     if (m_hMenu == nullptr) return FALSE;
@@ -33,11 +37,17 @@ BOOL CMenu::InsertMenu(UINT position, UINT flags, UINT_PTR idOrSubmenu, LPCSTR i
     return ::InsertMenuA(m_hMenu, position, flags, idOrSubmenu, item);
 }
 
-BOOL CMenu::DeleteMenu(UINT position, UINT flags) { return ::DeleteMenu(m_hMenu, position, flags); }
+BOOL CMenu::DeleteMenu(UINT position, UINT flags) {
+    return ::DeleteMenu(m_hMenu, position, flags);
+}
 
-int CMenu::GetMenuItemCount() const { return ::GetMenuItemCount(m_hMenu); }
+int CMenu::GetMenuItemCount() const {
+    return ::GetMenuItemCount(m_hMenu);
+}
 
-UINT CMenu::GetMenuItemID(int position) const { return ::GetMenuItemID(m_hMenu, position); }
+UINT CMenu::GetMenuItemID(int position) const {
+    return ::GetMenuItemID(m_hMenu, position);
+}
 
 BOOL CMenu::TrackPopupMenu(UINT flags, int x, int y, CWnd* owner, LPCRECT exclude) {
     return ::TrackPopupMenu(m_hMenu, flags, x, y, 0, owner ? owner->m_hWnd : nullptr, exclude);

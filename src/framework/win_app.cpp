@@ -6,7 +6,9 @@ namespace {
 CWinApp* theApp = nullptr;
 }
 
-CWinApp::CWinApp() { theApp = this; }
+CWinApp::CWinApp() {
+    theApp = this;
+}
 
 CWinApp::~CWinApp() {
     if (theApp == this) theApp = nullptr;
@@ -25,7 +27,9 @@ void CWinApp::ParseCommandLine(CCommandLineInfo& info) {
     trm::parseArguments(trm::splitCommandLine(::GetCommandLineA()), info);
 }
 
-CWinApp* AfxGetApp() { return theApp; }
+CWinApp* AfxGetApp() {
+    return theApp;
+}
 
 int AfxWinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     CWinApp* app = AfxGetApp();

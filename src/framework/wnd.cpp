@@ -1,11 +1,10 @@
 #include "framework/wnd.h"
 
 #include <cstdio>
-#include <string>
 #include <list>
+#include <string>
 
 #include "framework/win_app.h"
-
 
 CWnd::~CWnd() {
     if (m_hWnd && ::IsWindow(m_hWnd)) ::DestroyWindow(m_hWnd);
@@ -18,12 +17,22 @@ BOOL CWnd::CreateEx(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD st
     return window != nullptr;
 }
 
-BOOL CWnd::DestroyWindow() { return m_hWnd ? ::DestroyWindow(m_hWnd) : FALSE; }
+BOOL CWnd::DestroyWindow() {
+    return m_hWnd ? ::DestroyWindow(m_hWnd) : FALSE;
+}
 
-UINT_PTR CWnd::SetTimer(UINT_PTR id, UINT elapse) { return ::SetTimer(m_hWnd, id, elapse, nullptr); }
-BOOL CWnd::KillTimer(UINT_PTR id) { return ::KillTimer(m_hWnd, id); }
-BOOL CWnd::ShowWindow(int command) { return ::ShowWindow(m_hWnd, command); }
-BOOL CWnd::UpdateWindow() { return ::UpdateWindow(m_hWnd); }
+UINT_PTR CWnd::SetTimer(UINT_PTR id, UINT elapse) {
+    return ::SetTimer(m_hWnd, id, elapse, nullptr);
+}
+BOOL CWnd::KillTimer(UINT_PTR id) {
+    return ::KillTimer(m_hWnd, id);
+}
+BOOL CWnd::ShowWindow(int command) {
+    return ::ShowWindow(m_hWnd, command);
+}
+BOOL CWnd::UpdateWindow() {
+    return ::UpdateWindow(m_hWnd);
+}
 BOOL CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return ::PostMessageA(m_hWnd, message, wParam, lParam);
 }

@@ -11,7 +11,9 @@
 namespace trm {
 
 namespace {
-int takeCommandId() { return nextCommandId++; }
+int takeCommandId() {
+    return nextCommandId++;
+}
 }  // namespace
 
 MenuBuilder::MenuBuilder(const Settings& settings, ItemDataList& records, const IconCache& icons,
@@ -33,8 +35,8 @@ void MenuBuilder::addTitle(FolderNode& folder, OwnerDrawMenu& menu) {
     bool haveLabel = false;
     if (wantsVolumeLabel(pathTitle, settings)) {
         char volume[MAX_PATH + 1] = {};
-        haveLabel = ::GetVolumeInformationA(pathTitle.c_str(), volume, MAX_PATH, nullptr, nullptr, nullptr,
-                                            nullptr, 0) != 0;
+        haveLabel =
+            ::GetVolumeInformationA(pathTitle.c_str(), volume, MAX_PATH, nullptr, nullptr, nullptr, nullptr, 0) != 0;
         if (haveLabel) label = volume;
     }
     const std::string text = folderTitle(folder.path, haveLabel ? &label : nullptr, settings);
@@ -92,9 +94,13 @@ void MenuBuilder::addFilesFoldersSeparator(FolderNode& folder) {
         appendSeparator(*folder.menu);
 }
 
-void MenuBuilder::appendSeparator(OwnerDrawMenu& menu) { menu.appendItem(MF_SEPARATOR, takeCommandId(), ""); }
+void MenuBuilder::appendSeparator(OwnerDrawMenu& menu) {
+    menu.appendItem(MF_SEPARATOR, takeCommandId(), "");
+}
 
-void MenuBuilder::appendColumnBreak(OwnerDrawMenu& menu) { menu.appendItem(MF_MENUBREAK, takeCommandId(), "mb"); }
+void MenuBuilder::appendColumnBreak(OwnerDrawMenu& menu) {
+    menu.appendItem(MF_MENUBREAK, takeCommandId(), "mb");
+}
 
 void MenuBuilder::addSubFolderItems(FolderNode& folder) {
     OwnerDrawMenu& menu = *folder.menu;
@@ -146,9 +152,8 @@ int MenuBuilder::addEntryItem(MenuEntry& entry, int p, OwnerDrawMenu& menu) {
     const std::string fileName = entryFileName(entry.path);
 
     if (settings.dotitleimages) {
-        const bool candidate = settings.dotitleimagesusefirst
-                                   ? isPictureExtension(entry.extension)
-                                   : equalsNoCase(fileName, settings.dotitleimagesfile);
+        const bool candidate = settings.dotitleimagesusefirst ? isPictureExtension(entry.extension)
+                                                              : equalsNoCase(fileName, settings.dotitleimagesfile);
         if (candidate) {
             if (loadTitlePicture) loadTitlePicture(entry);
             entry.pictureWidth = settings.dothumbnailsontooltipsizex;

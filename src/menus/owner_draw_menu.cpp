@@ -88,8 +88,7 @@ BOOL OwnerDrawMenu::appendItem(UINT flags, UINT_PTR commandId, const CString& te
     // Appended owner-drawn with the record as its data: the same item that
     // appending a string and attaching the record makes, in one call instead
     // of three, which a folder of thousands of files feels at every start.
-    const BOOL appended =
-        ::AppendMenuA(m_hMenu, flags | MF_OWNERDRAW, commandId, reinterpret_cast<LPCSTR>(record));
+    const BOOL appended = ::AppendMenuA(m_hMenu, flags | MF_OWNERDRAW, commandId, reinterpret_cast<LPCSTR>(record));
     if (!appended) {
         records.remove(record);
         return appended;

@@ -4,6 +4,7 @@
 //   menu_timer.exe OUTPUT-FILE PROGRAM [ARGUMENTS...]
 // Writes "milliseconds peak-kib" to OUTPUT-FILE; exits 1 when no menu shows.
 #include <windows.h>
+// psapi.h needs the types of windows.h.
 #include <psapi.h>
 
 #include <cstdio>
@@ -29,7 +30,9 @@ BOOL CALLBACK findMenuWindow(HWND window, LPARAM lParam) {
     return TRUE;
 }
 
-std::string quoted(const char* argument) { return std::string("\"") + argument + "\""; }
+std::string quoted(const char* argument) {
+    return std::string("\"") + argument + "\"";
+}
 
 }  // namespace
 

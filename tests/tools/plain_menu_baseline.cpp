@@ -23,7 +23,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     windowClass.hInstance = instance;
     windowClass.lpszClassName = "PlainMenuOwner";
     ::RegisterClassA(&windowClass);
-    HWND owner = ::CreateWindowExA(0, "PlainMenuOwner", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, instance, nullptr);
+    HWND owner =
+        ::CreateWindowExA(0, "PlainMenuOwner", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, instance, nullptr);
     POINT at;
     ::GetCursorPos(&at);
     ::SetForegroundWindow(owner);

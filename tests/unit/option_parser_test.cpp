@@ -312,9 +312,10 @@ TEST_F(OptionParserTest, TitleImageWords) {
 }
 
 TEST_F(OptionParserTest, StringAndListValues) {
-    parse("-shiftrun a -revshiftrun b -blockfolders tmp -startdirectory D:\\Music -makepretty 3 "
-          "-maxmenuwidth 300 -appearatx 10 -appearaty 20 -menusforshortcutstofolders Gone "
-          "-separatorbefore s1 -separatorafter s2 -barbreakbefore b1 -barbreakafter b2 -waittodietime 3000");
+    parse(
+        "-shiftrun a -revshiftrun b -blockfolders tmp -startdirectory D:\\Music -makepretty 3 "
+        "-maxmenuwidth 300 -appearatx 10 -appearaty 20 -menusforshortcutstofolders Gone "
+        "-separatorbefore s1 -separatorafter s2 -barbreakbefore b1 -barbreakafter b2 -waittodietime 3000");
     EXPECT_EQ(settings.shiftrun, "a");
     EXPECT_EQ(settings.revshiftrun, "b");
     EXPECT_EQ(settings.blockfolders, (std::vector<std::string>{"tmp"}));
@@ -336,9 +337,10 @@ TEST_F(OptionParserTest, StringAndListValues) {
 }
 
 TEST_F(OptionParserTest, PlainSwitches) {
-    parse("-removeallext -resolve -appearwhererun -onlyfiles -iconsforfolders -noshowhidden -onlyonemenu "
-          "-foldersatbottom -noavailablecheck -dothumbnailsontooltip -separatorbetweenfilesandfolders "
-          "-dieonmouseout -useinifile");
+    parse(
+        "-removeallext -resolve -appearwhererun -onlyfiles -iconsforfolders -noshowhidden -onlyonemenu "
+        "-foldersatbottom -noavailablecheck -dothumbnailsontooltip -separatorbetweenfilesandfolders "
+        "-dieonmouseout -useinifile");
     EXPECT_TRUE(settings.removeallext);
     EXPECT_TRUE(settings.resolve);
     EXPECT_TRUE(settings.appearwhererun);

@@ -40,8 +40,8 @@ std::vector<Token> tokensOf(const std::string& bytes) {
 
 TEST(OptionsFileTokens, SeparatorsEndTokensOutsideQuotes) {
     EXPECT_EQ(tokensOf("-sort 2\r\n-dotitles gradient\n"),
-              (std::vector<Token>{{"sort", true, false}, {"2", false, false}, {"dotitles", true, false},
-                                  {"gradient", false, false}}));
+              (std::vector<Token>{
+                  {"sort", true, false}, {"2", false, false}, {"dotitles", true, false}, {"gradient", false, false}}));
     EXPECT_EQ(tokensOf("a\\b"), (std::vector<Token>{{"a", false, false}, {"b", false, true}}));
     EXPECT_EQ(tokensOf("a\tb"), (std::vector<Token>{{"a\tb", false, true}}));
     EXPECT_EQ(tokensOf("   \n\n  "), std::vector<Token>{});

@@ -2,9 +2,8 @@
 // removed with everything in it afterwards.
 #pragma once
 
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <string>
 

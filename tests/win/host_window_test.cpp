@@ -46,8 +46,7 @@ protected:
         ::SendMessageA(app.hostWindow.m_hWnd, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(menu), lParam);
     }
     std::string textAt(HMENU menu, int position) {
-        const trm::MenuItemData* record =
-            trm::MenuMetrics::Instance().itemDataList.find(itemDataAt(menu, position));
+        const trm::MenuItemData* record = trm::MenuMetrics::Instance().itemDataList.find(itemDataAt(menu, position));
         return record ? record->text : "<none>";
     }
     static ULONG_PTR itemDataAt(HMENU menu, int position) {

@@ -100,8 +100,8 @@ TEST_F(MenuBuilderTest, FoldersThenEntriesWithATitleAndUnreadFoldersHoldThePlace
     settings.dotitles = true;
     const HMENU menu = build();
     const std::string rootTitle = tree.root.substr(tree.root.rfind('\\') + 1);
-    EXPECT_EQ(itemsOf(menu), (Items{"title:" + rootTitle + "!", "sub:Alpha", "sub:Beta", "a.txt", "b.mp3", "c.wav",
-                                    "d.mp3"}));
+    EXPECT_EQ(itemsOf(menu),
+              (Items{"title:" + rootTitle + "!", "sub:Alpha", "sub:Beta", "a.txt", "b.mp3", "c.wav", "d.mp3"}));
     EXPECT_EQ(itemsOf(sub(0).menu->GetSafeHmenu()), (Items{"title:Alpha!", "placeholder:" + tree.at("Alpha")}));
     EXPECT_EQ(::GetMenuItemID(sub(1).menu->GetSafeHmenu(), 1), static_cast<UINT>(trm::placeholderCommandId));
     // The sub-menu item carries the sub-menu's own handle.
@@ -164,8 +164,8 @@ TEST_F(MenuBuilderTest, SeparatorsAndBreaksAroundNamedItems) {
     settings.barbreakafter = {"b.mp3"};
     settings.separatorafter = {tree.at("b.mp3"), tree.at("Beta")};
     const HMENU menu = build();
-    EXPECT_EQ(itemsOf(menu), (Items{"sep", "sub:Alpha", "sub:Beta", "sep", "sep", "break", "a.txt", "b.mp3",
-                                    "break", "sep", "c.wav", "d.mp3"}));
+    EXPECT_EQ(itemsOf(menu), (Items{"sep", "sub:Alpha", "sub:Beta", "sep", "sep", "break", "a.txt", "b.mp3", "break",
+                                    "sep", "c.wav", "d.mp3"}));
 }
 
 TEST_F(MenuBuilderTest, TheFilesFoldersSeparatorFollowsTheGroups) {
@@ -249,8 +249,8 @@ TEST_F(MenuBuilderTest, RunCommandOpensTheChosenEntryExploreAndOpenAll) {
     opened.clear();
     settings.addopenallextensions.clear();
     EXPECT_TRUE(builder.runCommand(root, idOf("Open all"), open));
-    EXPECT_EQ(opened, (std::vector<std::string>{tree.at("a.txt"), tree.at("b.mp3"), tree.at("c.wav"),
-                                                tree.at("d.mp3")}))
+    EXPECT_EQ(opened,
+              (std::vector<std::string>{tree.at("a.txt"), tree.at("b.mp3"), tree.at("c.wav"), tree.at("d.mp3")}))
         << "plain entries only, never Explore or sub-folders";
     opened.clear();
     EXPECT_TRUE(builder.runCommand(root, idOf("Explore"), open));

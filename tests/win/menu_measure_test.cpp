@@ -108,8 +108,8 @@ TEST_F(MeasureItemTest, EachKindTakesItsHeightFromItsFont) {
 }
 
 TEST_F(MeasureItemTest, LabelsMeasureAsDrawTextDrawsThem) {
-    const std::string labels[] = {"Readme.txt", "Fish & Chips", "&&x", "Tab\there", "\xE9t\xE9 caf\xE9",
-                                  "W", std::string(300, 'm')};
+    const std::string labels[] = {"Readme.txt", "Fish & Chips",       "&&x", "Tab\there", "\xE9t\xE9 caf\xE9",
+                                  "W",          std::string(300, 'm')};
     UINT id = 1150;
     for (const std::string& text : labels) {
         const int position = menu.GetMenuItemCount();

@@ -3,8 +3,8 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <windows.h>
 #include <olectl.h>
+#include <windows.h>
 
 #include <vector>
 
