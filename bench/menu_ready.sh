@@ -2,10 +2,12 @@
 # Time from process start to the menu window on screen, for folders of 100,
 # 1,000 and 10,000 files (-display 0 -sort 2), against a plain-menu baseline
 # measured in the same run; and the launcher's peak working set at 10,000.
-# Prints `name: value` lines. Usage: menu_ready.sh CROSS-BUILD-DIR
+# Prints `name: value` lines. Usage: TRM_WINE_ARCH=ARCH menu_ready.sh CROSS-BUILD-DIR
 set -euo pipefail
 cross=$1
 here=$(cd "$(dirname "$0")" && pwd)
+source "$here/../scripts/wine-env.sh"
+trm_wine_use "${TRM_WINE_ARCH:?}"
 # The tree's own test display, so that benchmarks never share one with tests of another tree.
 display=$(sed -n 's/^TRM_TEST_DISPLAY:STRING=//p' "$cross/CMakeCache.txt")
 export WINEPREFIX="$cross/wineprefix" DISPLAY=${display:-:97} TRM_BUILD_DIR="$cross" WINEDEBUG=-all

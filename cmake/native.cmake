@@ -21,3 +21,8 @@ gtest_discover_tests(unit_tests TEST_PREFIX "unit." DISCOVERY_TIMEOUT 60)
 if(EXISTS ${CMAKE_SOURCE_DIR}/bench/native.cmake)
   include(${CMAKE_SOURCE_DIR}/bench/native.cmake)
 endif()
+
+# Checks of the project itself: every source formatted, and the choice of
+# Wine loaders on loaders that start and one the kernel refuses.
+add_test(NAME build.source_format COMMAND bash ${CMAKE_SOURCE_DIR}/scripts/format.sh --check)
+add_test(NAME setup.wine_detection COMMAND bash ${CMAKE_SOURCE_DIR}/tests/setup/wine_detection_test.sh)

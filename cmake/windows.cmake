@@ -1,5 +1,5 @@
-# Cross tree: trellimond.exe, the Windows tests run under Wine, the test
-# tools and the end-to-end tests.
+# Cross trees (i686 and x86_64): trellimond.exe, the Windows tests run under
+# Wine, the test tools and the end-to-end tests.
 set(TRM_WIN_LIBS user32 gdi32 shell32 ole32 oleaut32 uuid comctl32 mpr advapi32)
 set(TRM_STATIC_RUNTIME -static -static-libgcc -static-libstdc++)
 add_compile_definitions(NOMINMAX _WIN32_WINNT=0x0501 WINVER=0x0501)
@@ -26,18 +26,30 @@ foreach(tool_source ${TRM_TEST_TOOLS})
 endforeach()
 
 # The Wine session every Wine test needs: prefix, Xvfb, virtual desktop.
+# Tests, fixture and label carry the architecture so that one CTest run can
+# hold both cross trees, and leave out the one whose Wine cannot start here.
+set(TRM_ARCH ${CMAKE_SYSTEM_PROCESSOR})
+set(TRM_WINE_FIXTURE wine-${TRM_ARCH})
+set(CMAKE_CROSSCOMPILING_EMULATOR bash ${CMAKE_SOURCE_DIR}/scripts/wine-run.sh)
 set(TRM_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix)
-# Each build tree gets its own X display so that several trees can run tests at once.
+# Each build tree gets its own X display so that several trees can run tests
+# at once: :100-:149 for i686 trees, :150-:199 for x86_64 ones.
 string(MD5 trm_tree_hash "${CMAKE_BINARY_DIR}")
 string(SUBSTRING "${trm_tree_hash}" 0 2 trm_tree_hash)
-math(EXPR trm_display_number "0x${trm_tree_hash} % 100 + 100")
+if(TRM_ARCH STREQUAL x86_64)
+  math(EXPR trm_display_number "0x${trm_tree_hash} % 50 + 150")
+else()
+  math(EXPR trm_display_number "0x${trm_tree_hash} % 50 + 100")
+endif()
 set(TRM_TEST_DISPLAY ":${trm_display_number}" CACHE STRING "X display of the Wine test session")
 set(TRM_TEST_ENV WINEPREFIX=${TRM_WINEPREFIX} WINEDEBUG=-all DISPLAY=${TRM_TEST_DISPLAY}
-    TRM_BUILD_DIR=${CMAKE_BINARY_DIR} TRM_SOURCE_DIR=${CMAKE_SOURCE_DIR})
-add_test(NAME wine.session.start COMMAND bash ${CMAKE_SOURCE_DIR}/scripts/wine-session.sh start)
-add_test(NAME wine.session.stop COMMAND bash ${CMAKE_SOURCE_DIR}/scripts/wine-session.sh stop)
-set_tests_properties(wine.session.start PROPERTIES FIXTURES_SETUP wine ENVIRONMENT "${TRM_TEST_ENV}" TIMEOUT 300)
-set_tests_properties(wine.session.stop PROPERTIES FIXTURES_CLEANUP wine ENVIRONMENT "${TRM_TEST_ENV}" TIMEOUT 60)
+    TRM_BUILD_DIR=${CMAKE_BINARY_DIR} TRM_SOURCE_DIR=${CMAKE_SOURCE_DIR} TRM_WINE_ARCH=${TRM_ARCH})
+add_test(NAME wine.${TRM_ARCH}.session.start COMMAND bash ${CMAKE_SOURCE_DIR}/scripts/wine-session.sh start)
+add_test(NAME wine.${TRM_ARCH}.session.stop COMMAND bash ${CMAKE_SOURCE_DIR}/scripts/wine-session.sh stop)
+set_tests_properties(wine.${TRM_ARCH}.session.start PROPERTIES FIXTURES_SETUP ${TRM_WINE_FIXTURE}
+                     ENVIRONMENT "${TRM_TEST_ENV}" TIMEOUT 300 LABELS ${TRM_WINE_FIXTURE})
+set_tests_properties(wine.${TRM_ARCH}.session.stop PROPERTIES FIXTURES_CLEANUP ${TRM_WINE_FIXTURE}
+                     ENVIRONMENT "${TRM_TEST_ENV}" TIMEOUT 60 LABELS ${TRM_WINE_FIXTURE})
 
 # GoogleTest from Debian's sources, built for Windows without pthreads.
 set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
@@ -53,19 +65,19 @@ foreach(test_source ${TRM_WIN_TESTS})
   target_include_directories(win_${test} PRIVATE ${CMAKE_SOURCE_DIR}/tests/win)
   target_link_libraries(win_${test} PRIVATE trm_win gtest gtest_main)
   target_link_options(win_${test} PRIVATE ${TRM_STATIC_RUNTIME})
-  add_test(NAME win.${test} COMMAND win_${test})
-  set_tests_properties(win.${test} PROPERTIES FIXTURES_REQUIRED wine ENVIRONMENT "${TRM_TEST_ENV}" TIMEOUT 300
-                       RESOURCE_LOCK desktop)
+  add_test(NAME win.${TRM_ARCH}.${test} COMMAND win_${test})
+  set_tests_properties(win.${TRM_ARCH}.${test} PROPERTIES FIXTURES_REQUIRED ${TRM_WINE_FIXTURE}
+                       ENVIRONMENT "${TRM_TEST_ENV}" TIMEOUT 300 RESOURCE_LOCK desktop LABELS ${TRM_WINE_FIXTURE})
 endforeach()
 
 # End-to-end cases drive the real program with real input, one at a time.
 file(GLOB TRM_E2E_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*_test.sh)
 foreach(test_script ${TRM_E2E_TESTS})
   get_filename_component(test ${test_script} NAME_WE)
-  add_test(NAME e2e.${test} COMMAND bash ${test_script})
-  set_tests_properties(e2e.${test} PROPERTIES FIXTURES_REQUIRED wine ENVIRONMENT "${TRM_TEST_ENV}" TIMEOUT 300
-                       RESOURCE_LOCK desktop)
+  add_test(NAME e2e.${TRM_ARCH}.${test} COMMAND bash ${test_script})
+  set_tests_properties(e2e.${TRM_ARCH}.${test} PROPERTIES FIXTURES_REQUIRED ${TRM_WINE_FIXTURE}
+                       ENVIRONMENT "${TRM_TEST_ENV}" TIMEOUT 300 RESOURCE_LOCK desktop LABELS ${TRM_WINE_FIXTURE})
 endforeach()
 
-add_test(NAME build.trellimond_exe_format COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/check_exe_format.sh
-         $<TARGET_FILE:trellimond>)
+add_test(NAME build.${TRM_ARCH}.exe_format COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/check_exe_format.sh
+         $<TARGET_FILE:trellimond> ${TRM_ARCH})

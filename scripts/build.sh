@@ -1,16 +1,19 @@
 #!/usr/bin/env bash
-# Configures and builds the two trees: build/native (the core and its unit
-# tests, with sanitizers) and build/cross (trellimond.exe, the Windows tests
-# and the test tools). With an argument, builds only that tree.
+# Configures and builds the trees: build/native (the core and its unit tests,
+# with sanitizers), build/cross (the 32-bit trellimond.exe, its Windows tests
+# and the test tools) and build/cross64 (the same for 64-bit Windows). With
+# arguments, builds only those trees.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 jobs=$(nproc 2>/dev/null || echo 2)
-trees=("${@:-native cross}")
+trees=("${@:-native cross cross64}")
 for tree in ${trees[*]}; do
   case "$tree" in
     native) cmake -S "$root" -B "$root/build/native" -DCMAKE_BUILD_TYPE=Debug >/dev/null ;;
     cross) cmake -S "$root" -B "$root/build/cross" -DCMAKE_BUILD_TYPE=Release \
              -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" >/dev/null ;;
+    cross64) cmake -S "$root" -B "$root/build/cross64" -DCMAKE_BUILD_TYPE=Release \
+               -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-x86_64.cmake" >/dev/null ;;
     *) echo "unknown tree $tree" >&2; exit 2 ;;
   esac
   cmake --build "$root/build/$tree" -j "$jobs"

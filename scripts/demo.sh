@@ -1,15 +1,28 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds trellimond.exe and shows it on a sample
-# folder in a Wine prefix of its own (build/demo). On a desktop the menu
-# appears at the pointer; without a display it runs on a virtual one, saves
-# a screenshot of the menu and prints the screenshot's path.
+# folder in a Wine prefix of its own (build/demo/ARCH). The 32-bit program is
+# shown where 32-bit programs can run, the 64-bit one otherwise. On a desktop
+# the menu appears at the pointer; without a display it runs on a virtual
+# one, saves a screenshot of the menu and prints the screenshot's path.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 bash "$root/scripts/install-deps.sh"
-bash "$root/scripts/build.sh" cross
+source "$root/scripts/wine-env.sh"
+trm_wine_detect
+if [ -z "$TRM_WINE_STARTED" ]; then
+  trm_wine_summary
+  echo "cannot show the demo: no Wine loader starts on this machine" >&2
+  exit 1
+fi
+arch=${TRM_WINE_STARTED%% *}
+tree=cross
+[ "$arch" = x86_64 ] && tree=cross64
+echo "showing the $arch build (build/$tree/trellimond.exe)"
+bash "$root/scripts/build.sh" "$tree"
 
-demo="$root/build/demo"
-export WINEPREFIX="$demo/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+demo="$root/build/demo/$arch"
+export WINEPREFIX="$demo/wineprefix" WINEDLLOVERRIDES="mscoree,mshtml="
+trm_wine_use "$arch"
 mkdir -p "$demo"
 
 headless=0
@@ -24,7 +37,11 @@ fi
 
 if [ ! -f "$WINEPREFIX/.trm-ready" ]; then
   echo "preparing the demo Wine prefix (once)..."
-  wineboot -i >"$demo/wineboot.log" 2>&1
+  if ! wineboot -i >"$demo/wineboot.log" 2>&1; then
+    tail -n 5 "$demo/wineboot.log" >&2
+    echo "cannot show the demo: Wine could not prepare its prefix $WINEPREFIX (log: $demo/wineboot.log)" >&2
+    exit 1
+  fi
   wineserver -w
   touch "$WINEPREFIX/.trm-ready"
 fi
@@ -41,11 +58,11 @@ for name in "Song one.txt" "Song two.txt"; do echo "$name" >"$sample/Music/$name
 args=('C:\Sample' -dotitles -display 3 -sort 2 -addexplore bottom)
 if [ "$headless" -eq 0 ]; then
   echo "showing C:\\Sample at the pointer: pick an item or press Escape"
-  exec wine "$root/build/cross/trellimond.exe" "${args[@]}"
+  exec wine "$root/build/$tree/trellimond.exe" "${args[@]}"
 fi
 
 xdotool mousemove 400 300
-wine "$root/build/cross/trellimond.exe" "${args[@]}" >/dev/null 2>&1 &
+wine "$root/build/$tree/trellimond.exe" "${args[@]}" >/dev/null 2>&1 &
 pid=$!
 menu=""
 for _ in $(seq 300); do

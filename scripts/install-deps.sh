@@ -2,9 +2,11 @@
 # Installs everything the builds, the tests and the demo need on Debian 12.
 # Skips apt entirely when all packages are already there.
 set -euo pipefail
-packages=(cmake make g++ file googletest libgtest-dev
+# wine32 and wine64 both: which of them can start depends on the kernel.
+packages=(cmake make g++ file googletest libgtest-dev clang-format
           mingw-w64 g++-mingw-w64-i686-posix binutils-mingw-w64-i686
-          wine wine32:i386 xvfb xdotool x11-utils imagemagick)
+          g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+          wine wine32:i386 wine64 xvfb xdotool x11-utils imagemagick)
 sudo_cmd=()
 [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
 

@@ -4,11 +4,14 @@
 # the open command of .trtest files and of folders) and one idle process
 # that keeps the prefix's desktop alive for the whole run.
 #   wine-session.sh start|stop
-# Needs WINEPREFIX, DISPLAY and TRM_BUILD_DIR (the cross build tree).
+# Needs WINEPREFIX, DISPLAY, TRM_BUILD_DIR (the cross build tree) and
+# TRM_WINE_ARCH (its architecture: i686 or x86_64).
 set -euo pipefail
-: "${WINEPREFIX:?}" "${DISPLAY:?}" "${TRM_BUILD_DIR:?}"
+: "${WINEPREFIX:?}" "${DISPLAY:?}" "${TRM_BUILD_DIR:?}" "${TRM_WINE_ARCH:?}"
 export WINEPREFIX DISPLAY WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 here=$(cd "$(dirname "$0")" && pwd)
+source "$here/wine-env.sh"
+trm_wine_use "$TRM_WINE_ARCH"
 state="$TRM_BUILD_DIR/wine-session"
 mkdir -p "$state"
 
@@ -26,7 +29,7 @@ start_display() {
 
 make_prefix() {
   if [ ! -f "$WINEPREFIX/.trm-ready" ]; then
-    wineboot -i >"$state/wineboot.log" 2>&1
+    wineboot -i >"$state/wineboot.log" 2>&1 || { tail -n 5 "$state/wineboot.log" >&2; return 1; }
     wine regedit /S "$(winepath -w "$here/test-prefix.reg")" >>"$state/wineboot.log" 2>&1
     wineserver -w
     touch "$WINEPREFIX/.trm-ready"
@@ -54,6 +57,11 @@ start_keeper() {
 
 case "${1:-}" in
   start)
+    error=$(trm_wine_start_error "$TRM_WINE_ARCH")
+    if [ -n "$error" ]; then
+      echo "cannot run $TRM_WINE_ARCH Windows programs here: $error" >&2
+      exit 1
+    fi
     start_display
     make_prefix
     start_keeper

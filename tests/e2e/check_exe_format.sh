@@ -1,9 +1,15 @@
-# trellimond.exe is a 32-bit GUI PE with its C/C++ runtime linked in: it
-# imports Windows DLLs only.
+# trellimond.exe is a GUI PE of its architecture (PE32 i386 or PE32+ x86-64)
+# with its C/C++ runtime linked in: it imports Windows DLLs only.
+#   check_exe_format.sh EXE i686|x86_64
 set -euo pipefail
 exe="$1"
-file "$exe" | grep -q 'PE32 executable (GUI) Intel 80386' || { file "$exe"; echo "FAIL: not a PE32 i386 GUI exe"; exit 1; }
-dlls=$(i686-w64-mingw32-objdump -p "$exe" | awk '/DLL Name:/ {print tolower($3)}')
+case "$2" in
+  i686) format='PE32 executable (GUI) Intel 80386' ;;
+  x86_64) format='PE32+ executable (GUI) x86-64' ;;
+  *) echo "FAIL: unknown architecture $2"; exit 1 ;;
+esac
+file "$exe" | grep -qF "$format" || { file "$exe"; echo "FAIL: not a $format"; exit 1; }
+dlls=$("$2-w64-mingw32-objdump" -p "$exe" | awk '/DLL Name:/ {print tolower($3)}')
 echo "imports: $(echo $dlls)"
 if echo "$dlls" | grep -E 'libgcc|libstdc|libwinpthread|^lib'; then
   echo "FAIL: runtime DLLs imported"

@@ -2,8 +2,10 @@
 # prefix, starting the real trellimond.exe, and waiting for conditions by
 # polling with generous limits. Sourced by each *_test.sh.
 set -euo pipefail
-: "${WINEPREFIX:?}" "${DISPLAY:?}" "${TRM_BUILD_DIR:?}"
+: "${WINEPREFIX:?}" "${DISPLAY:?}" "${TRM_BUILD_DIR:?}" "${TRM_WINE_ARCH:?}" "${TRM_SOURCE_DIR:?}"
 export WINEDEBUG=-all
+source "$TRM_SOURCE_DIR/scripts/wine-env.sh"
+trm_wine_use "$TRM_WINE_ARCH"
 TRELLIMOND="$TRM_BUILD_DIR/trellimond.exe"
 TOOLS_WIN='C:\trellimond-tests'
 STARTED_PIDS=()
