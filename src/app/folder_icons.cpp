@@ -9,19 +9,6 @@ namespace trm {
 
 namespace {
 
-// Width and height of the icon's colour bitmap.
-void measureIcon(HICON icon, int& width, int& height) {
-    ICONINFO info = {};
-    if (!::GetIconInfo(icon, &info)) return;
-    BITMAP bitmap = {};
-    if (info.hbmColor && ::GetObjectA(info.hbmColor, sizeof bitmap, &bitmap)) {
-        width = bitmap.bmWidth;
-        height = bitmap.bmHeight;
-    }
-    if (info.hbmColor) ::DeleteObject(info.hbmColor);
-    if (info.hbmMask) ::DeleteObject(info.hbmMask);
-}
-
 // One of the two icons Extract hands back; the other is destroyed.
 HICON extractIcon(IExtractIconA& extractor, UINT flags, bool large, int shellIconSize) {
     char location[MAX_PATH] = {};

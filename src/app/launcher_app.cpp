@@ -15,7 +15,9 @@
 namespace trm {
 
 LauncherApp::LauncherApp()
-    : builder(settings, MenuMetrics::Instance().itemDataList, iconCache, folderIcons.icons()), hostWindow(*this) {}
+    : builder(settings, MenuMetrics::Instance().itemDataList, iconCache, folderIcons.icons()), hostWindow(*this) {
+    builder.fetchFolderIcon = [this](const std::string& path) { scanPlatform.icons.fetchIcon(path, path, true); };
+}
 
 // A run releases what it built; this only matters when one never finished.
 // MenuMetrics is made while this object is constructed, so its registry

@@ -34,7 +34,7 @@ public:
     FolderNode root{settings};
     IconCache iconCache;
     FolderIconSet folderIcons;
-    WinScanPlatform scanPlatform;
+    WinScanPlatform scanPlatform{settings, iconCache};
     MenuBuilder builder;
     HostWindow hostWindow;
 

@@ -45,6 +45,7 @@ void LauncherApp::runPopup() {
 
     tearDownRoot(root);
     iconCache.clear();
+    scanPlatform.shortcuts.reset();
     folderIcons.destroy();
     settings.clearFilterLists();
 }

@@ -109,14 +109,8 @@ void MenuBuilder::addSubFolderItems(FolderNode& folder) {
         FolderNode& sub = *child;
         buildMenu(sub);
         const std::string text = itemTextFor(sub.name, settings);
-        if (nameListMatches(settings.separatorbefore, sub)) {
-            appendSeparator(menu);
-            ++p;
-        }
-        if (nameListMatches(settings.barbreakbefore, sub)) {
-            appendColumnBreak(menu);
-            ++p;
-        }
+        p += appendMarksBefore(menu, nameListMatches(settings.separatorbefore, sub),
+                               nameListMatches(settings.barbreakbefore, sub));
         menu.appendItem(MF_POPUP, reinterpret_cast<UINT_PTR>(sub.menu->GetSafeHmenu()), text);
         if (displaysIcons(settings)) {
             const IconRecord* own = nullptr;
@@ -128,7 +122,7 @@ void MenuBuilder::addSubFolderItems(FolderNode& folder) {
                 }
             }
             if (own) {
-                menu.setItemIcons(p, own->icon, own->width, own->height, own->selectedIcon, own->width, own->height);
+                setIcons(menu, p, *own);
             } else {
                 HICON highlighted = settings.displaybackground ? folderIcons.open : folderIcons.closed;
                 menu.setItemIcons(p, folderIcons.closed, folderIcons.width, folderIcons.height, highlighted,
@@ -136,14 +130,8 @@ void MenuBuilder::addSubFolderItems(FolderNode& folder) {
             }
         }
         ++p;
-        if (nameListMatches(settings.barbreakafter, sub)) {
-            appendColumnBreak(menu);
-            ++p;
-        }
-        if (nameListMatches(settings.separatorafter, sub)) {
-            appendSeparator(menu);
-            ++p;
-        }
+        p += appendMarksAfter(menu, nameListMatches(settings.barbreakafter, sub),
+                              nameListMatches(settings.separatorafter, sub));
     }
 }
 
@@ -151,25 +139,15 @@ int MenuBuilder::addEntryItem(MenuEntry& entry, int p, OwnerDrawMenu& menu) {
     const std::string text = itemTextFor(entry.displayName, settings);
     const std::string fileName = entryFileName(entry.path);
 
-    if (settings.dotitleimages) {
-        const bool candidate = settings.dotitleimagesusefirst ? isPictureExtension(entry.extension)
-                                                              : equalsNoCase(fileName, settings.dotitleimagesfile);
-        if (candidate) {
-            if (loadTitlePicture) loadTitlePicture(entry);
-            entry.pictureWidth = settings.dothumbnailsontooltipsizex;
-            entry.pictureHeight = settings.dothumbnailsontooltipsizey;
-            entry.isTitlePicture = true;
-        }
+    if (settings.dotitleimages && isTitlePictureFile(fileName, entry.extension, settings)) {
+        if (loadTitlePicture) loadTitlePicture(entry);
+        entry.pictureWidth = settings.dothumbnailsontooltipsizex;
+        entry.pictureHeight = settings.dothumbnailsontooltipsizey;
+        entry.isTitlePicture = true;
     }
 
-    if (nameListMatches(settings.separatorbefore, entry, settings)) {
-        appendSeparator(menu);
-        ++p;
-    }
-    if (nameListMatches(settings.barbreakbefore, entry, settings)) {
-        appendColumnBreak(menu);
-        ++p;
-    }
+    p += appendMarksBefore(menu, nameListMatches(settings.separatorbefore, entry, settings),
+                           nameListMatches(settings.barbreakbefore, entry, settings));
     const bool unclickable = settings.dotitleimages && settings.dotitleimagesnoclick && entry.isTitlePicture;
     menu.appendItem(unclickable ? MF_DISABLED : MF_STRING, static_cast<UINT_PTR>(entry.id), text);
     if (entry.picture) menu.setItemPicture(p, static_cast<IPicture*>(entry.picture.get()), 0);
@@ -181,22 +159,33 @@ int MenuBuilder::addEntryItem(MenuEntry& entry, int p, OwnerDrawMenu& menu) {
         } else {
             const IconRecord* icon = icons.findIcon(entry.path);
             if (icon == nullptr) icon = icons.findIcon(entry.extension);
-            if (icon)
-                menu.setItemIcons(p, icon->icon, icon->width, icon->height, icon->selectedIcon, icon->width,
-                                  icon->height);
+            if (icon) setIcons(menu, p, *icon);
         }
-        if (entry.unavailable) ::EnableMenuItem(menu.GetSafeHmenu(), p, MF_BYPOSITION | MF_DISABLED);
     }
+    // Without icons a shortcut to a missing file stays pickable (the shell then
+    // says why it cannot open it), but an entry with nothing to open never is.
+    if (entry.unavailable && (displaysIcons(settings) || entry.path.empty()))
+        ::EnableMenuItem(menu.GetSafeHmenu(), p, MF_BYPOSITION | MF_DISABLED);
     ++p;
-    if (nameListMatches(settings.barbreakafter, entry, settings)) {
-        appendColumnBreak(menu);
-        ++p;
-    }
-    if (nameListMatches(settings.separatorafter, entry, settings)) {
-        appendSeparator(menu);
-        ++p;
-    }
-    return p;
+    return p + appendMarksAfter(menu, nameListMatches(settings.barbreakafter, entry, settings),
+                                nameListMatches(settings.separatorafter, entry, settings));
+}
+
+int MenuBuilder::appendMarksBefore(OwnerDrawMenu& menu, bool separator, bool columnBreak) {
+    if (separator) appendSeparator(menu);
+    if (columnBreak) appendColumnBreak(menu);
+    return (separator ? 1 : 0) + (columnBreak ? 1 : 0);
+}
+
+int MenuBuilder::appendMarksAfter(OwnerDrawMenu& menu, bool columnBreak, bool separator) {
+    if (columnBreak) appendColumnBreak(menu);
+    if (separator) appendSeparator(menu);
+    return (separator ? 1 : 0) + (columnBreak ? 1 : 0);
+}
+
+void MenuBuilder::setIcons(OwnerDrawMenu& menu, int position, const IconRecord& record) {
+    menu.setItemIcons(position, record.icon.get(), record.width, record.height, record.selectedIcon.get(), record.width,
+                      record.height);
 }
 
 bool MenuBuilder::runCommand(FolderNode& folder, int commandId, const OpenItem& open) const {
@@ -211,7 +200,8 @@ bool MenuBuilder::runCommand(FolderNode& folder, int commandId, const OpenItem& 
         }
     }
     if (chosen == nullptr) return false;
-    if (chosen->command.empty()) return open(chosen->path);
+    // An unreachable shortcut folder's "Unavailable" entry opens nothing.
+    if (chosen->command.empty()) return !chosen->path.empty() && open(chosen->path);
     if (equalsNoCase(chosen->command, openAllMarker)) {
         for (const MenuEntry& entry : folder.entries)
             if (&entry != chosen && openAllIncludes(entry, settings)) open(entry.path);

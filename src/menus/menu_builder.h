@@ -53,6 +53,11 @@ private:
     int addEntryItem(MenuEntry& entry, int position, OwnerDrawMenu& menu);
     void appendSeparator(OwnerDrawMenu& menu);
     void appendColumnBreak(OwnerDrawMenu& menu);
+    // Separator first, then column break; the number of items appended.
+    int appendMarksBefore(OwnerDrawMenu& menu, bool separator, bool columnBreak);
+    // Column break first, then separator; the number of items appended.
+    int appendMarksAfter(OwnerDrawMenu& menu, bool columnBreak, bool separator);
+    static void setIcons(OwnerDrawMenu& menu, int position, const IconRecord& record);
 
     const Settings& settings;
     ItemDataList& records;

@@ -9,8 +9,13 @@
 namespace trm {
 
 FolderNode* addSubfolder(FolderNode& parent, std::unique_ptr<FolderNode> child) {
+    if (parent.settings.onlyonemenu) return nullptr;
+    return insertSubfolder(parent, std::move(child));
+}
+
+FolderNode* insertSubfolder(FolderNode& parent, std::unique_ptr<FolderNode> child) {
     const Settings& settings = parent.settings;
-    if (settings.onlyonemenu || !child) return nullptr;
+    if (!child) return nullptr;
     auto position = parent.subfolders.end();
     if (foldersAreSorted(settings.sort)) {
         // The array is sorted by construction, so the first sub-folder the

@@ -32,7 +32,7 @@ struct FolderNode {
     MenuEntry* titleImageEntry = nullptr;
     std::string name;
     EntryList entries;
-    // Grows only through addSubfolder, so it is always in folder order.
+    // Grows only through insertSubfolder, so it is always in folder order.
     std::vector<std::unique_ptr<FolderNode>> subfolders;
     FileTime created;
     FileTime accessed;
@@ -42,5 +42,9 @@ struct FolderNode {
 // it. With `onlyonemenu` nothing is kept: the child is discarded and the
 // result is null.
 FolderNode* addSubfolder(FolderNode& parent, std::unique_ptr<FolderNode> child);
+
+// The same, whatever `onlyonemenu` says (a shortcut's folder is a sub-menu
+// even in the one menu).
+FolderNode* insertSubfolder(FolderNode& parent, std::unique_ptr<FolderNode> child);
 
 }  // namespace trm

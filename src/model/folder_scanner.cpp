@@ -119,9 +119,7 @@ void addFile(FolderNode& node, ScanState& state, const std::string& cwd, const F
         state.platform.fetchIcon(entry.extension, entry.path, isPerFileExtension(entry.extension));
     MenuEntry& added = node.entries.insertSorted(std::move(entry), settings.sort, settings.revsort);
     ++nextCommandId;
-    if (settings.dotitleimages && !node.titleImageEntry &&
-        (settings.dotitleimagesusefirst ? isPictureExtension(added.extension)
-                                        : equalsNoCase(name, settings.dotitleimagesfile)))
+    if (settings.dotitleimages && !node.titleImageEntry && isTitlePictureFile(name, added.extension, settings))
         node.titleImageEntry = &added;
 }
 

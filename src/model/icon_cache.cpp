@@ -1,5 +1,7 @@
 #include "model/icon_cache.h"
 
+#include <utility>
+
 namespace trm {
 
 const IconRecord* IconCache::findIcon(const std::string& key) const {
@@ -7,16 +9,21 @@ const IconRecord* IconCache::findIcon(const std::string& key) const {
     return found == records.end() ? nullptr : &found->second;
 }
 
-void IconCache::store(const std::string& key, const IconRecord& record) {
-    if (!records.emplace(key, record).second && record.icon) ::DestroyIcon(record.icon);
+void IconCache::store(const std::string& key, IconRecord record) {
+    records.emplace(key, std::move(record));
 }
 
-void IconCache::clear() {
-    for (auto& entry : records) {
-        if (entry.second.icon) ::DestroyIcon(entry.second.icon);
-        if (entry.second.selectedIcon) ::DestroyIcon(entry.second.selectedIcon);
+void measureIcon(HICON icon, int& width, int& height) {
+    width = height = 0;
+    ICONINFO info = {};
+    if (!::GetIconInfo(icon, &info)) return;
+    BITMAP bitmap = {};
+    if (info.hbmColor && ::GetObjectA(info.hbmColor, sizeof bitmap, &bitmap)) {
+        width = bitmap.bmWidth;
+        height = bitmap.bmHeight;
     }
-    records.clear();
+    if (info.hbmColor) ::DeleteObject(info.hbmColor);
+    if (info.hbmMask) ::DeleteObject(info.hbmMask);
 }
 
 }  // namespace trm

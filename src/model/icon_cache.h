@@ -9,31 +9,57 @@
 
 namespace trm {
 
+// Owner of one icon: destroyed exactly once.
+class IconHandle {
+public:
+    IconHandle() = default;
+    explicit IconHandle(HICON icon) : icon(icon) {}
+    ~IconHandle() { reset(); }
+    IconHandle(IconHandle&& other) noexcept : icon(other.icon) { other.icon = nullptr; }
+    IconHandle& operator=(IconHandle&& other) noexcept {
+        if (this != &other) {
+            reset();
+            icon = other.icon;
+            other.icon = nullptr;
+        }
+        return *this;
+    }
+    IconHandle(const IconHandle&) = delete;
+    IconHandle& operator=(const IconHandle&) = delete;
+
+    HICON get() const { return icon; }
+    void reset() {
+        if (icon) ::DestroyIcon(icon);
+        icon = nullptr;
+    }
+
+private:
+    HICON icon = nullptr;
+};
+
 struct IconRecord {
-    HICON icon = nullptr;          // owned by the cache
-    HICON selectedIcon = nullptr;  // drawn while highlighted; null: `icon` serves both states
+    IconHandle icon;
+    IconHandle selectedIcon;  // drawn while highlighted; null: `icon` serves both states
     int width = 0;
     int height = 0;
 };
 
 class IconCache {
 public:
-    IconCache() = default;
-    ~IconCache() { clear(); }
-    IconCache(const IconCache&) = delete;
-    IconCache& operator=(const IconCache&) = delete;
-
     // Keys compare byte by byte, case-sensitively.
     const IconRecord* findIcon(const std::string& key) const;
-    // Takes ownership of record.icon; a key once stored is never replaced
-    // (the new icon is destroyed instead).
-    void store(const std::string& key, const IconRecord& record);
+    // A key once stored is never replaced: a record for a key already held
+    // is destroyed with its icons.
+    void store(const std::string& key, IconRecord record);
     // Destroys every icon and empties the cache.
-    void clear();
+    void clear() { records.clear(); }
     size_t size() const { return records.size(); }
 
 private:
     std::map<std::string, IconRecord> records;
 };
+
+// Width and height of the icon's colour bitmap; both 0 when unknown.
+void measureIcon(HICON icon, int& width, int& height);
 
 }  // namespace trm

@@ -93,11 +93,16 @@ bool isPictureExtension(const std::string& extension) {
     return false;
 }
 
+bool isTitlePictureFile(const std::string& fileName, const std::string& extension, const Settings& settings) {
+    return settings.dotitleimagesusefirst ? isPictureExtension(extension)
+                                          : equalsNoCase(fileName, settings.dotitleimagesfile);
+}
+
 bool isTitleImageCandidate(const std::string& name, const std::string& extension, const FolderNode& node) {
     const Settings& settings = node.settings;
     if (!settings.dotitleimages) return false;
-    if (settings.dotitleimagesusefirst) return node.titleImageEntry == nullptr && isPictureExtension(extension);
-    return equalsNoCase(name, settings.dotitleimagesfile);
+    if (settings.dotitleimagesusefirst && node.titleImageEntry != nullptr) return false;
+    return isTitlePictureFile(name, extension, settings);
 }
 
 }  // namespace trm

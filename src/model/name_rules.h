@@ -26,6 +26,10 @@ bool passesFileFilters(const std::string& name, const std::string& extension, co
 // ".jpg", ".jpeg", ".bmp", ".ico" or ".gif" begins the extension.
 bool isPictureExtension(const std::string& extension);
 
+// Whether the file is the one `dotitleimages` names: the first picture with
+// `usefirst`, else the file of the configured name.
+bool isTitlePictureFile(const std::string& fileName, const std::string& extension, const Settings& settings);
+
 // Picture files that may become the node's title picture are kept whatever
 // the filters say.
 bool isTitleImageCandidate(const std::string& name, const std::string& extension, const FolderNode& node);

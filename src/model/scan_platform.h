@@ -49,8 +49,8 @@ public:
     virtual bool listCurrentDirectory(const std::function<void(const FoundItem&)>& visit) = 0;
 
     // A ".lnk" file met by the scanner: may turn it into a sub-folder of
-    // `node` (clearing `include`) or mark the entry unavailable. Until
-    // shortcuts are resolved, a shortcut is an ordinary file.
+    // `node` (clearing `include`) or mark the entry unavailable. By default a
+    // shortcut is an ordinary file.
     virtual void handleShortcut(MenuEntry& /*entry*/, bool& /*include*/, FolderNode& /*node*/) {}
 
     // Makes sure the icon cache holds an icon for a file about to be listed.

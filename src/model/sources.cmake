@@ -5,9 +5,16 @@ list(APPEND TRM_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/folder_scanner.cpp
   ${CMAKE_CURRENT_LIST_DIR}/name_rules.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ordering.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/shortcut_rules.cpp
 )
 list(APPEND TRM_WIN_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/win_scan_platform.cpp
 )
-# The shell icon cache.
-list(APPEND TRM_WIN_SOURCES ${CMAKE_CURRENT_LIST_DIR}/icon_cache.cpp)
+# Shell icons and their cache, shortcuts, the network list.
+list(APPEND TRM_WIN_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/icon_cache.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/network_servers.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/shell_icons.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/shell_link.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/win_shortcut_platform.cpp
+)

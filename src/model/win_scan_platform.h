@@ -1,10 +1,13 @@
 // The folder scanner's platform on Windows: the process's current directory,
-// FindFirstFileA/FindNextFileA, the wait cursor and folder identities.
+// FindFirstFileA/FindNextFileA, the wait cursor, folder identities, and the
+// shell's shortcuts and icons.
 #pragma once
 
 #include <string>
 
 #include "model/scan_platform.h"
+#include "model/shell_icons.h"
+#include "model/win_shortcut_platform.h"
 
 namespace trm {
 
@@ -14,12 +17,24 @@ std::string readCurrentDirectory(size_t firstBufferSize);
 
 class WinScanPlatform : public ScanPlatform {
 public:
+    WinScanPlatform(const Settings& settings, IconCache& cache)
+        : shortcuts(settings), icons(settings, cache, shortcuts) {}
+
     void* showWaitCursor() override;
     void restoreCursor(void* kept) override;
     std::string currentDirectory() override;
     bool setCurrentDirectory(const std::string& path) override;
     std::string currentFolderIdentity() override;
     bool listCurrentDirectory(const std::function<void(const FoundItem&)>& visit) override;
+    void handleShortcut(MenuEntry& entry, bool& include, FolderNode& node) override {
+        trm::handleShortcut(entry, include, node, shortcuts);
+    }
+    void fetchIcon(const std::string& extension, const std::string& path, bool perFile) override {
+        icons.fetchIcon(extension, path, perFile);
+    }
+
+    WinShortcutPlatform shortcuts;
+    ShellIcons icons;
 };
 
 }  // namespace trm

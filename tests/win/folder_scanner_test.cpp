@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "common/settings.h"
+#include "model/icon_cache.h"
 #include "model/win_scan_platform.h"
 
 namespace {
@@ -135,7 +136,8 @@ protected:
     char startDirectory[MAX_PATH] = {};
     trm::Settings settings;
     trm::FolderNode node{settings};
-    trm::WinScanPlatform platform;
+    trm::IconCache icons;
+    trm::WinScanPlatform platform{settings, icons};
 };
 
 using Names = std::vector<std::string>;

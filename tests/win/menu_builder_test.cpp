@@ -15,6 +15,7 @@
 #include "menus/owner_draw_menu.h"
 #include "model/folder_scanner.h"
 #include "model/win_scan_platform.h"
+#include "shortcut_file.h"
 
 namespace {
 
@@ -33,6 +34,26 @@ protected:
     ~MenuBuilderTest() override {
         trm::tearDownRoot(root);
         ::SetCurrentDirectoryA(startDirectory);
+    }
+
+    void shortcut(const std::string& name, const std::string& target, DWORD recordedAttributes = 0) {
+        ASSERT_TRUE(wintest::makeShortcut(tree.at(name + ".lnk"), target, recordedAttributes)) << name;
+    }
+
+    // Shortcuts to a file, a removed file, a folder, a removed folder, the
+    // drive root and a network folder that is not in the (empty) network
+    // list; those whose targets are gone as Windows makes them.
+    void makeShortcuts() {
+        tree.file("gone.txt");
+        tree.folder("Gone");
+        shortcut("Doc", tree.at("a.txt"));
+        shortcut("Missing", tree.at("gone.txt"), FILE_ATTRIBUTE_ARCHIVE);
+        shortcut("ToBeta", tree.at("Beta"));
+        shortcut("Removed", tree.at("Gone"), FILE_ATTRIBUTE_DIRECTORY);
+        shortcut("Root", "C:\\");
+        shortcut("Net", "\\\\nowhere\\share", FILE_ATTRIBUTE_DIRECTORY);
+        ::DeleteFileA(tree.at("gone.txt").c_str());
+        ::RemoveDirectoryA(tree.at("Gone").c_str());
     }
 
     // Scans the fixture's root (or a sub-folder node) as the popup run does.
@@ -89,9 +110,9 @@ protected:
     char startDirectory[MAX_PATH] = {};
     trm::Settings settings;
     trm::FolderNode root{settings};
-    trm::WinScanPlatform platform;
-    trm::ItemDataList records;
     trm::IconCache icons;
+    trm::WinScanPlatform platform{settings, icons};
+    trm::ItemDataList records;
     trm::StandardFolderIcons folderIcons;
     trm::MenuBuilder builder{settings, records, icons, folderIcons};
 };
@@ -224,6 +245,76 @@ TEST_F(MenuBuilderTest, IconsOnlyShowNoTextAndUnavailableEntriesAreDisabled) {
     for (trm::MenuEntry& entry : root.entries) entry.unavailable = entry.displayName == "a.txt";
     builder.buildMenu(root);
     EXPECT_EQ(itemsOf(root.menu->GetSafeHmenu()).at(2), "a.txt!") << "disabled with icons";
+}
+
+TEST_F(MenuBuilderTest, ShortcutsToMissingTargetsAreDisabled) {
+    settings.display = 3;
+    makeShortcuts();
+    EXPECT_EQ(itemsOf(build()), (Items{"sub:Alpha", "sub:Beta", "a.txt", "b.mp3", "c.wav", "d.mp3", "Doc", "Missing!",
+                                       "Net!", "Removed!", "Root", "ToBeta"}));
+    // Without icons they stay pickable: the shell then says what is wrong.
+    trm::tearDownRoot(root);
+    settings.display = 0;
+    EXPECT_EQ(itemsOf(build()).at(7), "Missing");
+}
+
+TEST_F(MenuBuilderTest, ShortcutsToFoldersOpenAsTheirFoldersSubMenus) {
+    settings.menusforshortcutstofolders = true;
+    makeShortcuts();
+    const HMENU menu = build();
+    EXPECT_EQ(itemsOf(menu), (Items{"sub:Alpha", "sub:Beta", "sub:Net", "sub:Removed", "sub:Root", "sub:ToBeta",
+                                    "a.txt", "b.mp3", "c.wav", "d.mp3", "Doc", "Missing"}));
+    // Unreachable targets hold one disabled entry that opens nothing.
+    EXPECT_EQ(itemsOf(sub(2).menu->GetSafeHmenu()), (Items{"Unavailable!"}));
+    EXPECT_EQ(itemsOf(sub(3).menu->GetSafeHmenu()), (Items{"Unavailable!"}));
+    EXPECT_FALSE(builder.runCommand(root, sub(3).entries.front().id, [](const std::string&) { return true; }));
+    // A reachable one is read when it opens, like any sub-folder.
+    trm::FolderNode& toBeta = sub(5);
+    EXPECT_EQ(itemsOf(toBeta.menu->GetSafeHmenu()), (Items{"placeholder:" + toBeta.path}));
+    ::DeleteMenu(toBeta.menu->GetSafeHmenu(), trm::placeholderCommandId, MF_BYCOMMAND);
+    scan(toBeta, toBeta.path);
+    builder.fillMenu(toBeta);
+    EXPECT_EQ(itemsOf(toBeta.menu->GetSafeHmenu()), (Items{"inner.txt"}));
+
+    // In the one menu too, beside every file of the tree.
+    trm::tearDownRoot(root);
+    settings.onlyonemenu = true;
+    EXPECT_EQ(itemsOf(build()), (Items{"sub:Net", "sub:Removed", "sub:Root", "sub:ToBeta", "a.txt", "b.mp3", "c.wav",
+                                       "d.mp3", "Doc", "inner.txt", "Missing"}));
+}
+
+TEST_F(MenuBuilderTest, IconsAreSharedPerExtensionAndOwnPerProgramShortcutAndFolder) {
+    settings.display = 3;
+    settings.iconsforfolders = true;
+    tree.file("e.txt");
+    tree.file("one.exe");
+    tree.file("two.exe");
+    shortcut("Doc", tree.at("a.txt"));
+    builder.fetchFolderIcon = [this](const std::string& path) { platform.icons.fetchIcon(path, path, true); };
+    const HMENU menu = build();
+    // .txt, .mp3, .wav, the two programs, the shortcut and the two folders.
+    EXPECT_EQ(icons.size(), 8u);
+    for (const char* key : {".txt", ".mp3", ".wav"}) EXPECT_NE(icons.findIcon(key), nullptr) << key;
+    for (const char* key : {"one.exe", "two.exe", "Doc.lnk", "Alpha", "Beta"})
+        EXPECT_NE(icons.findIcon(tree.at(key)), nullptr) << key;
+    for (int i = 0; i < ::GetMenuItemCount(menu); ++i) {
+        MENUITEMINFOA info = {};
+        info.cbSize = sizeof info;
+        info.fMask = MIIM_DATA;
+        ::GetMenuItemInfoA(menu, i, TRUE, &info);
+        const trm::MenuItemData* record = records.find(info.dwItemData);
+        ASSERT_NE(record, nullptr);
+        EXPECT_NE(record->icon, nullptr) << record->text.c_str();
+        EXPECT_EQ(record->iconWidth, ::GetSystemMetrics(SM_CXSMICON)) << record->text.c_str();
+    }
+
+    trm::tearDownRoot(root);
+    icons.clear();
+    settings.display = 0;
+    const int asked = platform.icons.shellCalls();
+    build();
+    EXPECT_EQ(icons.size(), 0u);
+    EXPECT_EQ(platform.icons.shellCalls(), asked);
 }
 
 TEST_F(MenuBuilderTest, RunCommandOpensTheChosenEntryExploreAndOpenAll) {

@@ -1,0 +1,35 @@
+// Fetches the shell's icon of a file or folder into the icon cache: one per
+// extension for ordinary files, one per path for programs, shortcuts and
+// folders, whose icons are their own.
+#pragma once
+
+#include <string>
+
+namespace trm {
+
+struct Settings;
+class IconCache;
+class WinShortcutPlatform;
+
+class ShellIcons {
+public:
+    ShellIcons(const Settings& settings, IconCache& cache, WinShortcutPlatform& shortcuts)
+        : settings(settings), cache(cache), shortcuts(shortcuts) {}
+
+    // Makes sure the cache holds the icon, if the shell has one: under `path`
+    // when `perFile`, else under `extension`. A miss is asked again next time.
+    void fetchIcon(const std::string& extension, const std::string& path, bool perFile);
+
+    // The shell calls it made (for the tests: icons are shared per extension).
+    int shellCalls() const { return calls; }
+
+private:
+    std::string perFileSource(const std::string& path);
+
+    const Settings& settings;
+    IconCache& cache;
+    WinShortcutPlatform& shortcuts;
+    int calls = 0;
+};
+
+}  // namespace trm

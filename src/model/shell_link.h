@@ -1,0 +1,30 @@
+// One ".lnk" file loaded through the shell's link object, released with it.
+#pragma once
+
+#include <shlobj.h>
+#include <windows.h>
+
+#include <string>
+
+#include "common/com_ptr.h"
+
+namespace trm {
+
+class ShellLink {
+public:
+    // False when the link object cannot be made or the file cannot be loaded.
+    bool load(const std::string& linkPath);
+
+    // The target as GetPath gives it with `flags` (SLGP_*); false on failure.
+    bool targetPath(DWORD flags, std::string& path, WIN32_FIND_DATAA* found = nullptr);
+
+    // Lets the shell find a moved target, without any window and for at most
+    // a few milliseconds.
+    bool resolveQuietly();
+
+private:
+    ComPtr<IShellLinkA> link;
+    ComPtr<IPersistFile> file;
+};
+
+}  // namespace trm

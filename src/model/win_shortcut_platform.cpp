@@ -1,0 +1,121 @@
+#include "model/win_shortcut_platform.h"
+
+#include <windows.h>
+
+#include <cstring>
+
+#include "common/ascii.h"
+#include "common/settings.h"
+#include "model/kernel_handles.h"
+#include "model/network_servers.h"
+#include "model/scan_platform.h"
+#include "model/shell_link.h"
+
+namespace trm {
+
+namespace {
+
+FileTime fromFiletime(const FILETIME& time) {
+    return FileTime{time.dwLowDateTime, time.dwHighDateTime};
+}
+
+// Turns off the system's "no disk in drive" and similar boxes for its scope.
+class QuietErrors {
+public:
+    QuietErrors() : kept(::SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX)) {}
+    ~QuietErrors() { ::SetErrorMode(kept); }
+    QuietErrors(const QuietErrors&) = delete;
+    QuietErrors& operator=(const QuietErrors&) = delete;
+
+private:
+    UINT kept;
+};
+
+// What the link file recorded of its target in its header when it was made:
+// Windows writes the attributes and times there, Wine writes zeros.
+void readRecordedTarget(const std::string& linkPath, LinkTarget& target) {
+    unsigned char header[linkHeaderSize];
+    DWORD got = 0;
+    const FileHandle file(::CreateFileA(linkPath.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                        OPEN_EXISTING, 0, nullptr));
+    LinkTarget recorded;
+    if (file.valid() && ::ReadFile(file.get(), header, sizeof header, &got, nullptr) &&
+        readLinkHeader(header, got, recorded) && recorded.attributes != 0) {
+        target.attributes = recorded.attributes;
+        target.created = recorded.created;
+        target.accessed = recorded.accessed;
+    }
+}
+
+bool found(const std::string& pattern) {
+    WIN32_FIND_DATAA data;
+    const QuietErrors quiet;
+    return FindHandle(::FindFirstFileA(pattern.c_str(), &data)).valid();
+}
+
+}  // namespace
+
+bool WinShortcutPlatform::readLink(const std::string& linkPath, bool wantFolderPath, LinkTarget& target) {
+    ShellLink link;
+    WIN32_FIND_DATAA data = {};
+    if (!link.load(linkPath) || !link.targetPath(SLGP_SHORTPATH, target.path, &data)) return false;
+    target.attributes = data.dwFileAttributes;
+    target.created = fromFiletime(data.ftCreationTime);
+    target.accessed = fromFiletime(data.ftLastAccessTime);
+    // Without a target on disk Wine's find data is empty, where Windows answers
+    // from what the link recorded: ask the link file itself. (Wine's item
+    // lists cannot tell: its shell calls every missing item a folder.)
+    if (target.attributes == 0 && !target.path.empty()) readRecordedTarget(linkPath, target);
+    if (wantFolderPath && (target.attributes & attributeDirectory))
+        link.targetPath(SLGP_UNCPRIORITY, target.folderPath);
+    return true;
+}
+
+bool WinShortcutPlatform::driveSelectable(char letter) {
+    letter = asciiLower(letter);
+    if (letter < 'a' || letter > 'z') return false;
+    signed char& known = drives[letter - 'a'];
+    if (known == 0) {
+        // Each drive is probed once per run: a removable or network drive
+        // that is slow to answer delays the menu once, not per shortcut.
+        const char root[] = {letter, ':', '\\', '\0'};
+        const QuietErrors quiet;
+        const UINT type = ::GetDriveTypeA(root);
+        const bool selectable =
+            type != DRIVE_NO_ROOT_DIR && type != DRIVE_UNKNOWN && ::GetFileAttributesA(root) != INVALID_FILE_ATTRIBUTES;
+        known = selectable ? 1 : -1;
+    }
+    return known > 0;
+}
+
+bool WinShortcutPlatform::canListFolder(const std::string& folder) {
+    std::string pattern = folder;
+    if (pattern.empty() || pattern.back() != '\\') pattern += '\\';
+    return found(pattern + "*.*");
+}
+
+bool WinShortcutPlatform::exists(const std::string& path) {
+    return found(path);
+}
+
+const std::vector<std::string>& WinShortcutPlatform::networkServers() {
+    if (listings == 0 && !settings.noavailablecheck) {
+        servers = listNetworkServers();
+        ++listings;
+    }
+    return servers;
+}
+
+bool WinShortcutPlatform::onReachableNetworkDrive(const std::string& target) {
+    if (settings.noavailablecheck || target.size() < 2 || target[1] != ':') return false;
+    const char root[] = {target[0], ':', '\\', '\0'};
+    return ::GetDriveTypeA(root) == DRIVE_REMOTE && driveSelectable(target[0]);
+}
+
+void WinShortcutPlatform::reset() {
+    std::memset(drives, 0, sizeof drives);
+    servers.clear();
+    listings = 0;
+}
+
+}  // namespace trm

@@ -1,0 +1,43 @@
+// The shortcut rules' platform on Windows: links read through the shell,
+// drives probed once per run without any system error box, folders and
+// files looked for with FindFirstFileA, and the network list made the first
+// time a network folder needs it.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "model/shortcut_rules.h"
+
+namespace trm {
+
+struct Settings;
+
+class WinShortcutPlatform : public ShortcutPlatform {
+public:
+    explicit WinShortcutPlatform(const Settings& settings) : settings(settings) {}
+
+    bool readLink(const std::string& linkPath, bool wantFolderPath, LinkTarget& target) override;
+    bool driveSelectable(char letter) override;
+    bool canListFolder(const std::string& folder) override;
+    bool exists(const std::string& path) override;
+    const std::vector<std::string>& networkServers() override;
+
+    // Whether the target's drive is a network drive that can be reached now.
+    bool onReachableNetworkDrive(const std::string& target);
+
+    // Forgets the drive results and the network list at the end of a run.
+    void reset();
+
+    // How many times the network was listed in this run (0 or 1).
+    int networkListings() const { return listings; }
+
+private:
+    const Settings& settings;
+    // Per drive letter: 0 not probed yet, 1 selectable, -1 not.
+    signed char drives[26] = {};
+    std::vector<std::string> servers;
+    int listings = 0;
+};
+
+}  // namespace trm

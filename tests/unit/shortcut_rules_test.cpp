@@ -1,0 +1,205 @@
+#include "model/shortcut_rules.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "common/settings.h"
+#include "model/folder_node.h"
+#include "model/scan_platform.h"
+
+namespace {
+
+// Links, drives, folders and servers held in memory; counts what was probed.
+class FakeShortcuts : public trm::ShortcutPlatform {
+public:
+    bool readLink(const std::string& linkPath, bool wantFolderPath, trm::LinkTarget& target) override {
+        const auto found = links.find(linkPath);
+        if (found == links.end()) return false;
+        target = found->second;
+        if (!wantFolderPath) target.folderPath.clear();
+        return true;
+    }
+    bool driveSelectable(char letter) override {
+        ++driveProbes;
+        return drives.count(letter) != 0;
+    }
+    bool canListFolder(const std::string& folder) override { return listable.count(folder) != 0; }
+    bool exists(const std::string& path) override { return present.count(path) != 0; }
+    const std::vector<std::string>& networkServers() override {
+        ++networkAsked;
+        return servers;
+    }
+
+    void link(const std::string& name, const std::string& target, uint32_t attributes,
+              const std::string& folderPath = "") {
+        trm::LinkTarget made;
+        made.path = target;
+        made.folderPath = folderPath;
+        made.attributes = attributes;
+        made.created = trm::FileTime{7, 0};
+        links["C:\\Here\\" + name] = made;
+    }
+
+    std::map<std::string, trm::LinkTarget> links;
+    std::set<char> drives;
+    std::set<std::string> listable, present;
+    std::vector<std::string> servers;
+    int driveProbes = 0;
+    int networkAsked = 0;
+};
+
+const uint32_t folder = trm::attributeDirectory;
+const uint32_t file = 0x20;
+
+class Shortcuts : public ::testing::Test {
+protected:
+    // Handles the shortcut NAME of C:\Here: whether it stays listed, and whether disabled.
+    struct Outcome {
+        bool include;
+        bool unavailable;
+    };
+    Outcome handle(const std::string& name, bool include = true) {
+        trm::MenuEntry entry;
+        entry.path = "C:\\Here\\" + name;
+        entry.displayName = name.substr(0, name.size() - 4);
+        trm::handleShortcut(entry, include, node, fake);
+        return {include, entry.unavailable};
+    }
+    trm::Settings settings;
+    trm::FolderNode node{settings};
+    FakeShortcuts fake;
+};
+
+TEST_F(Shortcuts, EntriesOfUnreachableTargetsAreMarked) {
+    fake.present = {"C:\\Files\\there.txt", "C:\\Files"};
+    fake.drives = {'D'};
+    fake.servers = {"\\\\KNOWN"};
+    fake.link("there.lnk", "C:\\Files\\there.txt", file);
+    fake.link("gone.lnk", "C:\\Files\\gone.txt", file);
+    fake.link("printer.lnk", "", 0);
+    fake.link("folder.lnk", "C:\\Files", folder);
+    fake.link("lostfolder.lnk", "C:\\Lost", folder);
+    fake.link("d.lnk", "D:\\", folder);
+    fake.link("e.lnk", "E:\\", folder);
+    fake.link("known.lnk", "\\\\known\\share", folder);
+    fake.link("unknown.lnk", "\\\\other\\share", folder);
+    fake.link("uncfile.lnk", "\\\\other\\share\\a.txt", file);
+    const struct {
+        const char* name;
+        bool unavailable;
+    } cases[] = {{"there.lnk", false},     {"gone.lnk", true},    {"printer.lnk", false},   {"folder.lnk", false},
+                 {"lostfolder.lnk", true}, {"d.lnk", false},      {"e.lnk", true},          {"known.lnk", false},
+                 {"unknown.lnk", true},    {"uncfile.lnk", true}, {"unreadable.lnk", false}};
+    for (const auto& c : cases) {
+        const Outcome outcome = handle(c.name);
+        EXPECT_TRUE(outcome.include) << c.name;
+        EXPECT_EQ(outcome.unavailable, c.unavailable) << c.name;
+    }
+    EXPECT_TRUE(node.subfolders.empty());
+    // A shortcut the filters already rejected is not probed at all.
+    EXPECT_FALSE(handle("gone.lnk", false).unavailable);
+}
+
+TEST_F(Shortcuts, NoAvailableCheckSkipsDrivesButStillJudgesNetworkFoldersByTheList) {
+    settings.noavailablecheck = true;
+    fake.link("e.lnk", "E:\\", folder);
+    fake.link("unc.lnk", "\\\\server\\share", folder);
+    EXPECT_FALSE(handle("e.lnk").unavailable);
+    EXPECT_EQ(fake.driveProbes, 0);
+    EXPECT_TRUE(handle("unc.lnk").unavailable);
+}
+
+TEST_F(Shortcuts, FolderShortcutsBecomeSubMenusEvenWhenFilteredOrInTheOneMenu) {
+    settings.menusforshortcutstofolders = true;
+    settings.unavailabletext = "Not here";
+    settings.onlyonemenu = true;
+    settings.sort = trm::SortNameNoCase;
+    fake.listable = {"C:\\WORK~1", "D:\\"};
+    fake.drives = {'D'};
+    fake.link("Work.lnk", "C:\\WORK~1", folder, "C:\\Work files");
+    fake.link("Drive.lnk", "D:\\", folder);
+    fake.link("Lost.lnk", "C:\\Lost", folder);
+    fake.link("Net.lnk", "\\\\server\\share", folder);
+    fake.link("Notes.lnk", "C:\\notes.txt", file);
+
+    EXPECT_FALSE(handle("Work.lnk", false).include);
+    EXPECT_FALSE(handle("Drive.lnk").include);
+    EXPECT_FALSE(handle("Lost.lnk").include);
+    EXPECT_FALSE(handle("Net.lnk").include);
+    EXPECT_TRUE(handle("Notes.lnk").include);
+
+    ASSERT_EQ(node.subfolders.size(), 4u);
+    const struct {
+        const char* name;
+        const char* path;
+        bool reachable;
+    } expected[] = {{"Drive", "D:\\", true},
+                    {"Lost", "C:\\Lost", false},
+                    {"Net", "\\\\server\\share", false},
+                    {"Work", "C:\\Work files", true}};
+    for (size_t i = 0; i < 4; ++i) {
+        const trm::FolderNode& sub = *node.subfolders[i];
+        EXPECT_EQ(sub.name, expected[i].name);
+        EXPECT_EQ(sub.path, expected[i].path);
+        EXPECT_EQ(sub.created.low, 7u);
+        if (expected[i].reachable) {
+            // Unread, like any sub-folder: filled when it opens.
+            EXPECT_TRUE(sub.entries.empty()) << sub.name;
+        } else {
+            ASSERT_EQ(sub.entries.size(), 1u) << sub.name;
+            EXPECT_EQ(sub.entries.front().displayName, "Not here");
+            EXPECT_TRUE(sub.entries.front().unavailable);
+            EXPECT_TRUE(sub.entries.front().path.empty());
+        }
+    }
+}
+
+TEST_F(Shortcuts, TheNetworkListIsAskedForOnlyByNetworkFolders) {
+    settings.menusforshortcutstofolders = true;
+    fake.listable = {"C:\\Files"};
+    fake.link("local.lnk", "C:\\Files", folder);
+    fake.link("file.lnk", "\\\\server\\share\\a.txt", file);
+    handle("local.lnk");
+    handle("file.lnk");
+    EXPECT_EQ(fake.networkAsked, 0);
+    fake.link("net.lnk", "\\\\server\\share", folder);
+    handle("net.lnk");
+    EXPECT_EQ(fake.networkAsked, 1);
+}
+
+TEST(ShortcutPaths, ServerPartsAndIconSources) {
+    EXPECT_EQ(trm::serverPartOf("\\\\server\\share\\dir"), "\\\\server");
+    EXPECT_EQ(trm::serverPartOf("\\\\server"), "\\\\server");
+    EXPECT_EQ(trm::serverPartOf("C:\\dir"), "");
+    EXPECT_TRUE(trm::isKnownServer("\\\\Server\\x", {"\\\\a", "\\\\SERVER"}));
+    EXPECT_FALSE(trm::isKnownServer("\\\\Serverless\\x", {"\\\\Server"}));
+    EXPECT_FALSE(trm::isKnownServer("C:\\x", {""}));
+
+    const auto reachable = [] { return true; };
+    const auto unreachable = [] { return false; };
+    EXPECT_EQ(trm::iconSourceOf("C:\\a.lnk", "c:\\PROGRA~1\\b.exe", unreachable), "c:\\PROGRA~1\\b.exe");
+    EXPECT_EQ(trm::iconSourceOf("C:\\a.lnk", "D:\\b.exe", unreachable), "C:\\a.lnk");
+    EXPECT_EQ(trm::iconSourceOf("C:\\a.lnk", "N:\\b.exe", reachable), "N:\\b.exe");
+    EXPECT_EQ(trm::iconSourceOf("C:\\a.lnk", "", reachable), "C:\\a.lnk");
+}
+
+TEST(LinkHeader, GivesTheRecordedAttributesAndTimesOfARealHeaderOnly) {
+    unsigned char header[0x4C] = {0x4C, 0, 0, 0, 0x01, 0x14, 0x02, 0, 0, 0, 0, 0, 0xC0, 0, 0, 0, 0, 0, 0, 0x46};
+    header[0x18] = 0x10;                       // attributes: a folder
+    header[0x1C] = 0x01, header[0x23] = 0x02;  // created: low 1, high 0x02000000
+    header[0x24] = 0x05;                       // accessed: low 5
+    trm::LinkTarget target;
+    ASSERT_TRUE(trm::readLinkHeader(header, sizeof header, target));
+    EXPECT_EQ(target.attributes, trm::attributeDirectory);
+    EXPECT_EQ(target.created.value(), 0x0200000000000001ull);
+    EXPECT_EQ(target.accessed.value(), 5u);
+    EXPECT_FALSE(trm::readLinkHeader(header, sizeof header - 1, target)) << "truncated";
+    header[19] = 0x47;
+    EXPECT_FALSE(trm::readLinkHeader(header, sizeof header, target)) << "not a shell link";
+}
+
+}  // namespace

@@ -1,0 +1,35 @@
+// Makes ".lnk" files through the shell, for the tests and the test tools.
+#pragma once
+
+#include <shlobj.h>
+#include <windows.h>
+
+#include <string>
+
+#include "common/com_ptr.h"
+
+namespace wintest {
+
+// A shortcut at `linkPath` to `target`. `recordedAttributes` are written into
+// the link's header as Windows records its target's (Wine writes zeros).
+inline bool makeShortcut(const std::string& linkPath, const std::string& target, DWORD recordedAttributes = 0) {
+    ::CoInitialize(nullptr);
+    trm::ComPtr<IShellLinkA> link;
+    trm::ComPtr<IPersistFile> file;
+    if (FAILED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, link.putVoid())) ||
+        FAILED(link->SetPath(target.c_str())) || FAILED(link->QueryInterface(IID_IPersistFile, file.putVoid())))
+        return false;
+    wchar_t wide[MAX_PATH * 4];
+    if (!::MultiByteToWideChar(CP_ACP, 0, linkPath.c_str(), -1, wide, MAX_PATH * 4) || FAILED(file->Save(wide, TRUE)))
+        return false;
+    if (recordedAttributes == 0) return true;
+    HANDLE opened = ::CreateFileA(linkPath.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (opened == INVALID_HANDLE_VALUE) return false;
+    DWORD written = 0;
+    const bool wrote = ::SetFilePointer(opened, 0x18, nullptr, FILE_BEGIN) == 0x18 &&
+                       ::WriteFile(opened, &recordedAttributes, sizeof recordedAttributes, &written, nullptr);
+    ::CloseHandle(opened);
+    return wrote;
+}
+
+}  // namespace wintest
