@@ -1,7 +1,8 @@
 #include "model/shell_icons.h"
 
-#include <shellapi.h>
 #include <windows.h>
+// shellapi.h needs the types of windows.h.
+#include <shellapi.h>
 
 #include "common/settings.h"
 #include "model/icon_cache.h"
