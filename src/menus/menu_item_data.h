@@ -2,8 +2,8 @@
 // live records: an item's data is trusted only when it is found there.
 #pragma once
 
-#include <ocidl.h>
 #include <windows.h>
+#include <ocidl.h>
 
 #include <unordered_set>
 

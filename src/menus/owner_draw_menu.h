@@ -2,8 +2,8 @@
 // MenuItemData record registered in the shared ItemDataList.
 #pragma once
 
-#include <ocidl.h>
 #include <windows.h>
+#include <ocidl.h>
 
 #include "framework/cstring.h"
 #include "framework/menu.h"

@@ -1,7 +1,6 @@
 #include "model/shell_icons.h"
 
 #include <windows.h>
-// shellapi.h needs the types of windows.h.
 #include <shellapi.h>
 
 #include "common/settings.h"

@@ -1,8 +1,8 @@
 // One ".lnk" file loaded through the shell's link object, released with it.
 #pragma once
 
-#include <shlobj.h>
 #include <windows.h>
+#include <shlobj.h>
 
 #include <string>
 

@@ -4,7 +4,6 @@
 //   menu_timer.exe OUTPUT-FILE PROGRAM [ARGUMENTS...]
 // Writes "milliseconds peak-kib" to OUTPUT-FILE; exits 1 when no menu shows.
 #include <windows.h>
-// psapi.h needs the types of windows.h.
 #include <psapi.h>
 
 #include <cstdio>

@@ -2,8 +2,8 @@
 // removed with everything in it afterwards.
 #pragma once
 
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <string>
 

@@ -2,8 +2,8 @@
 // through FindFirstFileA, removed afterwards.
 #include "model/folder_scanner.h"
 
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <string>
 #include <vector>

@@ -1,7 +1,7 @@
 // Painting and measuring hundreds of items, and making and dropping the
 // shared fonts, leaves the process with as many GDI objects as before.
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <cstdio>
 #include <vector>

@@ -3,9 +3,9 @@
 // entry, and the exit timer closes the window and ends the message loop.
 #include "app/host_window.h"
 
+#include <windows.h>
 #include <gtest/gtest.h>
 #include <objbase.h>
-#include <windows.h>
 
 #include <string>
 

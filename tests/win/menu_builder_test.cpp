@@ -2,8 +2,8 @@
 // menus it makes, the commands it runs and what the teardown leaves.
 #include "menus/menu_builder.h"
 
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <string>
 #include <vector>

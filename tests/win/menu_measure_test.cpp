@@ -1,8 +1,8 @@
 // MenuMetrics::MeasureItem on real menus: the sizes come from the right
 // fonts and system metrics, and only registered items are measured.
+#include <windows.h>
 #include <gtest/gtest.h>
 #include <olectl.h>
-#include <windows.h>
 
 #include <string>
 

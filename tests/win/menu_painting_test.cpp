@@ -1,8 +1,8 @@
 // MenuMetrics::DrawItem into a memory bitmap: every kind of item in every
 // look, checked pixel by pixel against the system colours.
+#include <windows.h>
 #include <gtest/gtest.h>
 #include <olectl.h>
-#include <windows.h>
 
 #include "menu_test_support.h"
 #include "menus/owner_draw_menu.h"

@@ -2,9 +2,9 @@
 // colours for the run, and requests as the menu system sends them.
 #pragma once
 
+#include <windows.h>
 #include <gtest/gtest.h>
 #include <olectl.h>
-#include <windows.h>
 
 #include <vector>
 

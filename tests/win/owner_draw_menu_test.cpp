@@ -2,9 +2,9 @@
 // records it registers.
 #include "menus/owner_draw_menu.h"
 
+#include <windows.h>
 #include <gtest/gtest.h>
 #include <olectl.h>
-#include <windows.h>
 
 #include "common/command_ids.h"
 #include "menu_test_support.h"

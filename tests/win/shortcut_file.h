@@ -1,8 +1,8 @@
 // Makes ".lnk" files through the shell, for the tests and the test tools.
 #pragma once
 
-#include <shlobj.h>
 #include <windows.h>
+#include <shlobj.h>
 
 #include <string>
 
