@@ -1,7 +1,12 @@
 #!/usr/bin/env bash
-# Time from process start to the menu window on screen, for folders of 100,
-# 1,000 and 10,000 files (-display 0 -sort 2), against a plain-menu baseline
-# measured in the same run; and the launcher's peak working set at 10,000.
+# Time from process start to the menu window on screen, each against a
+# yardstick measured in the same run, interleaved:
+# - folders of 100, 1,000 and 10,000 files (-display 0 -sort 2) against a
+#   plain-menu program, and the launcher's peak working set at 10,000;
+# - a typical folder (100 files of 10 extensions, 5 sub-folders) with
+#   -display 3 -dotitles against the plain-menu program;
+# - 1,000 files of 20 extensions, and 200 shortcuts to files, with -display 3
+#   against the same folder with -display 0.
 # Prints `name: value` lines. Usage: TRM_WINE_ARCH=ARCH menu_ready.sh CROSS-BUILD-DIR
 set -euo pipefail
 cross=$1
@@ -20,15 +25,45 @@ xdotool mousemove 500 380
 bench="$WINEPREFIX/drive_c/bench"
 mkdir -p "$bench"
 cp "$cross/trellimond.exe" "$cross/plain_menu_baseline.exe" "$cross/menu_timer.exe" "$bench/"
+launcher='C:\bench\trellimond.exe'
+plain='C:\bench\plain_menu_baseline.exe'
 
-# A folder of N files whose names do not come in sorted order.
-make_folder() {
-  local folder="$bench/files-$1"
-  [ -f "$folder/.complete" ] && return 0
+# fixture NAME: true when C:\bench\NAME is already made; else starts it afresh.
+fixture() {
+  local folder="$bench/$1"
+  [ -f "$folder/.complete" ] && return 1
   rm -rf "$folder"
   mkdir -p "$folder"
-  (cd "$folder" && for ((i = 0; i < $1; i++)); do : >"item $(((i * 7919) % $1)) of the list.txt"; done)
-  touch "$folder/.complete"
+}
+
+# A folder of N files whose names do not come in sorted order.
+make_files() {
+  fixture "files-$1" || return 0
+  (cd "$bench/files-$1" && for ((i = 0; i < $1; i++)); do : >"item $(((i * 7919) % $1)) of the list.txt"; done)
+  touch "$bench/files-$1/.complete"
+}
+
+# COUNT files spread over the first EXTENSIONS of a list of common ones, and SUBFOLDERS folders.
+make_mixed() {
+  local name=$1 count=$2 extensions=$3 subfolders=$4
+  fixture "$name" || return 0
+  local all=(txt doc pdf jpg png mp3 wav zip html xml csv ini log rtf gif avi mp4 xls ppt odt)
+  for ((i = 0; i < count; i++)); do : >"$bench/$name/file $i.${all[i % extensions]}"; done
+  for ((i = 0; i < subfolders; i++)); do mkdir "$bench/$name/folder $i"; done
+  touch "$bench/$name/.complete"
+}
+
+# 200 shortcuts to 20 files of 20 extensions in another folder.
+make_shortcuts() {
+  fixture lnk-200 || return 0
+  make_mixed lnk-targets 20 20 0
+  local i copy
+  for ((i = 0; i < 20; i++)); do
+    wine 'C:\trellimond-tests\make_shortcut.exe' "C:\\bench\\lnk-200\\link $i.lnk" \
+      "$(ls "$bench/lnk-targets" | grep "^file $i\\." | sed 's/^/C:\\bench\\lnk-targets\\/')" >/dev/null 2>&1
+    for ((copy = 1; copy < 10; copy++)); do cp "$bench/lnk-200/link $i.lnk" "$bench/lnk-200/link $i-$copy.lnk"; done
+  done
+  touch "$bench/lnk-200/.complete"
 }
 
 # measure PROGRAM ARGS...: prints "milliseconds peak-kib" of one run.
@@ -41,24 +76,49 @@ measure() {
 
 median() { sort -g | awk '{v[NR]=$1} END {print v[int((NR + 1) / 2)]}'; }
 
-for n in 100 1000 10000; do
-  make_folder "$n"
-  folder="C:\\bench\\files-$n"
-  measure 'C:\bench\trellimond.exe' "$folder" -display 0 -sort 2 >/dev/null  # warm the caches
-  measure 'C:\bench\plain_menu_baseline.exe' "$folder" >/dev/null
-  : >"$bench/launcher.txt"
-  : >"$bench/baseline.txt"
+# compare NAME COMMAND... -- YARDSTICK...: both warmed once, then run in turn;
+# prints the medians as NAME-ms and NAME-baseline-ms and their ratio.
+compare() {
+  local name=$1 measured=() yardstick=()
+  shift
+  while [ "$1" != -- ]; do measured+=("$1"); shift; done
+  shift
+  yardstick=("$@")
+  measure "${measured[@]}" >/dev/null
+  measure "${yardstick[@]}" >/dev/null
+  : >"$bench/measured.txt"
+  : >"$bench/yardstick.txt"
   for ((run = 0; run < runs; run++)); do
-    measure 'C:\bench\trellimond.exe' "$folder" -display 0 -sort 2 >>"$bench/launcher.txt"
-    measure 'C:\bench\plain_menu_baseline.exe' "$folder" >>"$bench/baseline.txt"
+    measure "${measured[@]}" >>"$bench/measured.txt"
+    measure "${yardstick[@]}" >>"$bench/yardstick.txt"
   done
-  launcher=$(awk '{print $1}' "$bench/launcher.txt" | median)
-  baseline=$(awk '{print $1}' "$bench/baseline.txt" | median)
-  echo "menu-ready-$n-ms: $launcher"
-  echo "menu-ready-$n-baseline-ms: $baseline"
-  echo "menu-ready-$n-ratio: $(awk -v a="$launcher" -v b="$baseline" 'BEGIN {printf "%.2f", a / b}')"
+  local a b
+  a=$(awk '{print $1}' "$bench/measured.txt" | median)
+  b=$(awk '{print $1}' "$bench/yardstick.txt" | median)
+  echo "$name-ms: $a"
+  echo "$name-baseline-ms: $b"
+  echo "$name-ratio: $(awk -v a="$a" -v b="$b" 'BEGIN {printf "%.2f", a / b}')"
+}
+
+for n in 100 1000 10000; do
+  make_files "$n"
+  folder="C:\\bench\\files-$n"
+  compare "menu-ready-$n" "$launcher" "$folder" -display 0 -sort 2 -- "$plain" "$folder"
   if [ "$n" -eq 10000 ]; then
-    echo "menu-peak-memory-10000-kib: $(awk '{print $2}' "$bench/launcher.txt" | median)"
-    echo "menu-peak-memory-10000-baseline-kib: $(awk '{print $2}' "$bench/baseline.txt" | median)"
+    echo "menu-peak-memory-10000-kib: $(awk '{print $2}' "$bench/measured.txt" | median)"
+    echo "menu-peak-memory-10000-baseline-kib: $(awk '{print $2}' "$bench/yardstick.txt" | median)"
   fi
 done
+
+make_mixed typical 100 10 5
+compare menu-ready-typical "$launcher" 'C:\bench\typical' -display 3 -dotitles -sort 2 -- "$plain" 'C:\bench\typical'
+echo "menu-peak-memory-typical-kib: $(awk '{print $2}' "$bench/measured.txt" | median)"
+echo "menu-peak-memory-typical-baseline-kib: $(awk '{print $2}' "$bench/yardstick.txt" | median)"
+
+make_mixed icons-1000 1000 20 0
+compare icons-1000 "$launcher" 'C:\bench\icons-1000' -display 3 -sort 2 -- \
+  "$launcher" 'C:\bench\icons-1000' -display 0 -sort 2
+
+make_shortcuts
+compare icons-lnk-200 "$launcher" 'C:\bench\lnk-200' -display 3 -sort 2 -- \
+  "$launcher" 'C:\bench\lnk-200' -display 0 -sort 2
