@@ -7,9 +7,14 @@
 #   -display 3 -dotitles against the plain-menu program;
 # - 1,000 files of 20 extensions, and 200 shortcuts to files, with -display 3
 #   against the same folder with -display 0.
-# Prints `name: value` lines. Usage: TRM_WINE_ARCH=ARCH menu_ready.sh CROSS-BUILD-DIR
+# Prints `name: value` lines. Usage: TRM_WINE_ARCH=ARCH menu_ready.sh CROSS-BUILD-DIR [STAGES-EXE]
+# Given a launcher built with TRM_STAGE_CLOCK, it prints instead how long
+# each stage of the same runs took (`stages-RUN-STAGE-ms`, medians).
+# TRM_BENCH_RUNS sets the runs per figure (7); TRM_BENCH_ONLY, a regular
+# expression, keeps only the figures whose names match it.
 set -euo pipefail
 cross=$1
+stage_exe=${2:-}
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../scripts/wine-env.sh"
 trm_wine_use "${TRM_WINE_ARCH:?}"
@@ -17,6 +22,7 @@ trm_wine_use "${TRM_WINE_ARCH:?}"
 display=$(sed -n 's/^TRM_TEST_DISPLAY:STRING=//p' "$cross/CMakeCache.txt")
 export WINEPREFIX="$cross/wineprefix" DISPLAY=${display:-:97} TRM_BUILD_DIR="$cross" WINEDEBUG=-all
 runs=${TRM_BENCH_RUNS:-7}
+only=${TRM_BENCH_ONLY:-.}
 
 bash "$here/../scripts/wine-session.sh" start >/dev/null
 trap 'bash "$here/../scripts/wine-session.sh" stop >/dev/null 2>&1 || true' EXIT
@@ -81,6 +87,7 @@ median() { sort -g | awk '{v[NR]=$1} END {print v[int((NR + 1) / 2)]}'; }
 compare() {
   local name=$1 measured=() yardstick=()
   shift
+  [[ "$name" =~ $only ]] || return 1
   while [ "$1" != -- ]; do measured+=("$1"); shift; done
   shift
   yardstick=("$@")
@@ -100,25 +107,61 @@ compare() {
   echo "$name-ratio: $(awk -v a="$a" -v b="$b" 'BEGIN {printf "%.2f", a / b}')"
 }
 
+# peak NAME: the peak working sets of the last comparison.
+peak() {
+  echo "$1-kib: $(awk '{print $2}' "$bench/measured.txt" | median)"
+  echo "$1-baseline-kib: $(awk '{print $2}' "$bench/yardstick.txt" | median)"
+}
+
+# stages NAME ARGS...: the stage-marking launcher on ARGS; per stage the
+# median milliseconds, and the time to the menu on screen.
+stages() {
+  local name=$1 log="$bench/stages.txt" all="$bench/stages-all.txt"
+  shift
+  [[ "$name" =~ $only ]] || return 0
+  cp "$stage_exe" "$bench/trellimond-stages.exe"
+  : >"$all"
+  measure 'C:\bench\trellimond-stages.exe' "$@" >/dev/null
+  for ((run = 0; run < runs; run++)); do
+    rm -f "$log"
+    echo "$(measure 'C:\bench\trellimond-stages.exe' "$@" | awk '{print $1}') to-menu" >>"$all"
+    tr -d '\r' <"$log" >>"$all" 2>/dev/null || true
+  done
+  local stage
+  for stage in $(awk '{print $2}' "$all" | awk '!seen[$0]++'); do
+    echo "stages-$name-$stage-ms: $(awk -v s="$stage" '$2 == s {print $1}' "$all" | median)"
+  done
+}
+
+if [ -n "$stage_exe" ]; then
+  export TRM_STAGE_LOG='C:\bench\stages.txt'
+  make_files 1000
+  make_mixed typical 100 10 5
+  make_shortcuts
+  stages typical-display0 'C:\bench\typical' -display 0 -sort 2
+  stages typical-display3 'C:\bench\typical' -display 3 -dotitles -sort 2
+  stages files-1000-display0 'C:\bench\files-1000' -display 0 -sort 2
+  stages lnk-200-display0 'C:\bench\lnk-200' -display 0 -sort 2
+  stages lnk-200-display3 'C:\bench\lnk-200' -display 3 -sort 2
+  exit 0
+fi
+
 for n in 100 1000 10000; do
   make_files "$n"
   folder="C:\\bench\\files-$n"
-  compare "menu-ready-$n" "$launcher" "$folder" -display 0 -sort 2 -- "$plain" "$folder"
-  if [ "$n" -eq 10000 ]; then
-    echo "menu-peak-memory-10000-kib: $(awk '{print $2}' "$bench/measured.txt" | median)"
-    echo "menu-peak-memory-10000-baseline-kib: $(awk '{print $2}' "$bench/yardstick.txt" | median)"
+  if compare "menu-ready-$n" "$launcher" "$folder" -display 0 -sort 2 -- "$plain" "$folder" && [ "$n" -eq 10000 ]; then
+    peak menu-peak-memory-10000
   fi
 done
 
 make_mixed typical 100 10 5
-compare menu-ready-typical "$launcher" 'C:\bench\typical' -display 3 -dotitles -sort 2 -- "$plain" 'C:\bench\typical'
-echo "menu-peak-memory-typical-kib: $(awk '{print $2}' "$bench/measured.txt" | median)"
-echo "menu-peak-memory-typical-baseline-kib: $(awk '{print $2}' "$bench/yardstick.txt" | median)"
+compare menu-ready-typical "$launcher" 'C:\bench\typical' -display 3 -dotitles -sort 2 -- "$plain" 'C:\bench\typical' &&
+  peak menu-peak-memory-typical
 
 make_mixed icons-1000 1000 20 0
 compare icons-1000 "$launcher" 'C:\bench\icons-1000' -display 3 -sort 2 -- \
-  "$launcher" 'C:\bench\icons-1000' -display 0 -sort 2
+  "$launcher" 'C:\bench\icons-1000' -display 0 -sort 2 || true
 
 make_shortcuts
 compare icons-lnk-200 "$launcher" 'C:\bench\lnk-200' -display 3 -sort 2 -- \
-  "$launcher" 'C:\bench\lnk-200' -display 0 -sort 2
+  "$launcher" 'C:\bench\lnk-200' -display 0 -sort 2 || true

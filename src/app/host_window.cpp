@@ -7,6 +7,7 @@
 #include "app/launcher_app.h"
 #include "app/property_sheet.h"
 #include "common/command_ids.h"
+#include "common/stage_clock.h"
 #include "menus/menu_builder.h"
 #include "model/folder_scanner.h"
 #include "presentation/menu_metrics.h"
@@ -40,8 +41,12 @@ bool HostWindow::create() {
 
 LRESULT HostWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_DRAWITEM: MenuMetrics::Instance().DrawItem(reinterpret_cast<DRAWITEMSTRUCT*>(lParam)); return 1;
+        case WM_DRAWITEM:
+            markStageOnce("measure");
+            MenuMetrics::Instance().DrawItem(reinterpret_cast<DRAWITEMSTRUCT*>(lParam));
+            return 1;
         case WM_MEASUREITEM:
+            markStageOnce("track");
             MenuMetrics::Instance().MeasureItem(reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
             return 1;
         case WM_TIMER: onTimer(wParam); break;

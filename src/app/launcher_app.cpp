@@ -6,6 +6,7 @@
 #include "app/options_file_tokenizer.h"
 #include "app/startup_choice.h"
 #include "app/win_path_probe.h"
+#include "common/stage_clock.h"
 #include "framework/cfile.h"
 #include "launch/item_launcher.h"
 #include "menus/menu_teardown.h"
@@ -29,7 +30,9 @@ LauncherApp::~LauncherApp() {
 BOOL LauncherApp::InitInstance() {
     // Sampled before anything else: the state at the moment of starting counts.
     const bool shiftHeld = (::GetAsyncKeyState(VK_SHIFT) & 0x8000) != 0;
+    markStage("start");
     ::CoInitialize(nullptr);
+    markStage("com");
     ::SetCursor(::LoadCursorA(nullptr, IDC_APPSTARTING));
     underWine = runningUnderWine();
 
@@ -38,6 +41,7 @@ BOOL LauncherApp::InitInstance() {
     ParseCommandLine(commandLine);
     if (settings.useinifile && !settings.useinifilename.empty()) readOptionsFile();
 
+    markStage("options");
     MenuMetrics& metrics = MenuMetrics::Instance();
     metrics.SetImageReduction(settings.imagereductionx, settings.imagereductiony);
     metrics.SetGradientTitles(settings.dotitlesgradient);

@@ -4,6 +4,7 @@
 
 #include "app/anchor_point.h"
 #include "app/launcher_app.h"
+#include "common/stage_clock.h"
 #include "menus/menu_teardown.h"
 #include "menus/owner_draw_menu.h"
 #include "model/folder_scanner.h"
@@ -16,17 +17,21 @@ void LauncherApp::runPopup() {
     POINT atStart = {};
     ::GetCursorPos(&atStart);
     hostWindow.create();
+    markStage("host-window");
 
     // Only icon displays ever draw the standard folder icons; asking the
     // shell for them costs a good part of the start-up.
     if (displaysIcons(settings))
         folderIcons.load(hostWindow.m_hWnd, displaysShellSizeIcons(settings), readShellIconSize());
+    markStage("folder-icons");
     scanRoot();
+    markStage("scan");
 
     trackingState.hookApp = this;
     MenuHooks hooks(::GetWindowThreadProcessId(hostWindow.m_hWnd, nullptr));
 
     builder.buildMenu(root);
+    markStage("build");
     ::SetCursor(::LoadCursorA(nullptr, IDC_ARROW));
     const UINT command = trackRootMenu(atStart);
     hostWindow.PostMessage(WM_NULL);
@@ -43,6 +48,7 @@ void LauncherApp::runPopup() {
     if (!trackingState.pendingOpenPath.empty() && !handled && !trackingState.contextCommandDone)
         openItem(hostWindow, trackingState.pendingOpenPath);
 
+    writeStageMarks();
     tearDownRoot(root);
     iconCache.clear();
     scanPlatform.shortcuts.reset();

@@ -2,4 +2,5 @@ list(APPEND TRM_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/ascii.cpp
   ${CMAKE_CURRENT_LIST_DIR}/command_ids.cpp
   ${CMAKE_CURRENT_LIST_DIR}/settings.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/stage_clock.cpp
 )

@@ -184,8 +184,8 @@ int MenuBuilder::appendMarksAfter(OwnerDrawMenu& menu, bool columnBreak, bool se
 }
 
 void MenuBuilder::setIcons(OwnerDrawMenu& menu, int position, const IconRecord& record) {
-    menu.setItemIcons(position, record.icon.get(), record.width, record.height, record.selectedIcon.get(), record.width,
-                      record.height);
+    menu.setItemIcons(position, record.iconHandle(), record.width, record.height, record.selectedIconHandle(),
+                      record.width, record.height);
 }
 
 bool MenuBuilder::runCommand(FolderNode& folder, int commandId, const OpenItem& open) const {

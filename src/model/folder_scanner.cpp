@@ -53,11 +53,6 @@ MenuEntry commandEntry(const std::string& text, const std::string& path, const c
     return entry;
 }
 
-bool isPerFileExtension(const std::string& extension) {
-    return extension == ".url" || extension == ".lnk" || extension == ".exe" || extension == ".com" ||
-           extension == ".bat" || extension == ".pif";
-}
-
 bool isBlockedFolder(const Settings& settings, const std::string& name, const std::string& fullPath) {
     for (const std::string& blocked : settings.blockfolders)
         if (equalsNoCase(blocked, fullPath) || equalsNoCase(blocked, name)) return true;
@@ -115,8 +110,7 @@ void addFile(FolderNode& node, ScanState& state, const std::string& cwd, const F
     if (entry.extension == ".lnk") state.platform.handleShortcut(entry, include, node);
     if (!include) return;
 
-    if (displaysIcons(settings))
-        state.platform.fetchIcon(entry.extension, entry.path, isPerFileExtension(entry.extension));
+    if (displaysIcons(settings)) state.platform.fetchIcon(entry.extension, entry.path, hasOwnIcon(entry.extension));
     MenuEntry& added = node.entries.insertSorted(std::move(entry), settings.sort, settings.revsort);
     ++nextCommandId;
     if (settings.dotitleimages && !node.titleImageEntry && isTitlePictureFile(name, added.extension, settings))

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <map>
+#include <memory>
 #include <string>
 
 namespace trm {
@@ -37,11 +38,16 @@ private:
     HICON icon = nullptr;
 };
 
+// Icons are shared between keys that show the same picture (a shortcut and
+// the extension of its target).
 struct IconRecord {
-    IconHandle icon;
-    IconHandle selectedIcon;  // drawn while highlighted; null: `icon` serves both states
+    std::shared_ptr<const IconHandle> icon;
+    std::shared_ptr<const IconHandle> selectedIcon;  // drawn while highlighted; null: `icon` serves both states
     int width = 0;
     int height = 0;
+
+    HICON iconHandle() const { return icon ? icon->get() : nullptr; }
+    HICON selectedIconHandle() const { return selectedIcon ? selectedIcon->get() : nullptr; }
 };
 
 class IconCache {
@@ -49,7 +55,7 @@ public:
     // Keys compare byte by byte, case-sensitively.
     const IconRecord* findIcon(const std::string& key) const;
     // A key once stored is never replaced: a record for a key already held
-    // is destroyed with its icons.
+    // is dropped, and its icons with it unless another key shares them.
     void store(const std::string& key, IconRecord record);
     // Destroys every icon and empties the cache.
     void clear() { records.clear(); }

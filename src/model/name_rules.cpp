@@ -86,6 +86,11 @@ bool passesFileFilters(const std::string& name, const std::string& extension, co
     return true;
 }
 
+bool hasOwnIcon(const std::string& extension) {
+    return extension == ".url" || extension == ".lnk" || extension == ".exe" || extension == ".com" ||
+           extension == ".bat" || extension == ".pif";
+}
+
 bool isPictureExtension(const std::string& extension) {
     static const char* const pictures[] = {".jpg", ".jpeg", ".bmp", ".ico", ".gif"};
     for (const char* picture : pictures)

@@ -23,6 +23,10 @@ std::string displayNameOf(const std::string& name, bool removeExtension, const S
 
 bool passesFileFilters(const std::string& name, const std::string& extension, const Settings& settings);
 
+// Files of these extensions have icons of their own (programs, batch files,
+// shortcuts), where every other file shows the icon of its extension.
+bool hasOwnIcon(const std::string& extension);
+
 // ".jpg", ".jpeg", ".bmp", ".ico" or ".gif" begins the extension.
 bool isPictureExtension(const std::string& extension);
 

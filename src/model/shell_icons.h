@@ -9,6 +9,7 @@ namespace trm {
 
 struct Settings;
 class IconCache;
+struct IconRecord;
 class WinShortcutPlatform;
 
 class ShellIcons {
@@ -24,6 +25,12 @@ public:
     int shellCalls() const { return calls; }
 
 private:
+    // Asks the shell for the icon of `source` and keeps it under `key`; null
+    // when the shell has none.
+    const IconRecord* fetch(const std::string& source, const std::string& key);
+    // Gives a shortcut the icon of its target's extension, when that is what
+    // the shell would show for it; false when it cannot tell.
+    bool shareTargetIcon(const std::string& linkPath);
     std::string perFileSource(const std::string& path);
 
     const Settings& settings;

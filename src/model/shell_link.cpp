@@ -22,6 +22,12 @@ bool ShellLink::targetPath(DWORD flags, std::string& path, WIN32_FIND_DATAA* fou
     return true;
 }
 
+bool ShellLink::hasIconLocation() {
+    char location[MAX_PATH] = {};
+    int index = 0;
+    return link && SUCCEEDED(link->GetIconLocation(location, MAX_PATH, &index)) && location[0] != '\0';
+}
+
 bool ShellLink::resolveQuietly() {
     // SLR_NO_UI with a 2 ms time-out in the high word, SLR_ANY_MATCH.
     const DWORD flags = SLR_NO_UI | SLR_ANY_MATCH | (2u << 16);

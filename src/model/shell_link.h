@@ -18,6 +18,9 @@ public:
     // The target as GetPath gives it with `flags` (SLGP_*); false on failure.
     bool targetPath(DWORD flags, std::string& path, WIN32_FIND_DATAA* found = nullptr);
 
+    // Whether the link names an icon of its own rather than its target's.
+    bool hasIconLocation();
+
     // Lets the shell find a moved target, without any window and for at most
     // a few milliseconds.
     bool resolveQuietly();

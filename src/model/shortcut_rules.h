@@ -19,10 +19,13 @@ struct MenuEntry;
 // The target of a shortcut as the link reports it.
 struct LinkTarget {
     std::string path;        // the target in its short form; empty for a non-file target
+    std::string longPath;    // the same with its long names
     std::string folderPath;  // the target as a folder to show (UNC form preferred); asked for only for folders
     uint32_t attributes = 0;
     FileTime created;
     FileTime accessed;
+    bool exists = false;   // found on disk now (else the attributes are what the link recorded)
+    bool ownIcon = false;  // the link names an icon of its own
 };
 
 class ShortcutPlatform {

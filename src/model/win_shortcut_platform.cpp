@@ -56,18 +56,24 @@ bool found(const std::string& pattern) {
 }  // namespace
 
 bool WinShortcutPlatform::readLink(const std::string& linkPath, bool wantFolderPath, LinkTarget& target) {
+    lastLink.clear();
     ShellLink link;
     WIN32_FIND_DATAA data = {};
     if (!link.load(linkPath) || !link.targetPath(SLGP_SHORTPATH, target.path, &data)) return false;
     target.attributes = data.dwFileAttributes;
     target.created = fromFiletime(data.ftCreationTime);
     target.accessed = fromFiletime(data.ftLastAccessTime);
+    target.exists = target.attributes != 0;
     // Without a target on disk Wine's find data is empty, where Windows answers
     // from what the link recorded: ask the link file itself. (Wine's item
     // lists cannot tell: its shell calls every missing item a folder.)
-    if (target.attributes == 0 && !target.path.empty()) readRecordedTarget(linkPath, target);
+    if (!target.exists && !target.path.empty()) readRecordedTarget(linkPath, target);
     if (wantFolderPath && (target.attributes & attributeDirectory))
         link.targetPath(SLGP_UNCPRIORITY, target.folderPath);
+    link.targetPath(0, target.longPath);
+    target.ownIcon = link.hasIconLocation();
+    lastLink = linkPath;
+    lastTarget = target;
     return true;
 }
 
@@ -116,6 +122,7 @@ void WinShortcutPlatform::reset() {
     std::memset(drives, 0, sizeof drives);
     servers.clear();
     listings = 0;
+    lastLink.clear();
 }
 
 }  // namespace trm

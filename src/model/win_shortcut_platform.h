@@ -26,6 +26,12 @@ public:
     // Whether the target's drive is a network drive that can be reached now.
     bool onReachableNetworkDrive(const std::string& target);
 
+    // The target of the link read last, when that was `linkPath`: the scanner
+    // asks for a shortcut's icon right after reading it.
+    const LinkTarget* lastTargetOf(const std::string& linkPath) const {
+        return linkPath == lastLink ? &lastTarget : nullptr;
+    }
+
     // Forgets the drive results and the network list at the end of a run.
     void reset();
 
@@ -38,6 +44,8 @@ private:
     signed char drives[26] = {};
     std::vector<std::string> servers;
     int listings = 0;
+    std::string lastLink;
+    LinkTarget lastTarget;
 };
 
 }  // namespace trm

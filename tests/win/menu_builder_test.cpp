@@ -11,6 +11,7 @@
 #include "common/command_ids.h"
 #include "fixture_folder.h"
 #include "launch/item_launcher.h"
+#include "menu_test_support.h"
 #include "menus/menu_teardown.h"
 #include "menus/owner_draw_menu.h"
 #include "model/folder_scanner.h"
@@ -34,6 +35,17 @@ protected:
     ~MenuBuilderTest() override {
         trm::tearDownRoot(root);
         ::SetCurrentDirectoryA(startDirectory);
+    }
+
+    // The icon drawn at its small size on a plain background, pixel by pixel.
+    static std::vector<COLORREF> pixelsOf(HICON icon) {
+        const int size = ::GetSystemMetrics(SM_CXSMICON);
+        menutest::Canvas canvas(size, size);
+        ::DrawIconEx(canvas.hdc(), 0, 0, icon, size, size, 0, nullptr, DI_NORMAL);
+        std::vector<COLORREF> pixels;
+        for (int y = 0; y < size; ++y)
+            for (int x = 0; x < size; ++x) pixels.push_back(canvas.at(x, y));
+        return pixels;
     }
 
     void shortcut(const std::string& name, const std::string& target, DWORD recordedAttributes = 0) {
@@ -290,13 +302,24 @@ TEST_F(MenuBuilderTest, IconsAreSharedPerExtensionAndOwnPerProgramShortcutAndFol
     tree.file("one.exe");
     tree.file("two.exe");
     shortcut("Doc", tree.at("a.txt"));
+    shortcut("Notes", tree.at("e.txt"));
     builder.fetchFolderIcon = [this](const std::string& path) { platform.icons.fetchIcon(path, path, true); };
     const HMENU menu = build();
-    // .txt, .mp3, .wav, the two programs, the shortcut and the two folders.
-    EXPECT_EQ(icons.size(), 8u);
+    // .txt, .mp3, .wav, the two programs, the two shortcuts and the two folders.
+    EXPECT_EQ(icons.size(), 9u);
     for (const char* key : {".txt", ".mp3", ".wav"}) EXPECT_NE(icons.findIcon(key), nullptr) << key;
-    for (const char* key : {"one.exe", "two.exe", "Doc.lnk", "Alpha", "Beta"})
+    for (const char* key : {"one.exe", "two.exe", "Doc.lnk", "Notes.lnk", "Alpha", "Beta"})
         EXPECT_NE(icons.findIcon(tree.at(key)), nullptr) << key;
+    // Shortcuts to ordinary files share their target's icon, without asking the
+    // shell again, and it is the one the shell gives the shortcut itself.
+    EXPECT_EQ(platform.icons.shellCalls(), 7);
+    const trm::IconRecord* doc = icons.findIcon(tree.at("Doc.lnk"));
+    ASSERT_NE(doc, nullptr);
+    EXPECT_EQ(doc->iconHandle(), icons.findIcon(".txt")->iconHandle());
+    SHFILEINFOA own = {};
+    ASSERT_TRUE(::SHGetFileInfoA(tree.at("Doc.lnk").c_str(), 0, &own, sizeof own, SHGFI_ICON | SHGFI_SMALLICON));
+    EXPECT_EQ(pixelsOf(doc->iconHandle()), pixelsOf(own.hIcon));
+    ::DestroyIcon(own.hIcon);
     for (int i = 0; i < ::GetMenuItemCount(menu); ++i) {
         MENUITEMINFOA info = {};
         info.cbSize = sizeof info;
