@@ -39,7 +39,8 @@ LRESULT MenuTypeAhead::answer(HMENU menu, char typed, const ItemDataList& record
     const std::string& text = prefix.add(typed, reinterpret_cast<std::uintptr_t>(menu),
                                          static_cast<std::uint32_t>(::GetTickCount()), typingDelay());
     const int target = typeAheadTarget(items, text, current);
-    if (target < 0) return MAKELRESULT(0, MNC_IGNORE);
+    // The answer holds a 16-bit position: an item further down cannot be named.
+    if (target < 0 || target > 0xFFFF) return MAKELRESULT(0, MNC_IGNORE);
     pendingMenu = menu;
     pendingPosition = target;
     return MAKELRESULT(target, MNC_SELECT);
