@@ -36,8 +36,10 @@ LRESULT MenuTypeAhead::answer(HMENU menu, char typed, const ItemDataList& record
         items.push_back(std::move(item));
     }
 
-    const std::string& text = prefix.add(typed, reinterpret_cast<std::uintptr_t>(menu),
-                                         static_cast<std::uint32_t>(::GetTickCount()), typingDelay());
+    // When the key was typed, not when the answer is worked out: a busy
+    // moment must not split one typed text in two.
+    const std::uint32_t typedAt = static_cast<std::uint32_t>(::GetMessageTime());
+    const std::string& text = prefix.add(typed, reinterpret_cast<std::uintptr_t>(menu), typedAt, typingDelay());
     const int target = typeAheadTarget(items, text, current);
     // The answer holds a 16-bit position: an item further down cannot be named.
     if (target < 0 || target > 0xFFFF) return MAKELRESULT(0, MNC_IGNORE);
