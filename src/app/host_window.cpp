@@ -51,12 +51,24 @@ LRESULT HostWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             return 1;
         case WM_TIMER: onTimer(wParam); break;
         case WM_INITMENU: trackingState.currentMenu = reinterpret_cast<HMENU>(wParam); break;
+        case WM_MENUCHAR: return answerTypedCharacter(wParam, reinterpret_cast<HMENU>(lParam));
+        case typeAheadCheck: typeAhead.confirmSelection(m_hWnd); return 0;
         case WM_INITMENUPOPUP:
             if (HIWORD(lParam) == 0) fillOpeningMenu(reinterpret_cast<HMENU>(wParam));
             break;
         default: break;
     }
     return CWnd::WindowProc(message, wParam, lParam);
+}
+
+LRESULT HostWindow::answerTypedCharacter(WPARAM wParam, HMENU menu) {
+    const UINT character = LOWORD(wParam);
+    // Window menus, and characters beyond one byte, are the system's.
+    if (character > 0xFF || MenuMetrics::Instance().FindMenuByHandle(menu) == nullptr)
+        return CWnd::WindowProc(WM_MENUCHAR, wParam, reinterpret_cast<LPARAM>(menu));
+    const LRESULT answer = typeAhead.answer(menu, static_cast<char>(character), MenuMetrics::Instance().itemDataList);
+    if (HIWORD(answer) == MNC_SELECT) PostMessage(typeAheadCheck);
+    return answer;
 }
 
 void HostWindow::onTimer(UINT_PTR id) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "framework/wnd.h"
+#include "presentation/menu_type_ahead.h"
 
 namespace trm {
 
@@ -23,6 +24,9 @@ public:
 
     static const UINT_PTR sheetTimerId = 1;
     static const UINT_PTR exitTimerId = 2;
+    // Posted while answering a typed character, handled once the menu loop
+    // has taken the answer.
+    static const UINT typeAheadCheck = WM_APP + 1;
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -31,6 +35,9 @@ private:
     void onTimer(UINT_PTR id);
     void watchForPropertySheet();
     void fillOpeningMenu(HMENU popup);
+    LRESULT answerTypedCharacter(WPARAM wParam, HMENU menu);
+
+    MenuTypeAhead typeAhead;
 };
 
 }  // namespace trm

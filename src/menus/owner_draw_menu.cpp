@@ -39,20 +39,32 @@ OwnerDrawMenu::~OwnerDrawMenu() {
     records.removeRecordsOf(this);
 }
 
+MenuItemData* OwnerDrawMenu::insertOwnerDrawn(UINT position, UINT flags, UINT commandId) {
+    MenuItemData* record = records.createItemData(*this);
+    // Owner-drawn from the start, so the native item holds no text: the
+    // system would take an "&" in it as the item's key, before typed
+    // characters reach the program.
+    if (!::InsertMenuA(m_hMenu, position, MF_BYPOSITION | MF_OWNERDRAW | flags, commandId,
+                       reinterpret_cast<LPCSTR>(record))) {
+        records.remove(record);
+        return nullptr;
+    }
+    record->menuHandle = m_hMenu;
+    return record;
+}
+
 void OwnerDrawMenu::insertTitle(const CString& text, int titleBackground, int titleOutline, UINT commandId, int side) {
-    if (!::InsertMenuA(m_hMenu, 0, MF_BYPOSITION | MF_STRING, commandId, text.c_str())) return;
+    MenuItemData* record = insertOwnerDrawn(0, 0, commandId);
+    if (record == nullptr) return;
     // Disabled rather than grayed: the painter draws it in its own colours.
     ::EnableMenuItem(m_hMenu, 0, MF_BYPOSITION | MF_DISABLED);
     hasTitle = 1;
     isSideTitle = side;
-    MenuItemData* record = records.createItemData(*this);
     record->text = text;
     record->titleBackground = titleBackground;
     record->titleOutline = titleOutline;
-    record->menuHandle = m_hMenu;
     record->isTitle = 1;
     record->isSideTitle = side;
-    attach(0, TRUE, record);
 }
 
 void OwnerDrawMenu::insertTopTitle(const CString& text, int titleBackground, int titleOutline, UINT commandId) {
@@ -63,13 +75,11 @@ void OwnerDrawMenu::insertSideTitle(const CString& text, int titleBackground, in
                                     UINT breakCommandId) {
     insertTitle(text, titleBackground, titleOutline, titleCommandId, 1);
     // The break starts the second column, leaving the title a column of its own.
-    if (!::InsertMenuA(m_hMenu, 1, MF_BYPOSITION | MF_MENUBREAK, breakCommandId, text.c_str())) return;
-    MenuItemData* record = records.createItemData(*this);
-    record->menuHandle = m_hMenu;
+    MenuItemData* record = insertOwnerDrawn(1, MF_MENUBREAK, breakCommandId);
+    if (record == nullptr) return;
     record->isColumnBreak = 1;
     record->isTitleColumnBreak = 1;
     record->hasTextRow = 0;
-    attach(1, TRUE, record);
 }
 
 BOOL OwnerDrawMenu::appendItem(UINT flags, UINT_PTR commandId, const CString& text) {

@@ -50,6 +50,8 @@ public:
 
 private:
     void insertTitle(const CString& text, int titleBackground, int titleOutline, UINT commandId, int side);
+    // Inserts an owner-drawn item carrying a new record; null on failure.
+    MenuItemData* insertOwnerDrawn(UINT position, UINT flags, UINT commandId);
     MenuItemData* findOrCreateRecord(const MENUITEMINFOA& item);
     void attach(UINT item, BOOL byPosition, MenuItemData* record);
 

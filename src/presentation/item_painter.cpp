@@ -30,7 +30,7 @@ void line(HDC dc, int fromX, int fromY, int toX, int toY, COLORREF colour) {
 
 void drawLabel(HDC dc, const CString& label, RECT area, COLORREF colour) {
     ::SetTextColor(dc, colour);
-    ::DrawTextA(dc, label.c_str(), static_cast<int>(label.size()), &area, DT_EXPANDTABS | DT_SINGLELINE | DT_VCENTER);
+    ::DrawTextA(dc, label.c_str(), static_cast<int>(label.size()), &area, labelFormat);
 }
 
 COLORREF systemColour(FillColour colour) {

@@ -29,16 +29,15 @@ public:
 
     TextSize labelSize(const std::string& label) override {
         SelectedObject font(screen.get(), metrics.menuFont.get());
-        // Without tabs to expand or "&" prefixes to drop, the text extent is
-        // what DrawText would compute, at a fraction of its cost.
-        if (!label.empty() && label.find_first_of("\t&") == std::string::npos) {
+        // Without tabs to expand, the text extent is what DrawText would
+        // compute, at a fraction of its cost.
+        if (!label.empty() && label.find('\t') == std::string::npos) {
             SIZE size{};
             ::GetTextExtentPoint32A(screen.get(), label.c_str(), static_cast<int>(label.size()), &size);
             return {size.cx, size.cy};
         }
         RECT extent{};
-        ::DrawTextA(screen.get(), label.c_str(), static_cast<int>(label.size()), &extent,
-                    DT_CALCRECT | DT_EXPANDTABS | DT_SINGLELINE | DT_VCENTER);
+        ::DrawTextA(screen.get(), label.c_str(), static_cast<int>(label.size()), &extent, DT_CALCRECT | labelFormat);
         return {extent.right - extent.left, extent.bottom - extent.top};
     }
     int titleFontHeight(const std::string& text) override { return heightIn(metrics.titleFont.get(), text); }

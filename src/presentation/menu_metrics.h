@@ -11,6 +11,10 @@
 
 namespace trm {
 
+// How labels are measured and drawn. Names are shown as they are: an "&" is
+// drawn, not taken as the mark of an underlined key (the items have none).
+const UINT labelFormat = DT_EXPANDTABS | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX;
+
 class MenuMetrics {
 public:
     // The fonts come from the non-client metrics as they are now; later

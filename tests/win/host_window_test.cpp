@@ -115,6 +115,30 @@ TEST_F(HostWindowTest, WindowMenusAndForeignMenusAreLeftAlone) {
     ::DestroyMenu(foreign);
 }
 
+TEST_F(HostWindowTest, TypedCharactersSelectItemsByTheirShownNames) {
+    const HMENU root = app.root.menu->GetSafeHmenu();  // Empty, Sub, top.txt
+    const HMENU empty = menuOf("Empty");
+    opening(empty);  // its one entry: Explore
+    const auto typed = [this](char c, HMENU menu) {
+        return ::SendMessageA(app.hostWindow.m_hWnd, WM_MENUCHAR, MAKEWPARAM(static_cast<BYTE>(c), MF_POPUP),
+                              reinterpret_cast<LPARAM>(menu));
+    };
+    EXPECT_EQ(typed('T', root), MAKELRESULT(2, MNC_SELECT));
+    EXPECT_EQ(typed('x', root), MAKELRESULT(0, MNC_IGNORE)) << "tx names nothing";
+    EXPECT_EQ(typed('e', empty), MAKELRESULT(0, MNC_SELECT)) << "another menu starts afresh";
+    EXPECT_EQ(typed('s', root), MAKELRESULT(1, MNC_SELECT));
+    EXPECT_EQ(typed('u', root), MAKELRESULT(1, MNC_SELECT));
+    // Nothing is opened or filled by typing.
+    EXPECT_EQ(::GetMenuItemID(menuOf("Sub"), 0), static_cast<UINT>(trm::placeholderCommandId));
+
+    HMENU foreign = ::CreatePopupMenu();
+    ::AppendMenuA(foreign, MF_STRING, 1, "&not ours");
+    const WPARAM n = MAKEWPARAM('n', MF_POPUP);
+    EXPECT_EQ(::SendMessageA(app.hostWindow.m_hWnd, WM_MENUCHAR, n, reinterpret_cast<LPARAM>(foreign)),
+              ::DefWindowProcA(app.hostWindow.m_hWnd, WM_MENUCHAR, n, reinterpret_cast<LPARAM>(foreign)));
+    ::DestroyMenu(foreign);
+}
+
 TEST_F(HostWindowTest, TheExitTimerClosesTheWindowAndEndsTheLoop) {
     ::CoInitialize(nullptr);  // the exit path uninitialises COM
     app.hostWindow.exitTimer = static_cast<int>(app.hostWindow.SetTimer(trm::HostWindow::exitTimerId, 50));

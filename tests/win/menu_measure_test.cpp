@@ -108,8 +108,9 @@ TEST_F(MeasureItemTest, EachKindTakesItsHeightFromItsFont) {
 }
 
 TEST_F(MeasureItemTest, LabelsMeasureAsDrawTextDrawsThem) {
-    const std::string labels[] = {"Readme.txt", "Fish & Chips",       "&&x", "Tab\there", "\xE9t\xE9 caf\xE9",
-                                  "W",          std::string(300, 'm')};
+    // Names are measured as they are shown: an "&" is drawn, never a prefix.
+    const std::string labels[] = {"Readme.txt", "Fish & Chips",      "&&x", "Tab\there",
+                                  "Tab\t&more", "\xE9t\xE9 caf\xE9", "W",   std::string(300, 'm')};
     UINT id = 1150;
     for (const std::string& text : labels) {
         const int position = menu.GetMenuItemCount();
@@ -118,7 +119,7 @@ TEST_F(MeasureItemTest, LabelsMeasureAsDrawTextDrawsThem) {
         trm::SelectedObject selected(screen.get(), metrics.menuFont.get());
         RECT box{};
         ::DrawTextA(screen.get(), text.c_str(), static_cast<int>(text.size()), &box,
-                    DT_CALCRECT | DT_EXPANDTABS | DT_SINGLELINE | DT_VCENTER);
+                    DT_CALCRECT | DT_EXPANDTABS | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
         const MEASUREITEMSTRUCT item = measureAt(static_cast<UINT>(position));
         EXPECT_EQ(static_cast<int>(item.itemWidth), cx + 3 + (box.right - box.left) + 6 + 2) << text;
         const int row = std::max<int>(::GetSystemMetrics(SM_CYMENU), box.bottom - box.top) + 1;

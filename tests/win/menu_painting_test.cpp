@@ -254,6 +254,41 @@ TEST_F(PaintTest, DisabledLabelIsEmbossed) {
     EXPECT_GT(canvas.count(sys(COLOR_MENUTEXT), textX(), 0, 150, 20), 10);
 }
 
+// What DrawText shows of `text` without the prefix rule: "&" drawn, nothing underlined.
+void drawAsItIs(const Canvas& canvas, HFONT font, COLORREF colour, RECT area, const char* text) {
+    trm::SelectedObject selected(canvas.hdc(), font);
+    ::SetBkMode(canvas.hdc(), TRANSPARENT);
+    ::SetTextColor(canvas.hdc(), colour);
+    ::DrawTextA(canvas.hdc(), text, -1, &area, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+}
+
+TEST_F(PaintTest, LabelsAndTitlesShowTheirAmpersands) {
+    menu.insertTopTitle("Salt & Pepper", 0, 0, 0);
+    menu.appendItem(MF_STRING, 1245, "A&B and &&C");
+    Canvas expected(300, 200);
+    struct Case {
+        UINT position;
+        HFONT font;
+        COLORREF colour;
+        RECT text;
+        COLORREF background;  // smoothed text blends with it
+    };
+    const Case cases[] = {
+        {0, metrics.titleFont.get(), sys(COLOR_INFOTEXT), RECT{4, 0, 196, 22}, Canvas::paper},
+        {1, metrics.menuFont.get(), sys(COLOR_MENUTEXT), RECT{textX(), 0, 200, 22}, sys(COLOR_MENU)},
+    };
+    for (const Case& c : cases) {
+        canvas.clear();
+        expected.clear(c.background);
+        paint(c.position, RECT{0, 0, 200, 22}, c.position == 0 ? ODS_DISABLED : 0);
+        drawAsItIs(expected, c.font, c.colour, c.text, record(c.position).text.c_str());
+        const RECT painted = canvas.boundsOf(c.colour);
+        const RECT shown = expected.boundsOf(c.colour);
+        EXPECT_TRUE(::EqualRect(&painted, &shown)) << record(c.position).text;
+        EXPECT_EQ(canvas.count(c.colour, 0, 0, 300, 200), expected.count(c.colour, 0, 0, 300, 200));
+    }
+}
+
 TEST_F(PaintTest, IconsAreDrawnTwoPixelsInAndSwappedWhenSelected) {
     menu.appendItem(MF_STRING, 1250, "Readme.txt");
     HICON normal = menutest::solidIcon(16, RGB(200, 0, 0));

@@ -108,6 +108,22 @@ TEST_F(OwnerDrawMenuTest, SideTitleIsFollowedByAnEmptyBreakItem) {
     EXPECT_EQ(menu.isSideTitle, 1);
 }
 
+// A native item's text would be searched for "&" keys before typed
+// characters reach the program: typing "d" under a title "R&D" would
+// choose the title.
+TEST_F(OwnerDrawMenuTest, TitlesLeaveTheSystemNoTextToTakeKeysFrom) {
+    OwnerDrawMenu side(records, 0, -1);
+    ASSERT_TRUE(side.CreatePopupMenu());
+    menu.insertTopTitle("R&D", 1, 1, 0);
+    side.insertSideTitle("R&D", 1, 1, 1012, 1013);
+    for (const auto& [native, position] : {std::pair{menu.m_hMenu, 0}, {side.m_hMenu, 0}, {side.m_hMenu, 1}}) {
+        char text[16] = "unread";
+        EXPECT_EQ(::GetMenuStringA(native, static_cast<UINT>(position), text, sizeof text, MF_BYPOSITION), 0)
+            << text << " at " << position;
+    }
+    EXPECT_EQ(itemAt(menu.m_hMenu, 0).record->text, "R&D");
+}
+
 TEST_F(OwnerDrawMenuTest, AppendedItemsAreOwnerDrawnAndMarkedByKind) {
     HMENU subMenu = ::CreatePopupMenu();
     EXPECT_TRUE(menu.appendItem(MF_STRING, 1020, "Notes.txt"));
