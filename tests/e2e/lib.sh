@@ -165,6 +165,13 @@ keys() {
   done
 }
 
+# hold_shift: presses Shift and waits until Wine has seen it, so that the
+# next program started sees it held.
+hold_shift() {
+  xdotool keydown shift
+  wine "$TOOLS_WIN\\key_probe.exe" 16 20000 >/dev/null 2>&1 || fail "Wine never saw Shift held"
+}
+
 # A place for the pointer away from where the cases put their menus.
 park_pointer() { xdotool mousemove 1000 740; }
 

@@ -12,8 +12,7 @@ wait_for_recorded 1 30
 wait_for_exit 30
 [ "$(recorded_lines | sed -n 1p)" = "$FIXTURE_WIN\\plain.trtest" ] || fail "without Shift: $(recorded_lines)"
 
-xdotool keydown shift
-sleep 0.4
+hold_shift
 start_trellimond "$FIXTURE_WIN" "${both[@]}"
 wait_for_recorded 2 30
 wait_for_exit 30
@@ -22,8 +21,7 @@ xdotool keyup shift
 
 # Only shiftrun, Shift held: nothing is opened directly; the menu, if one
 # shows, is dismissed with Escape.
-xdotool keydown shift
-sleep 0.4
+hold_shift
 start_trellimond "$FIXTURE_WIN" -shiftrun "$FIXTURE_WIN\\plain.trtest"
 wait_until 30 menu_or_exit || fail "neither a menu nor an exit"
 xdotool keyup shift
