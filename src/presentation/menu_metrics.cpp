@@ -1,5 +1,6 @@
 #include "presentation/menu_metrics.h"
 
+#include "common/win_text.h"
 #include "presentation/item_geometry.h"
 
 namespace trm {
@@ -31,13 +32,14 @@ public:
         SelectedObject font(screen.get(), metrics.menuFont.get());
         // Without tabs to expand or "&" prefixes to drop, the text extent is
         // what DrawText would compute, at a fraction of its cost.
-        if (!label.empty() && label.find_first_of("\t&") == std::string::npos) {
+        const std::wstring wide = wideOf(label);
+        if (!wide.empty() && wide.find_first_of(L"\t&") == std::wstring::npos) {
             SIZE size{};
-            ::GetTextExtentPoint32A(screen.get(), label.c_str(), static_cast<int>(label.size()), &size);
+            ::GetTextExtentPoint32W(screen.get(), wide.c_str(), static_cast<int>(wide.size()), &size);
             return {size.cx, size.cy};
         }
         RECT extent{};
-        ::DrawTextA(screen.get(), label.c_str(), static_cast<int>(label.size()), &extent,
+        ::DrawTextW(screen.get(), wide.c_str(), static_cast<int>(wide.size()), &extent,
                     DT_CALCRECT | DT_EXPANDTABS | DT_SINGLELINE | DT_VCENTER);
         return {extent.right - extent.left, extent.bottom - extent.top};
     }
@@ -50,7 +52,8 @@ private:
     int heightIn(HFONT font, const std::string& text) {
         SelectedObject selected(screen.get(), font);
         SIZE extent{};
-        ::GetTextExtentPoint32A(screen.get(), text.c_str(), static_cast<int>(text.size()), &extent);
+        const std::wstring wide = wideOf(text);
+        ::GetTextExtentPoint32W(screen.get(), wide.c_str(), static_cast<int>(wide.size()), &extent);
         return extent.cy;
     }
 
