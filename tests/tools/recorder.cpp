@@ -2,7 +2,6 @@
 // of folders: appends what the shell handed it, one line per start, to the
 // log named by TRM_RECORDER_LOG (or recorder.log beside it). The line is
 // UTF-8 whatever the code page: it is taken from the wide command line.
-#include <shellapi.h>
 #include <windows.h>
 
 #include <string>
