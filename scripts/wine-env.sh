@@ -9,9 +9,10 @@
 #                          (lines "ARCH: reason"); TRM_WINE_ARCHS (e.g.
 #                          "x86_64") restricts the choice
 #   trm_wine_summary       one line saying what was chosen and what was not
-#   trm_wine_use ARCH      exports WINELOADER and WINEARCH for ARCH and puts
-#                          scripts/wine-bin first on PATH, so that wine,
-#                          wineboot and winepath run under that loader
+#   trm_wine_use ARCH      exports WINELOADER and WINEARCH for ARCH and the
+#                          C.UTF-8 locale, and puts scripts/wine-bin first on
+#                          PATH, so that wine, wineboot and winepath run under
+#                          that loader
 #
 # TRM_WINE_LOADER_i686 and TRM_WINE_LOADER_x86_64 point the detection at other
 # loaders (the tests use a loader that cannot start).
@@ -80,5 +81,9 @@ trm_wine_use() {
     esac
     export WINELOADER WINEARCH
     export WINEDEBUG=${WINEDEBUG:--all}
+    # Wine reads Unix file names in the charset of the Unix locale: without a
+    # UTF-8 locale that exists here, names beyond ASCII come back garbled.
+    # C.UTF-8 is always there and gives the Windows side en-US (code page 1252).
+    export LC_ALL=C.UTF-8
     [[ ":$PATH:" == *":$TRM_WINE_BIN:"* ]] || export PATH="$TRM_WINE_BIN:$PATH"
 }

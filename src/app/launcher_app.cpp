@@ -3,10 +3,12 @@
 #include <objbase.h>
 
 #include "app/option_parser.h"
+#include "app/options_file_text.h"
 #include "app/options_file_tokenizer.h"
 #include "app/startup_choice.h"
 #include "app/win_path_probe.h"
 #include "common/stage_clock.h"
+#include "common/win_text.h"
 #include "framework/cfile.h"
 #include "launch/item_launcher.h"
 #include "menus/menu_teardown.h"
@@ -35,6 +37,7 @@ BOOL LauncherApp::InitInstance() {
     markStage("com");
     ::SetCursor(::LoadCursorA(nullptr, IDC_APPSTARTING));
     underWine = runningUnderWine();
+    settings.textIsUtf8 = ::GetACP() == CP_UTF8;
 
     WinPathProbe paths;
     OptionParser commandLine(settings, paths, false);
@@ -76,7 +79,10 @@ void LauncherApp::readOptionsFile() {
     if (!file.Open(settings.useinifilename, CFile::modeRead)) return;
     WinPathProbe paths;
     OptionParser optionsFile(settings, paths, true);
-    tokenizeOptionsFile(file.ReadAll(), optionsFile);
+    const UINT active = ::GetACP();
+    const OptionsFileText read = optionsFileText(file.ReadAll(), active, systemLocaleCodePage());
+    tokenizeOptionsFile(read.codePage == active ? read.text : convertCodePage(read.text, read.codePage, active),
+                        optionsFile);
 }
 
 bool LauncherApp::openItem(CWnd& owner, std::string path) {

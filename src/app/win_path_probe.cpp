@@ -2,14 +2,16 @@
 
 #include <windows.h>
 
+#include "common/win_text.h"
 #include "model/kernel_handles.h"
 #include "model/win_scan_platform.h"
 
 namespace trm {
 
 bool WinPathProbe::isExistingDirectory(const std::string& path) {
-    WIN32_FIND_DATAA found;
-    const FindHandle search(::FindFirstFileA(path.c_str(), &found));
+    // UTF-16 find data: the ANSI one cannot hold every name the path may end in.
+    WIN32_FIND_DATAW found;
+    const FindHandle search(::FindFirstFileW(wideOf(path).c_str(), &found));
     return search.valid() && (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 

@@ -108,6 +108,11 @@ struct Settings {
     std::string previousdirectory;
     int waittodietime = 0;
 
+    // No option sets this: it is true when the system runs the program in
+    // the UTF-8 code page (the manifest honoured), so that every string,
+    // file names and option values alike, is UTF-8.
+    bool textIsUtf8 = false;
+
     // Empties the five filter lists; the popup run calls this when it ends.
     void clearFilterLists();
 };

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "common/utf8.h"
+
 namespace trm {
 namespace {
 
@@ -24,6 +26,12 @@ struct NativeItem {
     }
 
     bool isPlainString() const { return (info.fType & (MFT_BITMAP | MFT_SEPARATOR | MFT_OWNERDRAW)) == 0; }
+
+    // A text that filled the buffer was cut there, perhaps inside a character.
+    std::string wholeText() const {
+        const std::string read = text;
+        return ::GetACP() == CP_UTF8 && read.size() == itemTextLength ? withoutBrokenTail(read) : read;
+    }
 };
 
 }  // namespace
@@ -113,7 +121,7 @@ int OwnerDrawMenu::setItemIcons(int position, HICON icon, int iconWidth, int ico
     // No item there: no record to make (it would hang on nothing).
     if (!item.read(m_hMenu, static_cast<UINT>(position), TRUE)) return 1;
     MenuItemData* record = findOrCreateRecord(item.info);
-    if (record->text.empty() && item.isPlainString()) record->text = item.text;
+    if (record->text.empty() && item.isPlainString()) record->text = item.wholeText();
     record->menuHandle = m_hMenu;
     record->subMenu = ::GetSubMenu(m_hMenu, position);
     record->icon = icon;

@@ -23,7 +23,7 @@ private:
     HANDLE handle;
 };
 
-using FindHandle = KernelHandle<::FindClose>;    // FindFirstFileA
+using FindHandle = KernelHandle<::FindClose>;    // FindFirstFileW
 using FileHandle = KernelHandle<::CloseHandle>;  // CreateFileA
 
 }  // namespace trm

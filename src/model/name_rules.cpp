@@ -1,7 +1,9 @@
 #include "model/name_rules.h"
 
 #include "common/ascii.h"
+#include "common/letter_case.h"
 #include "common/settings.h"
+#include "common/utf8.h"
 #include "model/folder_node.h"
 
 namespace trm {
@@ -18,7 +20,7 @@ bool isBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
-void makePretty(std::string& text, int mode) {
+void makePrettyBytes(std::string& text, int mode) {
     switch (mode) {
         case 1:
             for (char& c : text) c = asciiLower(c);
@@ -34,6 +36,36 @@ void makePretty(std::string& text, int mode) {
             break;
         default: break;
     }
+}
+
+// The same rules on whole characters, for the letters of every alphabet
+// with case; bytes that are no character are kept as they are.
+void makePrettyUtf8(std::string& text, int mode) {
+    std::string pretty;
+    pretty.reserve(text.size());
+    bool wordStart = true;
+    for (size_t at = 0; at < text.size();) {
+        char32_t c = 0;
+        const size_t length = utf8CharacterAt(text, at, c);
+        if (length == 0) {
+            pretty += text[at++];
+            wordStart = false;
+            continue;
+        }
+        const bool upper = mode == 2 || (mode == 3 && wordStart);
+        appendUtf8(pretty, upper ? upperCaseOf(c) : lowerCaseOf(c));
+        wordStart = c == ' ';
+        at += length;
+    }
+    text.swap(pretty);
+}
+
+void makePretty(std::string& text, int mode, bool utf8) {
+    if (mode < 1 || mode > 3) return;
+    if (utf8)
+        makePrettyUtf8(text, mode);
+    else
+        makePrettyBytes(text, mode);
 }
 
 // Cuts out the braced part: "Budget {2019} final" shows as "Budget final".
@@ -72,7 +104,7 @@ std::string displayNameOf(const std::string& name, bool removeExtension, const S
                 text.resize(cut);
         }
     }
-    makePretty(text, settings.makepretty);
+    makePretty(text, settings.makepretty, settings.textIsUtf8);
     applyBraceRule(text);
     return text;
 }

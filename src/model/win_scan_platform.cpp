@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "common/win_text.h"
 #include "model/kernel_handles.h"
 
 namespace trm {
@@ -60,17 +61,19 @@ std::string WinScanPlatform::currentFolderIdentity() {
 }
 
 bool WinScanPlatform::listCurrentDirectory(const std::function<void(const FoundItem&)>& visit) {
-    WIN32_FIND_DATAA found;
-    const FindHandle search(::FindFirstFileA("*.*", &found));
+    // Read in UTF-16 and converted here: a fixed buffer of the ANSI find data
+    // holds 260 bytes, fewer than a long name needs in UTF-8.
+    WIN32_FIND_DATAW found;
+    const FindHandle search(::FindFirstFileW(L"*.*", &found));
     if (!search.valid()) return false;
     FoundItem item;
     do {
-        item.name = found.cFileName;
+        item.name = narrowOf(found.cFileName);
         item.attributes = found.dwFileAttributes;
         item.created = fromFiletime(found.ftCreationTime);
         item.accessed = fromFiletime(found.ftLastAccessTime);
         visit(item);
-    } while (::FindNextFileA(search.get(), &found));
+    } while (::FindNextFileW(search.get(), &found));
     return true;
 }
 

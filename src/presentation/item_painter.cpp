@@ -1,7 +1,6 @@
 // MenuMetrics::DrawItem: title strips, column breaks, separators and
 // ordinary items in the classic and xp looks, with or without backgrounds.
-#include <cstring>
-
+#include "common/win_text.h"
 #include "presentation/item_geometry.h"
 #include "presentation/menu_metrics.h"
 
@@ -30,7 +29,8 @@ void line(HDC dc, int fromX, int fromY, int toX, int toY, COLORREF colour) {
 
 void drawLabel(HDC dc, const CString& label, RECT area, COLORREF colour) {
     ::SetTextColor(dc, colour);
-    ::DrawTextA(dc, label.c_str(), static_cast<int>(label.size()), &area, labelFormat);
+    const std::wstring wide = wideOf(label);
+    ::DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &area, labelFormat);
 }
 
 COLORREF systemColour(FillColour colour) {
@@ -146,8 +146,9 @@ void MenuMetrics::paintTitle(const DRAWITEMSTRUCT& request, MenuItemData& record
     ::SetTextColor(dc, text);
     if (side) {
         SelectedObject font(dc, verticalTitleFont.get());
-        const char* label = record.text.c_str();
-        ::TextOutA(dc, 2, height - 4, label, static_cast<int>(std::strlen(label)));
+        // Up to the terminating zero, like the text it was made from.
+        const std::wstring label = wideOf(record.text.c_str());
+        ::TextOutW(dc, 2, height - 4, label.c_str(), static_cast<int>(label.size()));
     } else {
         SelectedObject font(dc, titleFont.get());
         drawLabel(dc, record.text, RECT{item.left + 4, item.top, item.right - 4, item.bottom}, text);

@@ -1,5 +1,6 @@
 #include "presentation/menu_metrics.h"
 
+#include "common/win_text.h"
 #include "presentation/item_geometry.h"
 
 namespace trm {
@@ -31,13 +32,14 @@ public:
         SelectedObject font(screen.get(), metrics.menuFont.get());
         // Without tabs to expand, the text extent is what DrawText would
         // compute, at a fraction of its cost.
-        if (!label.empty() && label.find('\t') == std::string::npos) {
+        const std::wstring wide = wideOf(label);
+        if (!wide.empty() && wide.find(L'\t') == std::wstring::npos) {
             SIZE size{};
-            ::GetTextExtentPoint32A(screen.get(), label.c_str(), static_cast<int>(label.size()), &size);
+            ::GetTextExtentPoint32W(screen.get(), wide.c_str(), static_cast<int>(wide.size()), &size);
             return {size.cx, size.cy};
         }
         RECT extent{};
-        ::DrawTextA(screen.get(), label.c_str(), static_cast<int>(label.size()), &extent, DT_CALCRECT | labelFormat);
+        ::DrawTextW(screen.get(), wide.c_str(), static_cast<int>(wide.size()), &extent, DT_CALCRECT | labelFormat);
         return {extent.right - extent.left, extent.bottom - extent.top};
     }
     int titleFontHeight(const std::string& text) override { return heightIn(metrics.titleFont.get(), text); }
@@ -49,7 +51,8 @@ private:
     int heightIn(HFONT font, const std::string& text) {
         SelectedObject selected(screen.get(), font);
         SIZE extent{};
-        ::GetTextExtentPoint32A(screen.get(), text.c_str(), static_cast<int>(text.size()), &extent);
+        const std::wstring wide = wideOf(text);
+        ::GetTextExtentPoint32W(screen.get(), wide.c_str(), static_cast<int>(wide.size()), &extent);
         return extent.cy;
     }
 

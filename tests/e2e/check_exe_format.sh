@@ -1,5 +1,6 @@
 # trellimond.exe is a GUI PE of its architecture (PE32 i386 or PE32+ x86-64)
-# with its C/C++ runtime linked in: it imports Windows DLLs only.
+# with its C/C++ runtime linked in: it imports Windows DLLs only, and it
+# carries one application manifest that asks for the UTF-8 code page.
 #   check_exe_format.sh EXE i686|x86_64
 set -euo pipefail
 exe="$1"
@@ -21,4 +22,8 @@ for dll in $dlls; do
     *) echo "FAIL: unexpected import $dll"; exit 1 ;;
   esac
 done
+resources=$("$2-w64-mingw32-windres" -i "$exe" -O rc)
+[ "$(echo "$resources" | grep -c '^1 24 ')" -eq 1 ] || { echo "$resources"; echo "FAIL: not one application manifest"; exit 1; }
+echo "$resources" | grep -q '<activeCodePage xmlns=""http://schemas.microsoft.com/SMI/2019/WindowsSettings"">UTF-8</activeCodePage>' ||
+  { echo "$resources"; echo "FAIL: the manifest does not ask for the UTF-8 code page"; exit 1; }
 echo PASS

@@ -50,6 +50,29 @@ TEST(DisplayName, MakePrettyChangesAsciiLettersOnly) {
     EXPECT_EQ(displayNameOf("mIxEd", false, settings), "mIxEd");
 }
 
+TEST(DisplayName, MakePrettyChangesEveryLetterWhenTextIsUtf8) {
+    trm::Settings settings;
+    settings.textIsUtf8 = true;
+    settings.makepretty = 3;
+    EXPECT_EQ(displayNameOf("\xC3\x89T\xC3\x89 \xC3\xA0 PARIS", false, settings), "\xC3\x89t\xC3\xA9 \xC3\x80 Paris");
+    EXPECT_EQ(displayNameOf("\xE6\x9D\xB1 \xD0\x94\xD0\x9E\xD0\x9C", false, settings),
+              "\xE6\x9D\xB1 \xD0\x94\xD0\xBE\xD0\xBC");  // 東 ДОМ: 東 Дом
+    EXPECT_EQ(displayNameOf("x\xFF"
+                            "AB c",
+                            false, settings),
+              "X\xFF"
+              "ab C");  // bytes that are no character stay
+    settings.makepretty = 1;
+    EXPECT_EQ(displayNameOf("\xCE\xA9MEGA \xC3\x8E", false, settings), "\xCF\x89mega \xC3\xAE");  // ΩMEGA Î
+    settings.makepretty = 2;
+    EXPECT_EQ(displayNameOf("stra\xC3\x9F\xC3\xA9", false, settings), "STRA\xC3\x9F\xC3\x89");  // straßé
+    // Extensions and braced text are cut at ASCII characters, which UTF-8
+    // never uses inside another character.
+    settings.makepretty = 0;
+    settings.removeallext = true;
+    EXPECT_EQ(displayNameOf("\xCE\xA9mega {old}.trtest", true, settings), "\xCE\xA9mega");
+}
+
 TEST(DisplayName, BracedTextIsCutOutAfterMakePretty) {
     trm::Settings settings;
     EXPECT_EQ(displayNameOf("Budget {2019} final", false, settings), "Budget final");

@@ -1,5 +1,5 @@
 // The scanner on real folders: fixtures made under the temp folder, read
-// through FindFirstFileA, removed afterwards.
+// through the find functions, removed afterwards.
 #include "model/folder_scanner.h"
 
 #include <windows.h>
@@ -8,14 +8,16 @@
 #include <string>
 #include <vector>
 
+#include "app/win_path_probe.h"
 #include "common/settings.h"
+#include "common/win_text.h"
 #include "model/icon_cache.h"
 #include "model/win_scan_platform.h"
 
 namespace {
 
 std::wstring longForm(const std::string& path) {
-    return L"\\\\?\\" + std::wstring(path.begin(), path.end());
+    return L"\\\\?\\" + trm::wideOf(path);
 }
 
 // Long-path aware, and never into a link: only the link itself goes.
@@ -26,7 +28,7 @@ void removeTree(const std::string& path) {
         do {
             const std::wstring wide = found.cFileName;
             if (wide == L"." || wide == L"..") continue;
-            const std::string child = path + "\\" + std::string(wide.begin(), wide.end());
+            const std::string child = path + "\\" + trm::narrowOf(wide);
             if (found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) continue;  // removed by its test
             if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
                 removeTree(child);
@@ -171,6 +173,26 @@ TEST_F(RealFolders, HiddenDotAndOwnNamesAreLeftOut) {
     EXPECT_EQ(withoutHidden.entries.back().displayName, "b.txt");
     ASSERT_EQ(withoutHidden.subfolders.size(), 1u);
     EXPECT_EQ(withoutHidden.subfolders[0]->name, "Sub");
+}
+
+// Under the manifest every name comes back as its UTF-8 bytes, those the
+// legacy code page lacks too.
+TEST_F(RealFolders, NamesBeyondTheLegacyCodePageComeBackAsUtf8) {
+    settings.sort = trm::SortNameBytes;
+    const std::string tokyo = "\xE6\x9D\xB1\xE4\xBA\xAC";
+    file(tokyo + ".trtest");
+    file("caf\xC3\xA9.trtest");
+    file("\xCE\xA9mega.trtest");
+    folder("M\xC3\xBAsica");
+
+    trm::FolderNode& shown = scan();
+    EXPECT_EQ(names(), (Names{"caf\xC3\xA9.trtest", "\xCE\xA9mega.trtest", tokyo + ".trtest"}));
+    EXPECT_EQ(shown.entries.back().path, at(tokyo + ".trtest"));
+    ASSERT_EQ(shown.subfolders.size(), 1u);
+    EXPECT_EQ(shown.subfolders[0]->path, at("M\xC3\xBAsica"));
+    trm::WinPathProbe probe;
+    EXPECT_TRUE(probe.isExistingDirectory(at("M\xC3\xBAsica")));
+    EXPECT_FALSE(probe.isExistingDirectory(at(tokyo + ".trtest")));
 }
 
 TEST_F(RealFolders, OneMenuReadsTheNestedFoldersAndComesBack) {

@@ -107,23 +107,34 @@ TEST_F(MeasureItemTest, EachKindTakesItsHeightFromItsFont) {
     EXPECT_EQ(measureAt(3).itemHeight, static_cast<UINT>(extentHeight(metrics.titleFont.get(), "invisible") + 8));
 }
 
+// Labels are UTF-8 under the manifest; each is measured as its characters
+// (given here in UTF-16) are drawn, whatever character set the font names.
 TEST_F(MeasureItemTest, LabelsMeasureAsDrawTextDrawsThem) {
-    // Names are measured as they are shown: an "&" is drawn, never a prefix.
-    const std::string labels[] = {"Readme.txt", "Fish & Chips",      "&&x", "Tab\there",
-                                  "Tab\t&more", "\xE9t\xE9 caf\xE9", "W",   std::string(300, 'm')};
+    ASSERT_EQ(::GetACP(), static_cast<UINT>(CP_UTF8));
+    const std::pair<std::string, std::wstring> labels[] = {
+        {"Readme.txt", L"Readme.txt"},
+        {"Fish & Chips", L"Fish & Chips"},
+        {"&&x", L"&&x"},
+        {"Tab\there", L"Tab\there"},
+        {"Tab\t&more", L"Tab\t&more"},
+        {"\xC3\xA9t\xC3\xA9 caf\xC3\xA9", L"\u00E9t\u00E9 caf\u00E9"},
+        {"\xE6\x9D\xB1\xE4\xBA\xAC \xCE\xA9mega", L"\u6771\u4EAC \u03A9mega"},
+        {"W", L"W"},
+        {std::string(300, 'm'), std::wstring(300, L'm')},
+    };
     UINT id = 1150;
-    for (const std::string& text : labels) {
+    for (const auto& label : labels) {
         const int position = menu.GetMenuItemCount();
-        menu.appendItem(MF_STRING, id++, text);
+        menu.appendItem(MF_STRING, id++, label.first);
         trm::WindowDC screen(nullptr);
         trm::SelectedObject selected(screen.get(), metrics.menuFont.get());
         RECT box{};
-        ::DrawTextA(screen.get(), text.c_str(), static_cast<int>(text.size()), &box,
+        ::DrawTextW(screen.get(), label.second.c_str(), static_cast<int>(label.second.size()), &box,
                     DT_CALCRECT | DT_EXPANDTABS | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
         const MEASUREITEMSTRUCT item = measureAt(static_cast<UINT>(position));
-        EXPECT_EQ(static_cast<int>(item.itemWidth), cx + 3 + (box.right - box.left) + 6 + 2) << text;
+        EXPECT_EQ(static_cast<int>(item.itemWidth), cx + 3 + (box.right - box.left) + 6 + 2) << label.first;
         const int row = std::max<int>(::GetSystemMetrics(SM_CYMENU), box.bottom - box.top) + 1;
-        EXPECT_EQ(static_cast<int>(item.itemHeight), row) << text;
+        EXPECT_EQ(static_cast<int>(item.itemHeight), row) << label.first;
     }
 }
 

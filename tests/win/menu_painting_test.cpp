@@ -391,6 +391,46 @@ TEST_F(PaintTest, LimitedMenuCutsLabelsAtItsTextWidth) {
     EXPECT_TRUE(canvas.all(sys(COLOR_MENU), textX() + 30, 0, 290, 20));
 }
 
+// Labels are UTF-8 under the manifest: they are drawn as their characters
+// are, whatever character set the fonts name.
+TEST_F(PaintTest, Utf8LabelsAreDrawnAsTheirCharacters) {
+    const std::string label = "\xCE\xA9mega caf\xC3\xA9";
+    const std::wstring characters = L"\u03A9mega caf\u00E9";
+    Canvas expected{300, 200};
+    ::SetBkMode(expected.hdc(), TRANSPARENT);
+    auto sameInk = [&](COLORREF ink) {
+        const RECT drawn = canvas.boundsOf(ink);
+        const RECT wanted = expected.boundsOf(ink);
+        return drawn.right > drawn.left && ::EqualRect(&drawn, &wanted);
+    };
+
+    menu.appendItem(MF_STRING, 1320, label);
+    paint(0, RECT{0, 0, 290, 20});
+    {
+        trm::SelectedObject font(expected.hdc(), metrics.menuFont.get());
+        ::SetTextColor(expected.hdc(), sys(COLOR_MENUTEXT));
+        RECT area{textX(), 0, 290, 20};
+        ::DrawTextW(expected.hdc(), characters.c_str(), static_cast<int>(characters.size()), &area,
+                    DT_EXPANDTABS | DT_SINGLELINE | DT_VCENTER);
+    }
+    EXPECT_TRUE(sameInk(sys(COLOR_MENUTEXT)));
+
+    canvas.clear();
+    OwnerDrawMenu titled(metrics.itemDataList, 0, -1);
+    ASSERT_TRUE(titled.CreatePopupMenu());
+    titled.insertSideTitle(label, 0, 0, 0, 1321);
+    titled.menuWindow = menuWindow.get();
+    DRAWITEMSTRUCT request =
+        menutest::drawRequest(canvas.hdc(), menutest::itemDataAt(titled.m_hMenu, 0), RECT{0, 0, 20, 0}, ODS_DISABLED);
+    metrics.DrawItem(&request);
+    {
+        trm::SelectedObject font(expected.hdc(), metrics.verticalTitleFont.get());
+        ::SetTextColor(expected.hdc(), sys(COLOR_INFOTEXT));
+        ::TextOutW(expected.hdc(), 2, 120 - 4, characters.c_str(), static_cast<int>(characters.size()));
+    }
+    EXPECT_TRUE(sameInk(sys(COLOR_INFOTEXT)));
+}
+
 TEST_F(PaintTest, PictureIsDrawnBelowItsLabelRow) {
     trm::BitmapHandle bitmap(::CreateBitmap(40, 20, 1, 32, nullptr));
     {
