@@ -1,4 +1,6 @@
 // One ".lnk" file loaded through the shell's link object, released with it.
+// Paths are asked for in UTF-16 and handed over in the active code page: an
+// ANSI path buffer of 260 bytes is too short for long names in UTF-8.
 #pragma once
 
 #include <windows.h>
@@ -16,7 +18,7 @@ public:
     bool load(const std::string& linkPath);
 
     // The target as GetPath gives it with `flags` (SLGP_*); false on failure.
-    bool targetPath(DWORD flags, std::string& path, WIN32_FIND_DATAA* found = nullptr);
+    bool targetPath(DWORD flags, std::string& path, WIN32_FIND_DATAW* found = nullptr);
 
     // Whether the link names an icon of its own rather than its target's.
     bool hasIconLocation();
@@ -26,7 +28,7 @@ public:
     bool resolveQuietly();
 
 private:
-    ComPtr<IShellLinkA> link;
+    ComPtr<IShellLinkW> link;
     ComPtr<IPersistFile> file;
 };
 

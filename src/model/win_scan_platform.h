@@ -1,5 +1,5 @@
 // The folder scanner's platform on Windows: the process's current directory,
-// FindFirstFileA/FindNextFileA, the wait cursor, folder identities, and the
+// FindFirstFileW/FindNextFileW, the wait cursor, folder identities, and the
 // shell's shortcuts and icons.
 #pragma once
 

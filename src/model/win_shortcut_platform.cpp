@@ -6,6 +6,7 @@
 
 #include "common/ascii.h"
 #include "common/settings.h"
+#include "common/win_text.h"
 #include "model/kernel_handles.h"
 #include "model/network_servers.h"
 #include "model/scan_platform.h"
@@ -47,10 +48,12 @@ void readRecordedTarget(const std::string& linkPath, LinkTarget& target) {
     }
 }
 
+// Through the UTF-16 find data: the ANSI one holds 260 bytes, fewer than a
+// long name needs in UTF-8.
 bool found(const std::string& pattern) {
-    WIN32_FIND_DATAA data;
+    WIN32_FIND_DATAW data;
     const QuietErrors quiet;
-    return FindHandle(::FindFirstFileA(pattern.c_str(), &data)).valid();
+    return FindHandle(::FindFirstFileW(wideOf(pattern).c_str(), &data)).valid();
 }
 
 }  // namespace
@@ -58,7 +61,7 @@ bool found(const std::string& pattern) {
 bool WinShortcutPlatform::readLink(const std::string& linkPath, bool wantFolderPath, LinkTarget& target) {
     lastLink.clear();
     ShellLink link;
-    WIN32_FIND_DATAA data = {};
+    WIN32_FIND_DATAW data = {};
     if (!link.load(linkPath) || !link.targetPath(SLGP_SHORTPATH, target.path, &data)) return false;
     target.attributes = data.dwFileAttributes;
     target.created = fromFiletime(data.ftCreationTime);

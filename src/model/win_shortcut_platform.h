@@ -1,6 +1,6 @@
 // The shortcut rules' platform on Windows: links read through the shell,
 // drives probed once per run without any system error box, folders and
-// files looked for with FindFirstFileA, and the network list made the first
+// files looked for with FindFirstFileW, and the network list made the first
 // time a network folder needs it.
 #pragma once
 
