@@ -135,12 +135,13 @@ stages() {
 
 if [ -n "$stage_exe" ]; then
   export TRM_STAGE_LOG='C:\bench\stages.txt'
-  make_files 1000
   make_mixed typical 100 10 5
   make_shortcuts
   stages typical-display0 'C:\bench\typical' -display 0 -sort 2
   stages typical-display3 'C:\bench\typical' -display 3 -dotitles -sort 2
-  stages files-1000-display0 'C:\bench\files-1000' -display 0 -sort 2
+  make_mixed icons-1000 1000 20 0
+  stages icons-1000-display0 'C:\bench\icons-1000' -display 0 -sort 2
+  stages icons-1000-display3 'C:\bench\icons-1000' -display 3 -sort 2
   stages lnk-200-display0 'C:\bench\lnk-200' -display 0 -sort 2
   stages lnk-200-display3 'C:\bench\lnk-200' -display 3 -sort 2
   exit 0
