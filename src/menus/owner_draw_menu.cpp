@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/utf8.h"
+#include "menus/menu_system_metrics.h"
 
 namespace trm {
 namespace {
@@ -38,8 +39,8 @@ struct NativeItem {
 
 OwnerDrawMenu::OwnerDrawMenu(ItemDataList& records, int xpStyle, int maxWidth)
     : xpStyle(xpStyle),
-      maxCheckWidth(::GetSystemMetrics(SM_CXMENUCHECK)),
-      maxCheckHeight(::GetSystemMetrics(SM_CYMENUCHECK)),
+      maxCheckWidth(menuSystemSizes().checkWidth),
+      maxCheckHeight(menuSystemSizes().checkHeight),
       maxWidth(maxWidth),
       records(records) {}
 

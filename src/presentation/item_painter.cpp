@@ -1,6 +1,7 @@
 // MenuMetrics::DrawItem: title strips, column breaks, separators and
 // ordinary items in the classic and xp looks, with or without backgrounds.
 #include "common/win_text.h"
+#include "menus/menu_system_metrics.h"
 #include "presentation/item_geometry.h"
 #include "presentation/menu_metrics.h"
 
@@ -197,7 +198,7 @@ void MenuMetrics::paintItem(const DRAWITEMSTRUCT& request, const MenuItemData& r
                          DI_NORMAL);
     }
 
-    const int textX = textLeft(item.left, menu.maxCheckWidth, ::GetSystemMetrics(SM_CXMENUCHECK));
+    const int textX = textLeft(item.left, menu.maxCheckWidth, menuSystemSizes().checkWidth);
     const int textEnd = textRight(item.right, textX, menu.maxWidth, menu.clampedTextWidth);
 
     if (record.isSeparator) {

@@ -1,6 +1,7 @@
 #include "presentation/menu_metrics.h"
 
 #include "common/win_text.h"
+#include "menus/menu_system_metrics.h"
 #include "presentation/item_geometry.h"
 
 namespace trm {
@@ -121,7 +122,7 @@ int MenuMetrics::MeasureItem(MEASUREITEMSTRUCT* request) {
     state.clampedTextWidth = menu.clampedTextWidth;
     ItemLayout layout{record->rowHeight, record->pictureLeft, record->pictureTop, record->pictureRight,
                       record->pictureBottom};
-    MenuSystemMetrics system{::GetSystemMetrics(SM_CXMENUCHECK), ::GetSystemMetrics(SM_CYMENU)};
+    const MenuSystemMetrics system{menuSystemSizes().checkWidth, menuSystemSizes().menuHeight};
     ScreenTextExtents extents(*this);
 
     const TextSize size = measureItem(item, system, extents, state, layout);
