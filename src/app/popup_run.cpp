@@ -8,6 +8,7 @@
 #include "menus/owner_draw_menu.h"
 #include "model/folder_scanner.h"
 #include "presentation/menu_hooks.h"
+#include "presentation/monitor_bounds.h"
 #include "presentation/tracking_state.h"
 
 namespace trm {
@@ -16,6 +17,8 @@ void LauncherApp::runPopup() {
     POINT atStart = {};
     ::GetCursorPos(&atStart);
     hostWindow.create();
+    // Made only when thumbnails are asked for: a window costs start-up time.
+    if (settings.dothumbnailsontooltip) thumbnailTip.create();
 
     // Only icon displays ever draw the standard folder icons; asking the
     // shell for them costs a good part of the start-up.
@@ -23,8 +26,8 @@ void LauncherApp::runPopup() {
         folderIcons.load(hostWindow.m_hWnd, displaysShellSizeIcons(settings), readShellIconSize());
     scanRoot();
 
-    trackingState.hookApp = this;
-    MenuHooks hooks(::GetWindowThreadProcessId(hostWindow.m_hWnd, nullptr));
+    HookApp running{settings, root, thumbnailTip};
+    MenuHooks hooks(::GetWindowThreadProcessId(hostWindow.m_hWnd, nullptr), running);
 
     builder.buildMenu(root);
     ::SetCursor(::LoadCursorA(nullptr, IDC_ARROW));
@@ -36,6 +39,9 @@ void LauncherApp::runPopup() {
         ::KillTimer(trackingState.hoverTimer.window, trackingState.hoverTimer.id);
         trackingState.hoverTimer = TimerRef();
     }
+    // A thumbnail shown when the menus closed would stay on screen while
+    // the process waits to end.
+    thumbnailTip.hide();
 
     bool handled = false;
     const auto open = [this](const std::string& path) { return openItem(hostWindow, path); };
@@ -64,12 +70,10 @@ void LauncherApp::scanRoot() {
 
 UINT LauncherApp::trackRootMenu(POINT atStart) {
     if (root.menu == nullptr || root.menu->GetSafeHmenu() == nullptr) return 0;
-    RECT screen = {};
-    ::GetWindowRect(::GetDesktopWindow(), &screen);
     POINT now = {};
     ::GetCursorPos(&now);
-    const ScreenPoint anchor = anchorPoint({atStart.x, atStart.y}, {now.x, now.y}, settings,
-                                           {screen.left, screen.top, screen.right, screen.bottom});
+    const ScreenPoint chosen = chosenAnchor({atStart.x, atStart.y}, {now.x, now.y}, settings);
+    const ScreenPoint anchor = snapToScreenEdges(chosen, monitorBounds(chosen));
     ::SetForegroundWindow(hostWindow.m_hWnd);
     trackingState.currentMenu = root.menu->GetSafeHmenu();
     const UINT flags = static_cast<UINT>(settings.menuyalignment | settings.menuxalignment) | TPM_RETURNCMD;

@@ -2,6 +2,7 @@
 // ordinary items in the classic and xp looks, with or without backgrounds.
 #include <cstring>
 
+#include "menus/picture.h"
 #include "presentation/item_geometry.h"
 #include "presentation/menu_metrics.h"
 
@@ -228,17 +229,9 @@ void MenuMetrics::paintItem(const DRAWITEMSTRUCT& request, const MenuItemData& r
         }
     }
 
-    if (record.titlePicture != nullptr) {
-        OLE_XSIZE_HIMETRIC width = 0;
-        OLE_YSIZE_HIMETRIC height = 0;
-        if (SUCCEEDED(record.titlePicture->get_Width(&width)) && SUCCEEDED(record.titlePicture->get_Height(&height))) {
-            const RECT picture{textX, item.top + record.pictureTop, textX + record.pictureRight - record.pictureLeft,
-                               item.top + record.pictureBottom};
-            // Source from the bottom edge with a negative height: drawn upright.
-            record.titlePicture->Render(dc, picture.left, picture.top, picture.right - picture.left,
-                                        picture.bottom - picture.top, 0, height, width, -height, nullptr);
-        }
-    }
+    if (record.titlePicture != nullptr)
+        renderPicture(record.titlePicture, dc, textX, item.top + record.pictureTop,
+                      record.pictureRight - record.pictureLeft, record.pictureBottom - record.pictureTop);
 }
 
 }  // namespace trm
