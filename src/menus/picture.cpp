@@ -135,8 +135,15 @@ void renderPicture(IPicture* picture, HDC dc, int x, int y, int width, int heigh
     OLE_XSIZE_HIMETRIC hmWidth = 0;
     OLE_YSIZE_HIMETRIC hmHeight = 0;
     if (picture == nullptr || FAILED(picture->get_Width(&hmWidth)) || FAILED(picture->get_Height(&hmHeight))) return;
+    // Scaled by averaging: the default mode ANDs dropped pixels together,
+    // which leaves dark seams in photographs.
+    const int oldMode = ::SetStretchBltMode(dc, HALFTONE);
+    POINT oldOrigin{};
+    ::SetBrushOrgEx(dc, 0, 0, &oldOrigin);
     // Source from the bottom edge with a negative height: drawn upright.
     picture->Render(dc, x, y, width, height, 0, hmHeight, hmWidth, -hmHeight, nullptr);
+    ::SetBrushOrgEx(dc, oldOrigin.x, oldOrigin.y, nullptr);
+    if (oldMode != 0) ::SetStretchBltMode(dc, oldMode);
 }
 
 }  // namespace trm

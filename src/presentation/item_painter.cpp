@@ -94,15 +94,18 @@ void MenuMetrics::paintTitle(const DRAWITEMSTRUCT& request, MenuItemData& record
     const bool side = record.isSideTitle != 0;
 
     // The strip spans the whole menu window, not just the title's column.
+    // The title is the first item: its offset is the margin the system
+    // leaves around the items (none on Windows; under Wine the band of the
+    // window's edge, inside the client area), kept on the far sides too.
     int width = item.right - item.left;
     int height = item.bottom - item.top;
     RECT client{};
     if (menu.menuWindow != nullptr && ::GetClientRect(menu.menuWindow, &client)) {
         if (side) {
             width += 4;
-            height = client.bottom;
+            height = client.bottom - 2 * item.top;
         } else {
-            width = client.right;
+            width = client.right - 2 * item.left;
         }
     }
 
@@ -121,19 +124,18 @@ void MenuMetrics::paintTitle(const DRAWITEMSTRUCT& request, MenuItemData& record
         }
         const int stripWidth = (item.right - item.left) + 4;
         if (!gradient) {
-            if (side)
-                fill(dc, item.left, item.top, stripWidth, height - item.top, back);
-            else
-                fill(dc, item.left, item.top, width - item.left, height, back);
+            fill(dc, item.left, item.top, side ? stripWidth : width, height, back);
         } else {
             const Rgb caption = rgbOf(::GetSysColor(COLOR_ACTIVECAPTION));
             const Rgb captionEnd = rgbOf(::GetSysColor(COLOR_GRADIENTACTIVECAPTION));
             if (side) {
                 for (int y = 0; y < height; ++y)
-                    fill(dc, item.left, y, stripWidth, 1, colourOf(gradientColour(captionEnd, caption, y, height)));
+                    fill(dc, item.left, item.top + y, stripWidth, 1,
+                         colourOf(gradientColour(captionEnd, caption, y, height)));
             } else {
                 for (int x = 0; x < width; ++x)
-                    fill(dc, x, 0, 1, height, colourOf(gradientColour(caption, captionEnd, x, width)));
+                    fill(dc, item.left + x, item.top, 1, height,
+                         colourOf(gradientColour(caption, captionEnd, x, width)));
             }
         }
     }
@@ -148,7 +150,7 @@ void MenuMetrics::paintTitle(const DRAWITEMSTRUCT& request, MenuItemData& record
     if (side) {
         SelectedObject font(dc, verticalTitleFont.get());
         const char* label = record.text.c_str();
-        ::TextOutA(dc, 2, height - 4, label, static_cast<int>(std::strlen(label)));
+        ::TextOutA(dc, item.left + 2, item.top + height - 4, label, static_cast<int>(std::strlen(label)));
     } else {
         SelectedObject font(dc, titleFont.get());
         drawLabel(dc, record.text, RECT{item.left + 4, item.top, item.right - 4, item.bottom}, text);
@@ -159,9 +161,16 @@ void MenuMetrics::paintColumnBreak(const DRAWITEMSTRUCT& request, const MenuItem
     const OwnerDrawMenu& menu = *record.menu;
     RECT client{};
     if (menu.menuWindow == nullptr || !::GetClientRect(menu.menuWindow, &client)) return;
+    // A column starts at the top margin the system leaves around the items
+    // (the band of the window's edge under Wine): the fills stop as far from
+    // the bottom and the right, off the window's edge.
+    const int margin = request.rcItem.top;
+    const int saved = ::SaveDC(request.hDC);
+    ::IntersectClipRect(request.hDC, 0, 0, client.right - margin, client.bottom - margin);
     for (const Fill& area : columnBreakFills(rectOf(request.rcItem), rectOf(client), rectOf(menu.lastItemRect),
                                              menu.maxCheckWidth, record.xpStyle != 0, paintBackgrounds))
         fill(request.hDC, area.x, area.y, area.cx, area.cy, systemColour(area.colour));
+    ::RestoreDC(request.hDC, saved);
 }
 
 void MenuMetrics::paintItem(const DRAWITEMSTRUCT& request, const MenuItemData& record) const {

@@ -308,6 +308,14 @@ void startHoverTimer(HWND menuWindow, MenuEntry& entry) {
     trackingState.hoveredEntry = &entry;
 }
 
+void cancelHover() {
+    if (const HookApp* app = trackingState.hookApp) app->tip.hide();
+    TimerRef& hover = trackingState.hoverTimer;
+    if (hover.id != 0) ::KillTimer(hover.window, hover.id);
+    hover = TimerRef();
+    trackingState.hoveredEntry = nullptr;
+}
+
 void closeAllMenus() {
     for (const OpenMenuWindow& open : trackingState.openMenuWindows) ::PostMessageA(open.window, WM_CLOSE, 0, 0);
 }

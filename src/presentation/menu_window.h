@@ -35,6 +35,9 @@ bool paintMenuFrame(HDC dc, int width, int height, const Settings& settings);
 // hover time has passed, unless another entry has been hovered meanwhile.
 // The timer runs on the menu window that shows the entry.
 void startHoverTimer(HWND menuWindow, MenuEntry& entry);
+// Nothing with a thumbnail is under the pointer: the tip goes and a pending
+// hover timer is stopped.
+void cancelHover();
 
 // Posts WM_CLOSE to every open menu window, from the root down.
 void closeAllMenus();
