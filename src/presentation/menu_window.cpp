@@ -116,14 +116,17 @@ void answerHoverTimer(HWND window, const HookApp& app) {
     if (!tip.image.empty() && trackingState.hoveredEntry == entry) tip.showAtCursor();
 }
 
-// The system draws menu windows without a non-client area under Wine, its
-// own edge inside the client area: a frame of our own goes on top of
-// whatever the window painted, over the band the edge takes.
-void paintFrameOver(HWND window, const Settings& settings) {
+bool ownFrame(const Settings& settings) {
+    return menuFrameOf(settings.displayoutline, settings.displayrounded, settings.displayflat,
+                       settings.displaybackground) != MenuFrame::system;
+}
+
+// Draws our frame over the whole window; false when the system's own is wanted.
+bool paintFrame(HWND window, const Settings& settings) {
     RECT area{};
-    if (!::GetWindowRect(window, &area)) return;
+    if (!ownFrame(settings) || !::GetWindowRect(window, &area)) return false;
     WindowDC dc(window);
-    if (dc.get() != nullptr) paintMenuFrame(dc.get(), area.right - area.left, area.bottom - area.top, settings);
+    return dc.get() != nullptr && paintMenuFrame(dc.get(), area.right - area.left, area.bottom - area.top, settings);
 }
 
 void fillBand(HDC dc, int width, int height, COLORREF colour) {
@@ -247,19 +250,16 @@ LRESULT CALLBACK MenuWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         case WM_ERASEBKGND:
             if (!settings.displaybackground || settings.displayxp) return 1;
             break;
-        case WM_NCPAINT: {
+        case WM_NCPAINT:
             makeTranslucent(window, settings);
-            RECT area{};
-            ::GetWindowRect(window, &area);
-            WindowDC dc(window);
-            if (dc.get() != nullptr &&
-                paintMenuFrame(dc.get(), area.right - area.left, area.bottom - area.top, settings))
-                return 0;
+            if (paintFrame(window, settings)) return 0;
             break;
-        }
         case WM_PAINT: {
+            // Under Wine menu windows have no non-client area: the system
+            // draws its edge inside the client area while painting, and our
+            // frame goes over it.
             const LRESULT result = passOn();
-            paintFrameOver(window, settings);
+            paintFrame(window, settings);
             return result;
         }
         case WM_TIMER:
