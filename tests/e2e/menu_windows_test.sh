@@ -22,6 +22,7 @@ probe() {
   tr -d '\r' <"$PROBE_OUT"
 }
 colour() { probe | awk -v name="$1" '$1 == "colour" && $2 == name {print "srgb(" $3 "," $4 "," $5 ")"}'; }
+hex() { echo "$1" | tr -d 'srgb()' | awk -F, '{printf "#%02X%02X%02X", $1, $2, $3}'; }
 
 # shoot NAME: the root menu window as an artifact; sets SHOT, W and H.
 shoot() {
@@ -61,8 +62,7 @@ for style in default rounded flat nooutline nobackground; do
   close_menu
   # The title's outline runs across both columns: its top row is the text colour
   # from the left margin to the right one.
-  outline=$(convert "$SHOT" -crop "$((W - 6))x1+3+3" +repage -alpha off -fill black +opaque "$menutext" \
-    -fill white -opaque "$menutext" -format '%[fx:round(mean*w)]' info:)
+  outline=$(convert "$SHOT" -crop "$((W - 6))x1+3+3" +repage -alpha off txt:- | grep -ciF " $(hex "$menutext") " || true)
   echo "$style: $SHOT ${W}x$H; title outline $outline of $((W - 6)) pixels;" \
     "corners $(pixel 0 0) $(pixel 0 $((H - 1))); left edge $(pixel 0 $((H / 2)))"
   [ "$outline" -ge $((W - 8)) ] || fail "$style: the title spans only $outline of $((W - 6)) pixels"

@@ -217,6 +217,24 @@ TEST_F(MenuWindowTest, SubMenusMoveAwayFromTheirParentsButStayOnTheScreen) {
     EXPECT_EQ(windowRect(parent).left, 100) << "the root menu stays where the system put it";
 }
 
+TEST_F(MenuWindowTest, APendingCloseOnAWindowThatGoesIsStartedAgainOnAnother) {
+    settings.dieonmouseout = true;
+    settings.dieonmouseouttime = 300;
+    install();
+    const HWND root = open(100, 100);
+    const HWND sub = open(230, 100);
+    ::SetCursorPos(150, 150);
+    ::SendMessageA(root, WM_NULL, 0, 0);
+    ASSERT_TRUE(trm::trackingState.pointerHasEntered);
+    // Outside: the sub-menu starts the delay, then closes before it runs out.
+    ::SetCursorPos(700, 600);
+    ::SendMessageA(sub, WM_NULL, 0, 0);
+    ASSERT_EQ(trm::trackingState.closeTimer.window, sub);
+    ::DestroyWindow(sub);
+    EXPECT_TRUE(pumpUntil(3000, [root]() { return !::IsWindow(root); })) << "the root menu never closed";
+    made.clear();
+}
+
 TEST_F(MenuWindowTest, TheHoverTimerShowsTheEntrysPictureUnlessItWasLeft) {
     settings.dothumbnailsontooltip = true;
     settings.dothumbnailsontooltipsizex = 0;
@@ -294,10 +312,13 @@ TEST_F(TipTest, BesideThePointUnlessThatCrossesTheRightOrBottomEdge) {
     at = showAt(100, bottom - 30);
     EXPECT_EQ(at.top, bottom - 30 - 33 - 34);
     EXPECT_EQ(at.left, 100);
-    // Exactly fitting is not crossing.
+    // Exactly fitting is not crossing; the bottom keeps 2 pixels free.
     at = showAt(right - 41, bottom - 35);
     EXPECT_EQ(at.left, right - 41);
     EXPECT_EQ(at.top, bottom - 35);
+    at = showAt(right - 40, bottom - 34);
+    EXPECT_EQ(at.left, right - 40 - 41 - 32);
+    EXPECT_EQ(at.top, bottom - 34 - 33 - 34);
 }
 
 TEST_F(TipTest, TheSizeFollowsTheOverridesAndAnEmptyTipIsTiny) {

@@ -67,8 +67,9 @@ TEST_F(PictureTest, WhatDoesNotDecodeFailsQuietly) {
 
 TEST_F(PictureTest, APathWithoutADotLoadsNothing) {
     tree.folder("Pictures");
-    const trm::Picture loaded = load("Pictures");
-    EXPECT_TRUE(loaded.empty());
+    tree.file("Picture", wintest::bmpFile(20, 10, RGB(1, 2, 3)));  // a picture inside, but no extension
+    EXPECT_TRUE(load("Pictures").empty());
+    EXPECT_TRUE(load("Picture").empty());
     EXPECT_EQ(trm::pixelSize(nullptr).cx, 0);
 }
 
