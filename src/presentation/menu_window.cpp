@@ -129,6 +129,7 @@ bool paintFrame(HWND window, const Settings& settings) {
     return dc.get() != nullptr && paintMenuFrame(dc.get(), area.right - area.left, area.bottom - area.top, settings);
 }
 
+// The four strips along the window's edges, as wide as the system's edge plus one.
 void fillBand(HDC dc, int width, int height, COLORREF colour) {
     const int cx = ::GetSystemMetrics(SM_CXEDGE) + 1;
     const int cy = ::GetSystemMetrics(SM_CYEDGE) + 1;
@@ -158,14 +159,8 @@ void paintRounded(HDC dc, int width, int height, const Settings& settings) {
 }
 
 void paintFlat(HDC dc, int width, int height, const Settings& settings) {
-    if (settings.displaybackground) {
-        const int cx = ::GetSystemMetrics(SM_CXEDGE) + 1;
-        const int cy = ::GetSystemMetrics(SM_CYEDGE) + 1;
-        HBRUSH band = ::GetSysColorBrush(settings.displayxp ? COLOR_BTNHIGHLIGHT : COLOR_BTNFACE);
-        const RECT strips[] = {
-            {0, 0, width, cy}, {0, 0, cx, height}, {width - cx, 0, width, height}, {0, height - cy, width, height}};
-        for (const RECT& strip : strips) ::FillRect(dc, &strip, band);
-    }
+    if (settings.displaybackground)
+        fillBand(dc, width, height, ::GetSysColor(settings.displayxp ? COLOR_BTNHIGHLIGHT : COLOR_BTNFACE));
     const RECT whole{0, 0, width, height};
     ::FrameRect(dc, &whole, ::GetSysColorBrush(COLOR_MENUTEXT));
 }
@@ -267,7 +262,8 @@ LRESULT CALLBACK MenuWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
             if (wParam == trackingState.closeTimer.id && trackingState.closeTimer.id != 0 && settings.dieonmouseout &&
                 !inside && trackingState.pointerHasEntered)
                 closeAllMenus();
-            if (wParam == trackingState.hoverTimer.id && trackingState.hoverTimer.id != 0)
+            if (wParam == trackingState.hoverTimer.id && trackingState.hoverTimer.id != 0 &&
+                trackingState.hoverTimer.window == window)
                 answerHoverTimer(window, *app);
             break;
         default: break;
