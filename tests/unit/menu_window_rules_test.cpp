@@ -58,14 +58,6 @@ TEST(RoundedFrame, RingsStopShortOfTheCornersByThreeFiveAndNine) {
         EXPECT_NE(line.pen, trm::FramePen::fill);
 }
 
-TEST(RoundedFrame, PrecedenceOfTheFrames) {
-    EXPECT_EQ(trm::menuFrameOf(false, true, true, true), trm::MenuFrame::none);
-    EXPECT_EQ(trm::menuFrameOf(true, true, true, false), trm::MenuFrame::rounded);
-    EXPECT_EQ(trm::menuFrameOf(true, false, true, false), trm::MenuFrame::flat);
-    EXPECT_EQ(trm::menuFrameOf(true, false, false, true), trm::MenuFrame::system);
-    EXPECT_EQ(trm::menuFrameOf(true, false, false, false), trm::MenuFrame::raisedLine);
-}
-
 TEST(TipLayout, ContentSizeFromThePictureTheThumbnailOrTheOverrides) {
     trm::TipContent content;
     EXPECT_EQ(trm::tipContentSize(content).width, 1);  // nothing at all: 1 x 0
