@@ -3,20 +3,26 @@
 namespace trm {
 
 namespace {
-int snap(int value, int farEdge) {
-    if (value < 32) return 0;
+int snap(int value, int nearEdge, int farEdge) {
+    if (value < nearEdge + 32) return nearEdge;
     if (value > farEdge - 32) return farEdge;
     return value;
 }
 }  // namespace
 
-ScreenPoint anchorPoint(ScreenPoint atStart, ScreenPoint now, const Settings& settings, ScreenBounds screen) {
+ScreenPoint chosenAnchor(ScreenPoint atStart, ScreenPoint now, const Settings& settings) {
     ScreenPoint point = settings.appearwhererun ? atStart : now;
     if (settings.appearatxset) point.x = settings.appearatx;
     if (settings.appearatyset) point.y = settings.appearaty;
-    point.y = snap(point.y, screen.bottom);
-    point.x = snap(point.x, screen.right);
     return point;
+}
+
+ScreenPoint snapToScreenEdges(ScreenPoint point, ScreenBounds monitor) {
+    return {snap(point.x, monitor.left, monitor.right), snap(point.y, monitor.top, monitor.bottom)};
+}
+
+ScreenPoint anchorPoint(ScreenPoint atStart, ScreenPoint now, const Settings& settings, ScreenBounds screen) {
+    return snapToScreenEdges(chosenAnchor(atStart, now, settings), screen);
 }
 
 }  // namespace trm

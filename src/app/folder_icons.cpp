@@ -4,6 +4,7 @@
 
 #include "app/option_parser.h"
 #include "common/com_ptr.h"
+#include "common/shell_item_list.h"
 
 namespace trm {
 
@@ -32,21 +33,6 @@ HICON fileInfoIcon(const char* path, UINT extraFlags, bool large) {
         return nullptr;
     return info.hIcon;
 }
-
-// The item list of a special folder, freed with the shell's allocator.
-class ShellItemList {
-public:
-    explicit ShellItemList(IMalloc& allocator) : allocator(allocator) {}
-    ~ShellItemList() {
-        if (list) allocator.Free(list);
-    }
-    ShellItemList(const ShellItemList&) = delete;
-    ShellItemList& operator=(const ShellItemList&) = delete;
-    LPITEMIDLIST list = nullptr;
-
-private:
-    IMalloc& allocator;
-};
 
 }  // namespace
 

@@ -72,19 +72,27 @@ LRESULT HostWindow::answerTypedCharacter(WPARAM wParam, HMENU menu) {
 }
 
 void HostWindow::onTimer(UINT_PTR id) {
-    if (static_cast<int>(id) == sheetTimer && trackingState.propertySheetWindow == nullptr) watchForPropertySheet();
-    if (static_cast<int>(id) != exitTimer) return;
+    const int fired = static_cast<int>(id);
+    if (fired == sheetTimer && trackingState.propertySheetWindow == nullptr) watchForPropertySheet();
+    // The sheet watch has stopped by the time a check runs on the same identifier.
+    const bool exitDue = fired == exitTimer;
+    const bool checkDue = sheetTimer == -1 && fired == sheetCheckTimer;
+    if (!exitDue && !checkDue) return;
 
-    if (exitTimer != -1) KillTimer(static_cast<UINT_PTR>(exitTimer));
+    if (exitDue) {
+        KillTimer(static_cast<UINT_PTR>(exitTimer));
+        exitTimer = -1;
+    }
     HWND sheet = trackingState.propertySheetWindow;
     if (trackingState.contextCommandDone && sheet && ::IsWindow(sheet)) {
         // Check again every second while the sheet is on screen.
-        exitTimer = static_cast<int>(SetTimer(sheetTimerId, 1000));
+        if (sheetCheckTimer == -1) sheetCheckTimer = static_cast<int>(SetTimer(sheetCheckTimerId, 1000));
         return;
     }
+    if (sheetCheckTimer != -1) KillTimer(static_cast<UINT_PTR>(sheetCheckTimer));
+    sheetCheckTimer = -1;
     if (sheetTimer != -1) KillTimer(static_cast<UINT_PTR>(sheetTimer));
     sheetTimer = -1;
-    exitTimer = -1;
     ::CoUninitialize();
     PostMessage(WM_CLOSE);
 }

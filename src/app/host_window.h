@@ -19,11 +19,14 @@ public:
     bool create();
 
     LauncherApp& app;
-    int exitTimer = -1;   // timer 2 (waittodietime), later the 1000 ms sheet check
-    int sheetTimer = -1;  // timer 1 (the 500 ms property-sheet watch)
+    // Identifiers of the running timers, -1 when none.
+    int exitTimer = -1;        // timer 2: waittodietime
+    int sheetTimer = -1;       // timer 1: the 500 ms watch for a property sheet
+    int sheetCheckTimer = -1;  // timer 1 again, once the sheet is found: the 1000 ms check that it is still there
 
     static const UINT_PTR sheetTimerId = 1;
     static const UINT_PTR exitTimerId = 2;
+    static const UINT_PTR sheetCheckTimerId = 1;
     // Posted while answering a typed character, handled once the menu loop
     // has taken the answer.
     static const UINT typeAheadCheck = WM_APP + 1;

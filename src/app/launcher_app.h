@@ -13,6 +13,7 @@
 #include "model/folder_node.h"
 #include "model/icon_cache.h"
 #include "model/win_scan_platform.h"
+#include "presentation/thumbnail_tip.h"
 
 namespace trm {
 
@@ -37,6 +38,7 @@ public:
     WinScanPlatform scanPlatform{settings, iconCache};
     MenuBuilder builder;
     HostWindow hostWindow;
+    ThumbnailTip thumbnailTip;
 
 private:
     void readOptionsFile();

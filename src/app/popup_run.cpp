@@ -9,6 +9,7 @@
 #include "menus/owner_draw_menu.h"
 #include "model/folder_scanner.h"
 #include "presentation/menu_hooks.h"
+#include "presentation/monitor_bounds.h"
 #include "presentation/tracking_state.h"
 
 namespace trm {
@@ -17,6 +18,8 @@ void LauncherApp::runPopup() {
     POINT atStart = {};
     ::GetCursorPos(&atStart);
     hostWindow.create();
+    // Made only when thumbnails are asked for: a window costs start-up time.
+    if (settings.dothumbnailsontooltip) thumbnailTip.create();
     markStage("host-window");
 
     // Only icon displays ever draw the standard folder icons; asking the
@@ -27,8 +30,8 @@ void LauncherApp::runPopup() {
     scanRoot();
     markStage("scan");
 
-    trackingState.hookApp = this;
-    MenuHooks hooks(::GetWindowThreadProcessId(hostWindow.m_hWnd, nullptr));
+    HookApp running{settings, root, thumbnailTip};
+    MenuHooks hooks(::GetWindowThreadProcessId(hostWindow.m_hWnd, nullptr), running);
 
     builder.buildMenu(root);
     markStage("build");
@@ -41,6 +44,9 @@ void LauncherApp::runPopup() {
         ::KillTimer(trackingState.hoverTimer.window, trackingState.hoverTimer.id);
         trackingState.hoverTimer = TimerRef();
     }
+    // A thumbnail shown when the menus closed would stay on screen while
+    // the process waits to end.
+    thumbnailTip.hide();
 
     bool handled = false;
     const auto open = [this](const std::string& path) { return openItem(hostWindow, path); };
@@ -70,12 +76,10 @@ void LauncherApp::scanRoot() {
 
 UINT LauncherApp::trackRootMenu(POINT atStart) {
     if (root.menu == nullptr || root.menu->GetSafeHmenu() == nullptr) return 0;
-    RECT screen = {};
-    ::GetWindowRect(::GetDesktopWindow(), &screen);
     POINT now = {};
     ::GetCursorPos(&now);
-    const ScreenPoint anchor = anchorPoint({atStart.x, atStart.y}, {now.x, now.y}, settings,
-                                           {screen.left, screen.top, screen.right, screen.bottom});
+    const ScreenPoint chosen = chosenAnchor({atStart.x, atStart.y}, {now.x, now.y}, settings);
+    const ScreenPoint anchor = snapToScreenEdges(chosen, monitorBounds(chosen));
     ::SetForegroundWindow(hostWindow.m_hWnd);
     trackingState.currentMenu = root.menu->GetSafeHmenu();
     const UINT flags = static_cast<UINT>(settings.menuyalignment | settings.menuxalignment) | TPM_RETURNCMD;

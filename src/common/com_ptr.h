@@ -11,6 +11,14 @@ public:
     ~ComPtr() { reset(); }
     ComPtr(const ComPtr&) = delete;
     ComPtr& operator=(const ComPtr&) = delete;
+    ComPtr(ComPtr&& other) noexcept : pointer(other.detach()) {}
+    ComPtr& operator=(ComPtr&& other) noexcept {
+        if (this != &other) {
+            reset();
+            pointer = other.detach();
+        }
+        return *this;
+    }
 
     Interface* get() const { return pointer; }
     Interface* operator->() const { return pointer; }
@@ -22,6 +30,13 @@ public:
         return &pointer;
     }
     void** putVoid() { return reinterpret_cast<void**>(put()); }
+
+    // Hands the reference to a caller that releases it itself.
+    Interface* detach() {
+        Interface* held = pointer;
+        pointer = nullptr;
+        return held;
+    }
 
     void reset() {
         if (pointer) pointer->Release();

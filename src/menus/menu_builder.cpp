@@ -6,6 +6,7 @@
 #include "common/command_ids.h"
 #include "menus/menu_rules.h"
 #include "menus/owner_draw_menu.h"
+#include "menus/picture.h"
 #include "model/name_rules.h"
 
 namespace trm {
@@ -140,7 +141,8 @@ int MenuBuilder::addEntryItem(MenuEntry& entry, int p, OwnerDrawMenu& menu) {
     const std::string fileName = entryFileName(entry.path);
 
     if (settings.dotitleimages && isTitlePictureFile(fileName, entry.extension, settings)) {
-        if (loadTitlePicture) loadTitlePicture(entry);
+        // A menu filled again keeps the picture its items already borrow.
+        if (!entry.picture && !entry.pictureBitmap) loadTitlePicture(entry);
         entry.pictureWidth = settings.dothumbnailsontooltipsizex;
         entry.pictureHeight = settings.dothumbnailsontooltipsizey;
         entry.isTitlePicture = true;
@@ -169,6 +171,16 @@ int MenuBuilder::addEntryItem(MenuEntry& entry, int p, OwnerDrawMenu& menu) {
     ++p;
     return p + appendMarksAfter(menu, nameListMatches(settings.barbreakafter, entry, settings),
                                 nameListMatches(settings.separatorafter, entry, settings));
+}
+
+void MenuBuilder::loadTitlePicture(MenuEntry& entry) const {
+    Picture loaded;
+    loadPicture(settings, entry.path, loaded);
+    // The entry owns what was loaded; the item only borrows the OLE picture.
+    if (loaded.picture)
+        entry.picture.reset(loaded.picture.detach(), [](void* held) { static_cast<IPicture*>(held)->Release(); });
+    if (loaded.thumbnail)
+        entry.pictureBitmap.reset(loaded.thumbnail.detach(), [](void* held) { ::DeleteObject(held); });
 }
 
 int MenuBuilder::appendMarksBefore(OwnerDrawMenu& menu, bool separator, bool columnBreak) {

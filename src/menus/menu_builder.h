@@ -29,14 +29,11 @@ public:
     using OpenItem = std::function<bool(const std::string& path)>;
     // Loads the folder's own icon into the cache (iconsforfolders).
     using FetchFolderIcon = std::function<void(const std::string& path)>;
-    // Loads an entry's title picture into the entry.
-    using LoadTitlePicture = std::function<void(MenuEntry& entry)>;
 
     MenuBuilder(const Settings& settings, ItemDataList& records, const IconCache& icons,
                 const StandardFolderIcons& folderIcons);
 
     FetchFolderIcon fetchFolderIcon;
-    LoadTitlePicture loadTitlePicture;
 
     // Creates, titles and fills the folder's menu and those of all folders below it.
     void buildMenu(FolderNode& folder);
@@ -50,6 +47,7 @@ private:
     void addTitle(FolderNode& folder, OwnerDrawMenu& menu);
     void addSubFolderItems(FolderNode& folder);
     void addFilesFoldersSeparator(FolderNode& folder);
+    void loadTitlePicture(MenuEntry& entry) const;
     int addEntryItem(MenuEntry& entry, int position, OwnerDrawMenu& menu);
     void appendSeparator(OwnerDrawMenu& menu);
     void appendColumnBreak(OwnerDrawMenu& menu);

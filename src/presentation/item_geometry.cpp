@@ -80,8 +80,8 @@ TextSize measureItem(const ItemToMeasure& item, const MenuSystemMetrics& metrics
 
 TextSize reducedPictureSize(int pixelWidth, int pixelHeight, int reductionX, int reductionY) {
     TextSize size{pixelWidth, pixelHeight};
-    if (reductionX != 0) size.width = pixelWidth / reductionX;
-    if (reductionY != 0) size.height = pixelHeight / reductionY;
+    if (reductionX > 0) size.width = pixelWidth / reductionX;
+    if (reductionY > 0) size.height = pixelHeight / reductionY;
     return size;
 }
 

@@ -72,7 +72,8 @@ TextSize measureItem(const ItemToMeasure& item, const MenuSystemMetrics& metrics
                      MenuMeasureState& menu, ItemLayout& layout);
 
 // Picture size in pixels divided by the reduction divisors; a divisor of 0
-// (not set yet) leaves that side as it is.
+// (not set yet) or below leaves that side as it is: a negative one would
+// turn the picture over.
 TextSize reducedPictureSize(int pixelWidth, int pixelHeight, int reductionX, int reductionY);
 
 // --- painting ---

@@ -2,6 +2,7 @@
 // ordinary items in the classic and xp looks, with or without backgrounds.
 #include "common/win_text.h"
 #include "menus/menu_system_metrics.h"
+#include "menus/picture.h"
 #include "presentation/item_geometry.h"
 #include "presentation/menu_metrics.h"
 
@@ -94,15 +95,18 @@ void MenuMetrics::paintTitle(const DRAWITEMSTRUCT& request, MenuItemData& record
     const bool side = record.isSideTitle != 0;
 
     // The strip spans the whole menu window, not just the title's column.
+    // The title is the first item: its offset is the margin the system
+    // leaves around the items (none on Windows; under Wine the band of the
+    // window's edge, inside the client area), kept on the far sides too.
     int width = item.right - item.left;
     int height = item.bottom - item.top;
     RECT client{};
     if (menu.menuWindow != nullptr && ::GetClientRect(menu.menuWindow, &client)) {
         if (side) {
             width += 4;
-            height = client.bottom;
+            height = client.bottom - 2 * item.top;
         } else {
-            width = client.right;
+            width = client.right - 2 * item.left;
         }
     }
 
@@ -121,19 +125,18 @@ void MenuMetrics::paintTitle(const DRAWITEMSTRUCT& request, MenuItemData& record
         }
         const int stripWidth = (item.right - item.left) + 4;
         if (!gradient) {
-            if (side)
-                fill(dc, item.left, item.top, stripWidth, height - item.top, back);
-            else
-                fill(dc, item.left, item.top, width - item.left, height, back);
+            fill(dc, item.left, item.top, side ? stripWidth : width, height, back);
         } else {
             const Rgb caption = rgbOf(::GetSysColor(COLOR_ACTIVECAPTION));
             const Rgb captionEnd = rgbOf(::GetSysColor(COLOR_GRADIENTACTIVECAPTION));
             if (side) {
                 for (int y = 0; y < height; ++y)
-                    fill(dc, item.left, y, stripWidth, 1, colourOf(gradientColour(captionEnd, caption, y, height)));
+                    fill(dc, item.left, item.top + y, stripWidth, 1,
+                         colourOf(gradientColour(captionEnd, caption, y, height)));
             } else {
                 for (int x = 0; x < width; ++x)
-                    fill(dc, x, 0, 1, height, colourOf(gradientColour(caption, captionEnd, x, width)));
+                    fill(dc, item.left + x, item.top, 1, height,
+                         colourOf(gradientColour(caption, captionEnd, x, width)));
             }
         }
     }
@@ -149,7 +152,7 @@ void MenuMetrics::paintTitle(const DRAWITEMSTRUCT& request, MenuItemData& record
         SelectedObject font(dc, verticalTitleFont.get());
         // Up to the terminating zero, like the text it was made from.
         const std::wstring label = wideOf(record.text.c_str());
-        ::TextOutW(dc, 2, height - 4, label.c_str(), static_cast<int>(label.size()));
+        ::TextOutW(dc, item.left + 2, item.top + height - 4, label.c_str(), static_cast<int>(label.size()));
     } else {
         SelectedObject font(dc, titleFont.get());
         drawLabel(dc, record.text, RECT{item.left + 4, item.top, item.right - 4, item.bottom}, text);
@@ -160,9 +163,16 @@ void MenuMetrics::paintColumnBreak(const DRAWITEMSTRUCT& request, const MenuItem
     const OwnerDrawMenu& menu = *record.menu;
     RECT client{};
     if (menu.menuWindow == nullptr || !::GetClientRect(menu.menuWindow, &client)) return;
+    // A column starts at the top margin the system leaves around the items
+    // (the band of the window's edge under Wine): the fills stop as far from
+    // the bottom and the right, off the window's edge.
+    const int margin = request.rcItem.top;
+    const int saved = ::SaveDC(request.hDC);
+    ::IntersectClipRect(request.hDC, 0, 0, client.right - margin, client.bottom - margin);
     for (const Fill& area : columnBreakFills(rectOf(request.rcItem), rectOf(client), rectOf(menu.lastItemRect),
                                              menu.maxCheckWidth, record.xpStyle != 0, paintBackgrounds))
         fill(request.hDC, area.x, area.y, area.cx, area.cy, systemColour(area.colour));
+    ::RestoreDC(request.hDC, saved);
 }
 
 void MenuMetrics::paintItem(const DRAWITEMSTRUCT& request, const MenuItemData& record) const {
@@ -230,17 +240,9 @@ void MenuMetrics::paintItem(const DRAWITEMSTRUCT& request, const MenuItemData& r
         }
     }
 
-    if (record.titlePicture != nullptr) {
-        OLE_XSIZE_HIMETRIC width = 0;
-        OLE_YSIZE_HIMETRIC height = 0;
-        if (SUCCEEDED(record.titlePicture->get_Width(&width)) && SUCCEEDED(record.titlePicture->get_Height(&height))) {
-            const RECT picture{textX, item.top + record.pictureTop, textX + record.pictureRight - record.pictureLeft,
-                               item.top + record.pictureBottom};
-            // Source from the bottom edge with a negative height: drawn upright.
-            record.titlePicture->Render(dc, picture.left, picture.top, picture.right - picture.left,
-                                        picture.bottom - picture.top, 0, height, width, -height, nullptr);
-        }
-    }
+    if (record.titlePicture != nullptr)
+        renderPicture(record.titlePicture, dc, textX, item.top + record.pictureTop,
+                      record.pictureRight - record.pictureLeft, record.pictureBottom - record.pictureTop);
 }
 
 }  // namespace trm

@@ -4,16 +4,19 @@
 
 #include <windows.h>
 
+#include "presentation/tracking_state.h"
+
 namespace trm {
 
 LRESULT CALLBACK MenuCreationHook(int code, WPARAM wParam, LPARAM lParam) noexcept;
 LRESULT CALLBACK MenuMouseHook(int code, WPARAM wParam, LPARAM lParam) noexcept;
 
-// Installs both hooks for one thread (kept in the tracking state) and
-// removes them, the mouse hook first, at remove() or at the end of scope.
+// Hands the hooks the running application and installs both for one thread
+// (kept in the tracking state); removes them, the mouse hook first, at
+// remove() or at the end of scope.
 class MenuHooks {
 public:
-    explicit MenuHooks(DWORD thread);
+    MenuHooks(DWORD thread, HookApp& app);
     ~MenuHooks() { remove(); }
     MenuHooks(const MenuHooks&) = delete;
     MenuHooks& operator=(const MenuHooks&) = delete;

@@ -2,6 +2,7 @@
 
 #include "common/win_text.h"
 #include "menus/menu_system_metrics.h"
+#include "menus/picture.h"
 #include "presentation/item_geometry.h"
 
 namespace trm {
@@ -61,16 +62,6 @@ private:
     const MemoryDC& screen;
 };
 
-// A picture's HIMETRIC size in screen pixels.
-TextSize picturePixels(IPicture* picture) {
-    OLE_XSIZE_HIMETRIC width = 0;
-    OLE_YSIZE_HIMETRIC height = 0;
-    if (FAILED(picture->get_Width(&width)) || FAILED(picture->get_Height(&height))) return {};
-    MemoryDC dc(nullptr);
-    return {::MulDiv(width, ::GetDeviceCaps(dc.get(), LOGPIXELSX), 2540),
-            ::MulDiv(height, ::GetDeviceCaps(dc.get(), LOGPIXELSY), 2540)};
-}
-
 }  // namespace
 
 MenuMetrics::MenuMetrics() {
@@ -107,8 +98,8 @@ int MenuMetrics::MeasureItem(MEASUREITEMSTRUCT* request) {
     item.hasSubMenu = record->subMenu != nullptr;
     if (record->titlePicture != nullptr) {
         item.hasPicture = true;
-        const TextSize pixels = picturePixels(record->titlePicture);
-        const TextSize reduced = reducedPictureSize(pixels.width, pixels.height, reductionX, reductionY);
+        const SIZE pixels = pixelSize(record->titlePicture);
+        const TextSize reduced = reducedPictureSize(pixels.cx, pixels.cy, reductionX, reductionY);
         item.pictureWidth = reduced.width;
         item.pictureHeight = reduced.height;
     }

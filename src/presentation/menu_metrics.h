@@ -5,9 +5,9 @@
 
 #include <windows.h>
 
+#include "common/gdi_handles.h"
 #include "menus/menu_item_data.h"
 #include "menus/owner_draw_menu.h"
-#include "presentation/gdi_handles.h"
 
 namespace trm {
 

@@ -1,6 +1,9 @@
 # Sources of src/presentation: TRM_CORE_SOURCES need no <windows.h>, TRM_WIN_SOURCES do.
 list(APPEND TRM_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/item_geometry.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/menu_frame.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/menu_window_rules.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/tip_layout.cpp
   ${CMAKE_CURRENT_LIST_DIR}/type_ahead.cpp
 )
 list(APPEND TRM_WIN_SOURCES
@@ -9,5 +12,11 @@ list(APPEND TRM_WIN_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/menu_type_ahead.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tracking_state.cpp
 )
-# The thread hooks installed while the root menu is tracked.
-list(APPEND TRM_WIN_SOURCES ${CMAKE_CURRENT_LIST_DIR}/menu_hooks.cpp)
+# The thread hooks installed while the root menu is tracked, the menu
+# windows they subclass and the thumbnail tooltip.
+list(APPEND TRM_WIN_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/menu_hooks.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/menu_window.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/monitor_bounds.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/thumbnail_tip.cpp
+)

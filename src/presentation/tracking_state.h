@@ -1,5 +1,5 @@
 // The process-wide state shared by the popup run, the host window, the menu
-// hooks and the launcher while one menu is tracked, gathered in one place.
+// hooks, the menu windows and the launcher while one menu is tracked.
 #pragma once
 
 #include <windows.h>
@@ -7,14 +7,25 @@
 #include <string>
 #include <vector>
 
+#include "common/settings.h"
+
 namespace trm {
 
-class LauncherApp;
+struct FolderNode;
 struct MenuEntry;
+class ThumbnailTip;
+
+// What the hooks and the menu windows read of the running application.
+struct HookApp {
+    const Settings& settings;
+    FolderNode& root;
+    ThumbnailTip& tip;
+};
 
 struct OpenMenuWindow {
     HWND window;
-    HMENU menuHandle;  // currentMenu when the window was created
+    HMENU menuHandle;      // currentMenu when the window was created
+    WNDPROC previousProc;  // also kept in the window's "TRM_OldWndProc" property
 };
 
 struct TimerRef {
@@ -25,19 +36,19 @@ struct TimerRef {
 using SetLayeredWindowAttributesFn = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
 
 struct TrackingState {
-    LauncherApp* hookApp = nullptr;
-    HHOOK callWndProcHook = nullptr;  // the creation hook (WH_CBT)
-    HHOOK mouseHook = nullptr;
-    HMENU currentMenu = nullptr;
-    std::vector<OpenMenuWindow> openMenuWindows;
-    bool pointerHasEntered = false;
-    TimerRef closeTimer;
-    TimerRef hoverTimer;
-    MenuEntry* hoveredEntry = nullptr;
-    std::string pendingOpenPath;  // never cleared once set
-    SetLayeredWindowAttributesFn setLayeredWindowAttributes = nullptr;
-    bool contextCommandDone = false;
-    HWND propertySheetWindow = nullptr;
+    HookApp* hookApp = nullptr;                   // set while the hooks are installed
+    HHOOK creationHook = nullptr;                 // WH_CBT: menu windows as they are made and destroyed
+    HHOOK mouseHook = nullptr;                    // WH_MOUSE
+    HMENU currentMenu = nullptr;                  // the menu whose window is created next
+    std::vector<OpenMenuWindow> openMenuWindows;  // from the root to the deepest sub-menu
+    bool pointerHasEntered = false;               // the pointer has been over a menu window; never cleared
+    TimerRef closeTimer;                          // dieonmouseout's delay
+    TimerRef hoverTimer;                          // the thumbnail's hover delay
+    MenuEntry* hoveredEntry = nullptr;            // the entry whose thumbnail is pending or shown
+    std::string pendingOpenPath;                  // a folder to open once the menus have closed; never cleared
+    SetLayeredWindowAttributesFn setLayeredWindowAttributes = nullptr;  // looked up on first use
+    bool contextCommandDone = false;                                    // a shell context menu command was carried out
+    HWND propertySheetWindow = nullptr;                                 // the property sheet the host window waits for
 };
 
 extern TrackingState trackingState;

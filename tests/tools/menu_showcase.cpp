@@ -1,35 +1,36 @@
 // Tracks one owner-drawn menu in a given look so that it can be looked at:
 // a top title, icons, a disabled item, a separator, a column break and a
-// sub-menu with a side title. Used by the menu-looks end-to-end test.
-//   menu_showcase.exe classic|xp|nobackground [COLOURS_FILE]
+// sub-menu with a side title. The program's own hooks pair and frame the
+// menu windows. Used by the menu-looks and thumbnail end-to-end tests.
+//   menu_showcase.exe classic|xp|nobackground [COLOURS_FILE [PICTURE]]
 // COLOURS_FILE receives the system colours the look is painted with, one
-// "name R G B" line each. The exit code is the chosen command (0: none).
+// "name R G B" line each. With PICTURE, selecting "Photos.jpg" shows that
+// picture in the thumbnail tooltip once the hover time has passed, as the
+// program does for the entry under the pointer. The exit code is the
+// chosen command (0: none).
 #include <windows.h>
 
 #include <cstdio>
 #include <cstring>
 
 #include "menus/owner_draw_menu.h"
+#include "model/folder_node.h"
+#include "model/menu_entry.h"
+#include "presentation/menu_hooks.h"
 #include "presentation/menu_metrics.h"
+#include "presentation/menu_window.h"
+#include "presentation/thumbnail_tip.h"
 
 namespace {
 
-HMENU openingMenu = nullptr;  // the menu whose window is created next
-HHOOK creationHook = nullptr;
+const UINT photosId = 1006;
+trm::MenuEntry photos;  // its path is the PICTURE argument
 
-// Pairs each menu window with its menu, so that titles span the window and
-// column breaks fill down to its bottom.
-LRESULT CALLBACK onCallWndProc(int code, WPARAM wParam, LPARAM lParam) noexcept {
-    const auto* message = reinterpret_cast<const CWPSTRUCT*>(lParam);
-    if (code == HC_ACTION && message->message == WM_CREATE) {
-        char name[16] = {};
-        ::GetClassNameA(message->hwnd, name, sizeof name);
-        if (lstrcmpiA(name, "#32768") == 0) {
-            if (trm::OwnerDrawMenu* menu = trm::MenuMetrics::Instance().FindMenuByHandle(openingMenu))
-                menu->menuWindow = message->hwnd;
-        }
-    }
-    return ::CallNextHookEx(creationHook, code, wParam, lParam);
+// The menu window that shows the menu, if it is open.
+HWND windowOf(HMENU menu) {
+    for (const trm::OpenMenuWindow& open : trm::trackingState.openMenuWindows)
+        if (open.menuHandle == menu) return open.window;
+    return nullptr;
 }
 
 LRESULT CALLBACK ownerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
@@ -38,7 +39,16 @@ LRESULT CALLBACK ownerProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
             trm::MenuMetrics::Instance().MeasureItem(reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
             return TRUE;
         case WM_DRAWITEM: trm::MenuMetrics::Instance().DrawItem(reinterpret_cast<DRAWITEMSTRUCT*>(lParam)); return TRUE;
-        case WM_INITMENUPOPUP: openingMenu = reinterpret_cast<HMENU>(wParam); return 0;
+        case WM_INITMENUPOPUP: trm::trackingState.currentMenu = reinterpret_cast<HMENU>(wParam); return 0;
+        case WM_MENUSELECT:
+            if (!photos.path.empty()) {
+                HWND shown = windowOf(reinterpret_cast<HMENU>(lParam));
+                if (LOWORD(wParam) == photosId && !(HIWORD(wParam) & MF_POPUP) && shown)
+                    trm::startHoverTimer(shown, photos);
+                else
+                    trm::cancelHover();
+            }
+            return 0;
     }
     return ::DefWindowProcA(window, message, wParam, lParam);
 }
@@ -69,6 +79,19 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     const char* look = __argc > 1 ? __argv[1] : "classic";
     const int xpStyle = std::strcmp(look, "xp") == 0 ? 1 : 0;
     if (__argc > 2) writeColours(__argv[2]);
+    ::CoInitialize(nullptr);
+
+    trm::Settings settings;
+    settings.displayxp = xpStyle != 0;
+    settings.displaybackground = std::strcmp(look, "nobackground") != 0;
+    if (__argc > 3) {
+        photos.path = __argv[3];
+        settings.dothumbnailsontooltip = true;
+        settings.dothumbnailsontooltipsizex = settings.dothumbnailsontooltipsizey = 0;  // the picture's own size
+    }
+    trm::FolderNode folder{settings};
+    trm::ThumbnailTip tip;
+    trm::HookApp app{settings, folder, tip};
 
     trm::MenuMetrics& metrics = trm::MenuMetrics::Instance();
     metrics.SetImageReduction(1, 1);
@@ -102,7 +125,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     root.appendItem(MF_SEPARATOR, 1003, "");
     root.appendItem(MF_STRING, 1004, "Budget 2026.xls");
     root.appendItem(MF_MENUBREAK, 1005, "mb");
-    root.appendItem(MF_STRING, 1006, "Photos.jpg");
+    root.appendItem(MF_STRING, photosId, "Photos.jpg");
     // Last, so that its sub-menu opens beside the whole menu.
     root.appendItem(MF_POPUP, reinterpret_cast<UINT_PTR>(documents.m_hMenu), "Documents");
     giveIcon(root, 1, IDI_INFORMATION);
@@ -111,15 +134,19 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     giveIcon(root, 6, IDI_QUESTION);
     giveIcon(root, 7, IDI_APPLICATION);
 
-    creationHook = ::SetWindowsHookExA(WH_CALLWNDPROC, onCallWndProc, nullptr, ::GetCurrentThreadId());
-    openingMenu = root.m_hMenu;
-    ::SetForegroundWindow(owner);
-    const int chosen =
-        ::TrackPopupMenu(root.m_hMenu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD, 60, 60, 0, owner, nullptr);
-    ::UnhookWindowsHookEx(creationHook);
+    int chosen = 0;
+    {
+        trm::MenuHooks hooks(::GetCurrentThreadId(), app);
+        trm::trackingState.currentMenu = root.m_hMenu;
+        ::SetForegroundWindow(owner);
+        chosen =
+            ::TrackPopupMenu(root.m_hMenu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD, 60, 60, 0, owner, nullptr);
+        trm::cancelHover();
+    }
 
     documents.destroyWithItems();
     root.destroyWithItems();
     ::DestroyWindow(owner);
+    ::CoUninitialize();
     return chosen;
 }

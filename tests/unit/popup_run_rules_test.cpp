@@ -50,6 +50,18 @@ TEST(AnchorPoint, PointsNearAnEdgeSnapToIt) {
     EXPECT_EQ(p.x, 0);
 }
 
+TEST(AnchorPoint, EdgesAreThoseOfThePointsMonitor) {
+    const trm::ScreenBounds second{1024, 0, 2048, 768};
+    trm::ScreenPoint p = trm::snapToScreenEdges({1040, 10}, second);
+    EXPECT_EQ(p.x, 1024);
+    EXPECT_EQ(p.y, 0);
+    p = trm::snapToScreenEdges({2030, 400}, second);
+    EXPECT_EQ(p.x, 2048);
+    EXPECT_EQ(p.y, 400);
+    p = trm::snapToScreenEdges({1100, 400}, second);
+    EXPECT_EQ(p.x, 1100);
+}
+
 TEST(PropertySheet, NeedsHelpStyleDialogClassButtonsAndTabs) {
     const std::vector<trm::ChildWindowFacts> sheet = {
         {"Button", 1}, {"BUTTON", 2}, {"Button", 12321}, {"SysTabControl32", 12320}, {"Static", 5}};

@@ -6,9 +6,13 @@
 #include <cstdio>
 #include <vector>
 
+#include "fixture_folder.h"
 #include "menu_test_support.h"
 #include "menus/owner_draw_menu.h"
+#include "picture_files.h"
 #include "presentation/menu_metrics.h"
+#include "presentation/menu_window.h"
+#include "presentation/thumbnail_tip.h"
 
 namespace {
 
@@ -96,6 +100,38 @@ TEST_F(GdiLeakTest, PaintingHundredsOfItemsKeepsTheObjectCount) {
                 reported ? "GDI objects (GetGuiResources)" : "free GDI handle-table places",
                 reported ? before : -before, reported ? after : -after);
     EXPECT_EQ(after, before);
+}
+
+// Every frame style, and the tooltip loading, showing, painting and
+// dropping pictures, many times over.
+void frameAndShowTips(trm::ThumbnailTip& tip, const std::string& picture, int rounds) {
+    menutest::Canvas canvas(120, 90);
+    trm::Settings settings;
+    for (int round = 0; round < rounds; ++round) {
+        settings.displayrounded = round % 2 == 0;
+        settings.displayflat = round % 3 == 0;
+        settings.displaybackground = round % 4 != 0;
+        settings.displayoutline = round % 5 != 0;
+        trm::paintMenuFrame(canvas.hdc(), 120, 90, settings);
+        trm::loadPicture(settings, picture, tip.image);
+        tip.showAt(20, 20);
+        ::SendMessageA(tip.m_hWnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(canvas.hdc()), 0);
+        tip.hide();
+    }
+}
+
+TEST_F(GdiLeakTest, FramesAndTheTooltipKeepTheObjectCount) {
+    const bool reported = gdiCountIsReported();
+    ::CoInitialize(nullptr);
+    wintest::FixtureFolder tree("gdileak");
+    tree.file("photo.bmp", wintest::bmpFile(40, 30, RGB(10, 200, 30)));
+    trm::ThumbnailTip tip;
+    frameAndShowTips(tip, tree.at("photo.bmp"), 60);  // every combination once
+    const long before = gdiObjectsInUse(reported);
+    frameAndShowTips(tip, tree.at("photo.bmp"), 120);
+    const long after = gdiObjectsInUse(reported);
+    EXPECT_EQ(after, before);
+    ::CoUninitialize();
 }
 
 TEST_F(GdiLeakTest, TheSharedFontsGoWithTheirOwner) {

@@ -16,6 +16,7 @@
 #include "menus/owner_draw_menu.h"
 #include "model/folder_scanner.h"
 #include "model/win_scan_platform.h"
+#include "picture_files.h"
 #include "shortcut_file.h"
 
 namespace {
@@ -257,6 +258,34 @@ TEST_F(MenuBuilderTest, IconsOnlyShowNoTextAndUnavailableEntriesAreDisabled) {
     for (trm::MenuEntry& entry : root.entries) entry.unavailable = entry.displayName == "a.txt";
     builder.buildMenu(root);
     EXPECT_EQ(itemsOf(root.menu->GetSafeHmenu()).at(2), "a.txt!") << "disabled with icons";
+}
+
+TEST_F(MenuBuilderTest, TheTitlePictureIsLoadedIntoItsItemFirst) {
+    tree.file("cover.bmp", wintest::bmpFile(40, 30, RGB(9, 9, 9)));
+    tree.file("broken.gif", "no picture");
+    settings.dotitleimages = settings.dotitleimagesnoclick = true;
+    settings.dotitleimagesfile = "COVER.BMP";
+    const HMENU menu = build();
+    ASSERT_NE(root.titleImageEntry, nullptr);
+    const trm::MenuEntry& cover = *root.titleImageEntry;
+    ASSERT_TRUE(cover.picture);
+    EXPECT_TRUE(cover.isTitlePicture);
+    // First in the menu, unpickable, and showing the entry's own picture.
+    EXPECT_EQ(itemsOf(menu).at(0), "cover.bmp!");
+    MENUITEMINFOA info = {};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_DATA;
+    ::GetMenuItemInfoA(menu, 0, TRUE, &info);
+    const trm::MenuItemData* record = records.find(info.dwItemData);
+    ASSERT_NE(record, nullptr);
+    EXPECT_EQ(record->titlePicture, cover.picture.get());
+
+    // A picture that does not load leaves a plain (still unpickable) item.
+    trm::tearDownRoot(root);
+    settings.dotitleimagesfile = "broken.gif";
+    const HMENU again = build();
+    EXPECT_FALSE(root.titleImageEntry->picture);
+    EXPECT_EQ(itemsOf(again).at(0), "broken.gif!");
 }
 
 TEST_F(MenuBuilderTest, ShortcutsToMissingTargetsAreDisabled) {

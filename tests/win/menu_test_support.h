@@ -8,7 +8,7 @@
 
 #include <vector>
 
-#include "presentation/gdi_handles.h"
+#include "common/gdi_handles.h"
 
 namespace menutest {
 

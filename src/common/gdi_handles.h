@@ -29,6 +29,8 @@ public:
         if (handle != nullptr) ::DeleteObject(handle);
         handle = replacement;
     }
+    // Hands the object to a caller that deletes it itself.
+    Handle detach() { return std::exchange(handle, nullptr); }
 
 private:
     Handle handle = nullptr;

@@ -1,0 +1,22 @@
+#include "presentation/menu_window_rules.h"
+
+namespace trm {
+
+MouseOutStep mouseOutStep(bool inside, bool& hasEntered, int delay, bool closePending) {
+    if (inside) {
+        hasEntered = true;
+        return MouseOutStep::cancelClose;
+    }
+    if (!hasEntered) return MouseOutStep::nothing;
+    if (delay == 0) return MouseOutStep::closeNow;
+    return closePending ? MouseOutStep::nothing : MouseOutStep::startClose;
+}
+
+int shiftedSubMenuLeft(int left, int width, int parentLeft, int cxEdge, ScreenBounds monitor) {
+    const int moved = left > parentLeft ? left + cxEdge + 3 : left - cxEdge;
+    // The system has fitted the window to the monitor; a nudge must not undo that.
+    if (moved < monitor.left || moved + width > monitor.right) return left;
+    return moved;
+}
+
+}  // namespace trm

@@ -1,0 +1,36 @@
+// The small bordered window that shows a file's picture beside the pointer.
+#pragma once
+
+#include "framework/wnd.h"
+#include "menus/picture.h"
+
+namespace trm {
+
+class ThumbnailTip : public CWnd {
+public:
+    ThumbnailTip() = default;
+    // Drops the picture; the base destroys the window.
+    ~ThumbnailTip() override = default;
+
+    // The hidden native window: topmost, a tool window, a thin border.
+    bool create();
+    // Shows the window for `image` beside screen point (x, y), kept on that
+    // point's monitor; creates the window first when there is none.
+    void showAt(int x, int y);
+    // Beside and below the pointer.
+    void showAtCursor();
+    // Hides the window and drops the picture; the overrides stay.
+    void hide();
+
+    Picture image;           // owned; a new one is loaded for every showing
+    int widthOverride = 0;   // when nonzero, the picture's drawing width
+    int heightOverride = 0;  // when nonzero, the picture's drawing height
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void paint(HDC dc);
+};
+
+}  // namespace trm

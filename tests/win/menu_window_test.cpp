@@ -1,0 +1,356 @@
+// The menu windows and the thumbnail tip under Wine: frames painted into a
+// bitmap, windows of the menu class subclassed, paired, nudged and made
+// translucent by the real creation hook, the hover timer answered with the
+// tip, and the tip's size and place near the screen's edges.
+#include "presentation/menu_window.h"
+
+#include <windows.h>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "fixture_folder.h"
+#include "menu_test_support.h"
+#include "menus/owner_draw_menu.h"
+#include "model/folder_node.h"
+#include "model/menu_entry.h"
+#include "picture_files.h"
+#include "presentation/menu_hooks.h"
+#include "presentation/menu_metrics.h"
+#include "presentation/thumbnail_tip.h"
+
+namespace {
+
+using menutest::Canvas;
+using menutest::sys;
+
+const auto* const colours = ::testing::AddGlobalTestEnvironment(new menutest::DistinctSystemColours);
+
+// --- frames ---
+
+class FrameTest : public ::testing::Test {
+protected:
+    bool paint() { return trm::paintMenuFrame(canvas.hdc(), 100, 80, settings); }
+
+    trm::Settings settings;
+    Canvas canvas{100, 80};
+};
+
+TEST_F(FrameTest, RoundedRingsCutTheCornersOverTheBand) {
+    settings.displayrounded = true;
+    ASSERT_TRUE(paint());
+    // The outermost ring stops 9 pixels short of each corner.
+    EXPECT_EQ(canvas.at(8, 0), sys(COLOR_MENU));
+    EXPECT_EQ(canvas.at(9, 0), sys(COLOR_BTNHIGHLIGHT));
+    EXPECT_EQ(canvas.at(90, 0), sys(COLOR_BTNHIGHLIGHT));
+    EXPECT_EQ(canvas.at(91, 0), sys(COLOR_MENU));
+    EXPECT_EQ(canvas.at(0, 40), sys(COLOR_BTNHIGHLIGHT));
+    EXPECT_EQ(canvas.at(50, 79), sys(COLOR_BTNSHADOW));
+    EXPECT_EQ(canvas.at(99, 40), sys(COLOR_BTNSHADOW));
+    // The inner rings: the background colour along the edges, steps in the corners.
+    EXPECT_EQ(canvas.at(50, 1), sys(COLOR_BTNFACE));
+    EXPECT_EQ(canvas.at(50, 2), sys(COLOR_BTNFACE));
+    EXPECT_EQ(canvas.at(5, 1), sys(COLOR_BTNHIGHLIGHT));
+    EXPECT_EQ(canvas.at(3, 2), sys(COLOR_BTNHIGHLIGHT));
+    EXPECT_EQ(canvas.at(97, 4), sys(COLOR_BTNSHADOW));
+    EXPECT_EQ(canvas.at(97, 5), sys(COLOR_BTNFACE));
+    EXPECT_EQ(canvas.at(0, 0), sys(COLOR_MENU));
+    EXPECT_EQ(canvas.at(1, 1), sys(COLOR_MENU));
+    EXPECT_TRUE(canvas.all(Canvas::paper, 3, 3, 97, 77)) << "the inside is left to the items";
+}
+
+TEST_F(FrameTest, FlatFramesAndRoundedFlatOnesUseTheTextColour) {
+    settings.displayflat = true;
+    ASSERT_TRUE(paint());
+    EXPECT_EQ(canvas.at(0, 0), sys(COLOR_MENUTEXT));
+    EXPECT_EQ(canvas.at(99, 79), sys(COLOR_MENUTEXT));
+    EXPECT_TRUE(canvas.all(sys(COLOR_BTNFACE), 1, 1, 99, 3));
+    EXPECT_TRUE(canvas.all(sys(COLOR_BTNFACE), 97, 3, 99, 79));
+    EXPECT_EQ(canvas.at(3, 3), Canvas::paper);
+
+    settings.displayxp = true;
+    ASSERT_TRUE(paint());
+    EXPECT_TRUE(canvas.all(sys(COLOR_BTNHIGHLIGHT), 1, 1, 99, 3));
+
+    // Without a background only the one-pixel line is the frame's own.
+    settings.displayxp = false;
+    settings.displaybackground = false;
+    canvas.clear();
+    ASSERT_TRUE(paint());
+    EXPECT_EQ(canvas.count(sys(COLOR_MENUTEXT), 0, 0, 100, 80), 2 * 100 + 2 * 78);
+    EXPECT_EQ(canvas.at(1, 1), sys(COLOR_MENU));
+
+    settings.displaybackground = true;
+    settings.displayrounded = true;
+    canvas.clear();
+    ASSERT_TRUE(paint());
+    EXPECT_EQ(canvas.at(9, 0), sys(COLOR_MENUTEXT));
+    EXPECT_EQ(canvas.at(99, 40), sys(COLOR_MENUTEXT));
+    EXPECT_EQ(canvas.at(8, 0), sys(COLOR_MENU));
+}
+
+TEST_F(FrameTest, NoBackgroundGivesARaisedLineAndNoOutlineNoFrame) {
+    settings.displaybackground = false;
+    ASSERT_TRUE(paint());
+    EXPECT_EQ(canvas.at(0, 78), sys(COLOR_BTNHIGHLIGHT));
+    EXPECT_EQ(canvas.at(98, 0), sys(COLOR_BTNHIGHLIGHT));
+    EXPECT_EQ(canvas.at(0, 79), sys(COLOR_BTNSHADOW));
+    EXPECT_EQ(canvas.at(50, 79), sys(COLOR_BTNSHADOW));
+    EXPECT_EQ(canvas.at(99, 40), sys(COLOR_BTNSHADOW));
+
+    settings.displayoutline = false;
+    canvas.clear();
+    ASSERT_TRUE(paint());
+    EXPECT_TRUE(canvas.all(sys(COLOR_MENU), 0, 0, 100, 3));
+    EXPECT_TRUE(canvas.all(sys(COLOR_MENU), 0, 77, 100, 80));
+    EXPECT_TRUE(canvas.all(Canvas::paper, 3, 3, 97, 77));
+
+    // The system's own frame is left to the system.
+    trm::Settings plain;
+    canvas.clear();
+    EXPECT_FALSE(trm::paintMenuFrame(canvas.hdc(), 100, 80, plain));
+    EXPECT_TRUE(canvas.all(Canvas::paper, 0, 0, 100, 80));
+}
+
+// --- menu windows made under the real creation hook ---
+
+HWND makeMenuWindow(int x, int y, int width, int height) {
+    return ::CreateWindowExA(WS_EX_TOOLWINDOW, MAKEINTATOM(0x8000), "", WS_POPUP, x, y, width, height, nullptr, nullptr,
+                             nullptr, nullptr);
+}
+
+RECT windowRect(HWND window) {
+    RECT area{};
+    ::GetWindowRect(window, &area);
+    return area;
+}
+
+// Messages for this thread's windows, for up to `limit` ms or until done().
+template <typename Done>
+bool pumpUntil(DWORD limit, Done done) {
+    const DWORD started = ::GetTickCount();
+    MSG message;
+    while (!done()) {
+        if (::GetTickCount() - started > limit) return false;
+        while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageA(&message);
+        ::Sleep(10);
+    }
+    return true;
+}
+
+class MenuWindowTest : public ::testing::Test {
+protected:
+    MenuWindowTest() : tree("menuwindow") {
+        ::CoInitialize(nullptr);
+        menu.CreatePopupMenu();
+        menu.appendItem(MF_STRING, 1001, "Photo.bmp");
+        trm::trackingState.currentMenu = menu.m_hMenu;
+    }
+    ~MenuWindowTest() override {
+        for (HWND window : made) ::DestroyWindow(window);
+        hooks.reset();
+        menu.destroyWithItems();
+        ::CoUninitialize();
+    }
+
+    HWND open(int x, int y, int width = 120, int height = 80) {
+        HWND window = makeMenuWindow(x, y, width, height);
+        made.push_back(window);
+        return window;
+    }
+    void install() { hooks = std::make_unique<trm::MenuHooks>(::GetCurrentThreadId(), app); }
+
+    wintest::FixtureFolder tree;
+    trm::Settings settings;
+    trm::FolderNode root{settings};
+    trm::ThumbnailTip tip;
+    trm::HookApp app{settings, root, tip};
+    std::unique_ptr<trm::MenuHooks> hooks;
+    trm::OwnerDrawMenu menu{trm::MenuMetrics::Instance().itemDataList, 0, -1};
+    std::vector<HWND> made;
+};
+
+TEST_F(MenuWindowTest, MenuWindowsAreSubclassedPairedAndReleased) {
+    settings.transparent = true;
+    settings.transparentlevel = 50;
+    install();
+    const HWND window = open(100, 100);
+    ASSERT_NE(window, nullptr);
+    EXPECT_NE(::GetPropA(window, "TRM_OldWndProc"), nullptr);
+    EXPECT_EQ(::GetWindowLongPtrA(window, GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(&trm::MenuWindowProc));
+    ASSERT_EQ(trm::trackingState.openMenuWindows.size(), 1u);
+    EXPECT_EQ(trm::trackingState.openMenuWindows[0].menuHandle, menu.m_hMenu);
+    EXPECT_EQ(menu.menuWindow, window);
+    // Translucent at 200 - 2 x 50.
+    EXPECT_TRUE(::GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_LAYERED);
+    BYTE alpha = 0;
+    DWORD flags = 0;
+    ASSERT_TRUE(::GetLayeredWindowAttributes(window, nullptr, &alpha, &flags));
+    EXPECT_EQ(alpha, 100);
+    EXPECT_TRUE(flags & LWA_ALPHA);
+
+    // Other windows are left alone.
+    HWND other = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    EXPECT_EQ(::GetPropA(other, "TRM_OldWndProc"), nullptr);
+    EXPECT_EQ(trm::trackingState.openMenuWindows.size(), 1u);
+    ::DestroyWindow(other);
+
+    ::DestroyWindow(window);
+    made.clear();
+    EXPECT_TRUE(trm::trackingState.openMenuWindows.empty());
+    EXPECT_EQ(menu.menuWindow, nullptr);
+}
+
+TEST_F(MenuWindowTest, SubMenusMoveAwayFromTheirParentsButStayOnTheScreen) {
+    install();
+    const int edge = ::GetSystemMetrics(SM_CXEDGE);
+    const HWND parent = open(100, 100);
+    const HWND child = open(0, 0);
+    ::SetWindowPos(child, nullptr, 220, 120, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    EXPECT_EQ(windowRect(child).left, 220 + edge + 3);
+    ::SetWindowPos(child, nullptr, 30, 120, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    EXPECT_EQ(windowRect(child).left, 30 - edge);
+    const int right = ::GetSystemMetrics(SM_CXSCREEN);
+    ::SetWindowPos(child, nullptr, right - 120, 120, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    EXPECT_EQ(windowRect(child).left, right - 120);
+    EXPECT_EQ(windowRect(parent).left, 100) << "the root menu stays where the system put it";
+}
+
+TEST_F(MenuWindowTest, APendingCloseOnAWindowThatGoesIsStartedAgainOnAnother) {
+    settings.dieonmouseout = true;
+    settings.dieonmouseouttime = 300;
+    install();
+    const HWND root = open(100, 100);
+    const HWND sub = open(230, 100);
+    ::SetCursorPos(150, 150);
+    ::SendMessageA(root, WM_NULL, 0, 0);
+    ASSERT_TRUE(trm::trackingState.pointerHasEntered);
+    // Outside: the sub-menu starts the delay, then closes before it runs out.
+    ::SetCursorPos(700, 600);
+    ::SendMessageA(sub, WM_NULL, 0, 0);
+    ASSERT_EQ(trm::trackingState.closeTimer.window, sub);
+    ::DestroyWindow(sub);
+    EXPECT_TRUE(pumpUntil(3000, [root]() { return !::IsWindow(root); })) << "the root menu never closed";
+    made.clear();
+}
+
+TEST_F(MenuWindowTest, TheHoverTimerShowsTheEntrysPictureUnlessItWasLeft) {
+    settings.dothumbnailsontooltip = true;
+    settings.dothumbnailsontooltipsizex = 0;
+    settings.dothumbnailsontooltipsizey = 0;
+    settings.imagereductionx = 2;
+    tree.file("photo.bmp", wintest::bmpFile(40, 30, RGB(10, 200, 30)));
+    tree.file("broken.jpg", "no picture");
+    install();
+    // The pointer over the menu window: leaving the menus hides the tip.
+    POINT pointer{};
+    ::GetCursorPos(&pointer);
+    const HWND window = open(pointer.x - 60, pointer.y - 40);
+
+    trm::MenuEntry photo, broken, other;
+    photo.path = tree.at("photo.bmp");
+    broken.path = tree.at("broken.jpg");
+    other.path = tree.at("photo.bmp");
+    const auto tipShown = [this]() { return tip.m_hWnd != nullptr && ::IsWindowVisible(tip.m_hWnd); };
+
+    trm::startHoverTimer(window, broken);
+    EXPECT_EQ(trm::trackingState.hoverTimer.window, window);
+    EXPECT_FALSE(pumpUntil(1500, tipShown)) << "a picture that cannot be loaded shows nothing";
+    EXPECT_EQ(trm::trackingState.hoverTimer.id, 0u);
+
+    // Moving on to another entry before the timer fires restarts it for that one.
+    trm::startHoverTimer(window, photo);
+    trm::startHoverTimer(window, other);
+    ASSERT_TRUE(pumpUntil(3000, tipShown));
+    EXPECT_EQ(trm::trackingState.hoveredEntry, &other);
+    // Drawn at its pixel size reduced by imagereduction, with the margins.
+    const RECT shown = windowRect(tip.m_hWnd);
+    EXPECT_EQ(shown.right - shown.left, 40 / 2 + 7);
+    EXPECT_EQ(shown.bottom - shown.top, 30 + 8);
+
+    tip.hide();
+    EXPECT_FALSE(::IsWindowVisible(tip.m_hWnd));
+    EXPECT_TRUE(tip.image.empty());
+}
+
+// --- the tip on its own ---
+
+class TipTest : public ::testing::Test {
+protected:
+    TipTest() : tree("tip") {
+        ::CoInitialize(nullptr);
+        tree.file("photo.bmp", wintest::bmpFile(40, 30, RGB(10, 200, 30)));
+    }
+    ~TipTest() override { ::CoUninitialize(); }
+
+    void loadPhoto() { trm::loadPicture(settings, tree.at("photo.bmp"), tip.image); }
+    RECT showAt(int x, int y) {
+        tip.showAt(x, y);
+        return windowRect(tip.m_hWnd);
+    }
+
+    wintest::FixtureFolder tree;
+    trm::Settings settings;
+    trm::ThumbnailTip tip;
+};
+
+TEST_F(TipTest, BesideThePointUnlessThatCrossesTheRightOrBottomEdge) {
+    loadPhoto();
+    ASSERT_TRUE(tip.image.picture);
+    const int right = ::GetSystemMetrics(SM_CXSCREEN);
+    const int bottom = ::GetSystemMetrics(SM_CYSCREEN);
+    RECT at = showAt(100, 100);
+    EXPECT_TRUE(::IsWindowVisible(tip.m_hWnd));
+    EXPECT_EQ(at.left, 100);
+    EXPECT_EQ(at.top, 100);
+    EXPECT_EQ(at.right - at.left, 48);  // 40 + 1, plus 7
+    EXPECT_EQ(at.bottom - at.top, 41);  // 30 + 3, plus 8
+
+    at = showAt(right - 30, 100);
+    EXPECT_EQ(at.left, right - 30 - 41 - 32);
+    at = showAt(100, bottom - 30);
+    EXPECT_EQ(at.top, bottom - 30 - 33 - 34);
+    EXPECT_EQ(at.left, 100);
+    // Exactly fitting is not crossing; the bottom keeps 2 pixels free.
+    at = showAt(right - 41, bottom - 35);
+    EXPECT_EQ(at.left, right - 41);
+    EXPECT_EQ(at.top, bottom - 35);
+    at = showAt(right - 40, bottom - 34);
+    EXPECT_EQ(at.left, right - 40 - 41 - 32);
+    EXPECT_EQ(at.top, bottom - 34 - 33 - 34);
+}
+
+TEST_F(TipTest, TheSizeFollowsTheOverridesAndAnEmptyTipIsTiny) {
+    loadPhoto();
+    tip.widthOverride = 320;
+    tip.heightOverride = 240;
+    RECT at = showAt(10, 10);
+    EXPECT_EQ(at.right - at.left, 327);
+    EXPECT_EQ(at.bottom - at.top, 248);
+
+    tip.hide();
+    tip.widthOverride = tip.heightOverride = 0;
+    at = showAt(10, 10);
+    EXPECT_EQ(at.right - at.left, 8);
+    EXPECT_EQ(at.bottom - at.top, 8);
+}
+
+TEST_F(TipTest, ThePictureIsDrawnOverWhiteFromTheBottomLeft) {
+    loadPhoto();
+    tip.showAt(10, 10);
+    RECT client{};
+    ::GetClientRect(tip.m_hWnd, &client);
+    Canvas canvas(client.right, client.bottom);
+    ::SendMessageA(tip.m_hWnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(canvas.hdc()), 0);
+    const COLORREF green = RGB(10, 200, 30);
+    const int top = client.bottom - 30 - 3;
+    EXPECT_EQ(canvas.at(2, top), RGB(255, 255, 255));
+    EXPECT_EQ(canvas.at(3, top), green);
+    EXPECT_EQ(canvas.at(3 + 38, top + 29), green);
+    EXPECT_EQ(canvas.at(3 + 39, top + 29), RGB(255, 255, 255));
+    EXPECT_EQ(canvas.at(3, top + 30), RGB(255, 255, 255));
+    EXPECT_EQ(canvas.count(green, 0, 0, client.right, client.bottom), 39 * 30);
+}
+
+}  // namespace
