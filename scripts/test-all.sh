@@ -1,20 +1,21 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds every tree and runs every test tier
-# (native unit tests, Windows tests under Wine, end-to-end tests) in one
+# (native unit tests, fuzzing of the core, Windows tests under Wine,
+# end-to-end tests) in one
 # CTest run, ending with CTest's summary line. The Wine tiers run for each
 # architecture whose Wine loader starts here (TRM_WINE_ARCHS, e.g. x86_64,
 # restricts them); the run fails when none can start.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 bash "$root/scripts/install-deps.sh"
-bash "$root/scripts/build.sh" native cross cross64
+bash "$root/scripts/build.sh" native cross cross64 fuzz
 source "$root/scripts/wine-env.sh"
 trm_wine_detect
 trm_wine_summary
 
 # One CTest run over every tree, without the Wine tests of architectures
 # that cannot start here (their builds and format checks still run).
-printf 'subdirs("native")\nsubdirs("cross")\nsubdirs("cross64")\n' >"$root/build/CTestTestfile.cmake"
+printf 'subdirs("native")\nsubdirs("fuzz")\nsubdirs("cross")\nsubdirs("cross64")\n' >"$root/build/CTestTestfile.cmake"
 left_out=()
 for arch in $TRM_WINE_KNOWN_ARCHS; do
   [[ " $TRM_WINE_STARTED " == *" $arch "* ]] || left_out+=("wine-$arch")

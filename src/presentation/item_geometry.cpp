@@ -17,6 +17,10 @@ int iconColumnWidth(int maxCheckWidth, int cxMenuCheck) {
 
 TextSize measureItem(const ItemToMeasure& item, const MenuSystemMetrics& metrics, MenuTextExtents& extents,
                      MenuMeasureState& menu, ItemLayout& layout) {
+    // A negative limit (quoted on the command line) leaves no room at all: it
+    // is raised to the minimum below like any limit under it, instead of
+    // giving items a negative width.
+    if (menu.maxWidth < -1) menu.maxWidth = 0;
     const TextSize text = extents.labelSize(item.label);
     const int cx = metrics.cxMenuCheck;
     const int iconColumn = iconColumnWidth(menu.maxCheckWidth, cx);

@@ -1,8 +1,22 @@
 #include "presentation/tip_layout.h"
 
+#include <algorithm>
+
 #include "presentation/item_geometry.h"
 
 namespace trm {
+
+namespace {
+
+// No window is larger, and keeping to it leaves the placing arithmetic room
+// for any size the options ask for.
+const int largestWindow = 32767;
+
+int windowSide(int side, int least) {
+    return std::min(std::max(side, least), largestWindow);
+}
+
+}  // namespace
 
 PixelSize tipContentSize(const TipContent& content) {
     PixelSize size;
@@ -10,8 +24,7 @@ PixelSize tipContentSize(const TipContent& content) {
     if (content.hasPicture) size = {content.picture.width + 1, content.picture.height + 3};
     if (content.widthOverride != 0) size.width = content.widthOverride;
     if (content.heightOverride != 0) size.height = content.heightOverride;
-    if (size.width < 1) size.width = 1;
-    return size;
+    return {windowSide(size.width, 1), windowSide(size.height, 0)};
 }
 
 TipPlacement placeTip(ScreenPoint at, PixelSize content, ScreenBounds monitor) {
@@ -22,7 +35,7 @@ TipPlacement placeTip(ScreenPoint at, PixelSize content, ScreenBounds monitor) {
 }
 
 PixelSize tipDrawingSize(int sizeX, int sizeY, bool hasPicture, PixelSize picture, int reductionX, int reductionY) {
-    if (sizeX != 0 || sizeY != 0) return {sizeX, sizeY};
+    if (sizeX != 0 || sizeY != 0) return {windowSide(sizeX, 0), windowSide(sizeY, 0)};
     if (!hasPicture) return {160, 120};
     const TextSize reduced = reducedPictureSize(picture.width, picture.height, reductionX, reductionY);
     return {reduced.width, reduced.height};

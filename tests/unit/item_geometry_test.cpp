@@ -190,6 +190,14 @@ TEST_F(Measure, LimitBelowTheMinimumIsRaisedByTheFirstItem) {
     EXPECT_EQ(menu.clampedTextWidth, minimum - 20 + 9);
 }
 
+TEST_F(Measure, ANegativeLimitIsNoRoomAtAll) {
+    menu.maxWidth = -2000000000;
+    const int minimum = 13 + 13 + 6;
+    EXPECT_EQ(measure(item(MeasuredKind::other, "Documents")).width, 0);
+    EXPECT_EQ(menu.maxWidth, minimum);
+    EXPECT_EQ(menu.clampedTextWidth, minimum + 9);
+}
+
 TEST(ReducedPictureSize, DividesEachSideTruncating) {
     const TextSize halved = trm::reducedPictureSize(101, 75, 2, 1);
     EXPECT_EQ(halved.width, 50);

@@ -72,6 +72,11 @@ TEST(TipLayout, ContentSizeFromThePictureTheThumbnailOrTheOverrides) {
     content.heightOverride = 240;
     EXPECT_EQ(trm::tipContentSize(content).width, 41);
     EXPECT_EQ(trm::tipContentSize(content).height, 240);
+    // Any size the options give stays a window's size, and placeable.
+    content.widthOverride = 2147483647;
+    content.heightOverride = -5;
+    EXPECT_EQ(trm::tipContentSize(content).width, 32767);
+    EXPECT_EQ(trm::tipContentSize(content).height, 0);
 }
 
 TEST(TipLayout, FlippedAtTheEdgesOfThePointsMonitor) {

@@ -1,0 +1,22 @@
+// The bytes of an options file: the choice of its code page, the tokenizer
+// and the option parser reading it after a command line.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "../unit/fake_path_probe.h"
+#include "app/option_parser.h"
+#include "app/options_file_text.h"
+#include "app/options_file_tokenizer.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const std::string bytes(reinterpret_cast<const char*>(data), size);
+    for (const unsigned active : {trm::utf8CodePage, trm::westernCodePage}) {
+        const trm::OptionsFileText text = trm::optionsFileText(bytes, active, size % 3 ? 0 : 932);
+        FakePathProbe paths;
+        trm::Settings settings;
+        trm::OptionParser parser(settings, paths, true);
+        trm::tokenizeOptionsFile(text.text, parser);
+    }
+    return 0;
+}
