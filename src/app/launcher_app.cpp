@@ -60,7 +60,9 @@ BOOL LauncherApp::InitInstance() {
     hostWindow.sheetTimer = -1;
     // Without a native host window (an item opened directly) no timer could
     // ever end the process, so it ends now as with waittodietime 0.
-    if (settings.waittodietime != 0 && hostWindow.m_hWnd != nullptr) {
+    // A negative time (quoted on the command line) is none: as a timer it
+    // would keep an invisible process for weeks.
+    if (settings.waittodietime > 0 && hostWindow.m_hWnd != nullptr) {
         if (trackingState.contextCommandDone)
             hostWindow.sheetTimer = static_cast<int>(hostWindow.SetTimer(HostWindow::sheetTimerId, 500));
         hostWindow.exitTimer =

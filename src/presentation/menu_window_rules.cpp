@@ -8,7 +8,8 @@ MouseOutStep mouseOutStep(bool inside, bool& hasEntered, int delay, bool closePe
         return MouseOutStep::cancelClose;
     }
     if (!hasEntered) return MouseOutStep::nothing;
-    if (delay == 0) return MouseOutStep::closeNow;
+    // A negative delay (quoted on the command line) would be a timer of weeks.
+    if (delay <= 0) return MouseOutStep::closeNow;
     return closePending ? MouseOutStep::nothing : MouseOutStep::startClose;
 }
 

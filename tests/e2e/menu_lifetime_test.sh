@@ -13,6 +13,12 @@ keys Escape
 wait_for_exit 30
 echo "without waittodietime: ended $((($(date +%s%N) - closed_ns) / 1000000)) ms after Escape"
 
+# A negative time, which only quoting can give, is no time at all.
+start_trellimond "$FIXTURE_WIN" -block recorder -waittodietime " -5000"
+wait_for_menu
+keys Escape
+wait_for_exit 5
+
 start_trellimond "$FIXTURE_WIN" -block recorder -waittodietime 3000
 wait_for_menu
 keys Escape

@@ -21,6 +21,7 @@ TEST(MouseOut, NothingBeforeEnteringThenCloseOnceOutsideForTheDelay) {
         {true, 300, false, MouseOutStep::cancelClose, true}, {false, 300, false, MouseOutStep::startClose, true},
         {false, 300, true, MouseOutStep::nothing, true},  // the running delay is not restarted
         {true, 300, true, MouseOutStep::cancelClose, true},  {false, 0, false, MouseOutStep::closeNow, true},
+        {false, -5000, false, MouseOutStep::closeNow, true},
     };
     bool entered = false;
     for (const auto& step : steps) {
