@@ -30,7 +30,9 @@ void LauncherApp::runPopup() {
     scanRoot();
     markStage("scan");
 
-    HookApp running{settings, root, thumbnailTip};
+    HookApp running{settings, root, thumbnailTip, [this](HWND owner, const std::string& path, int x, int y) {
+                        showShellContextMenu(owner, path, x, y);
+                    }};
     MenuHooks hooks(::GetWindowThreadProcessId(hostWindow.m_hWnd, nullptr), running);
 
     builder.buildMenu(root);
@@ -50,7 +52,8 @@ void LauncherApp::runPopup() {
 
     bool handled = false;
     const auto open = [this](const std::string& path) { return openItem(hostWindow, path); };
-    if (command != 0) handled = builder.runCommand(root, static_cast<int>(command), open);
+    if (command != 0 && !trackingState.clickWentToShellMenu)
+        handled = builder.runCommand(root, static_cast<int>(command), open);
     if (!trackingState.pendingOpenPath.empty() && !handled && !trackingState.contextCommandDone)
         openItem(hostWindow, trackingState.pendingOpenPath);
 
