@@ -16,9 +16,11 @@ LRESULT CALLBACK MenuCreationHook(int code, WPARAM wParam, LPARAM lParam) noexce
 
 // Looks at each mouse message as the menu loop takes it from the queue
 // (HC_ACTION; HC_NOREMOVE is the same message being peeked at) and always
-// passes it on.
+// passes it on. The message's own point stands for the pointer: asking for
+// the cursor costs a round trip to the X server under Wine.
 LRESULT CALLBACK MenuMouseHook(int code, WPARAM wParam, LPARAM lParam) noexcept {
-    if (code == HC_ACTION) menuMouseMessage(static_cast<UINT>(wParam));
+    if (code == HC_ACTION && lParam != 0)
+        menuMouseMessage(static_cast<UINT>(wParam), reinterpret_cast<const MOUSEHOOKSTRUCT*>(lParam)->pt);
     return ::CallNextHookEx(trackingState.mouseHook, code, wParam, lParam);
 }
 

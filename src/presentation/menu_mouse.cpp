@@ -22,9 +22,9 @@ struct PointedMenu {
     POINT pointer{};  // screen coordinates
 };
 
-bool menuUnderPointer(PointedMenu& found) {
-    if (!::GetCursorPos(&found.pointer)) return false;
-    HWND window = ::WindowFromPoint(found.pointer);
+bool menuUnderPointer(POINT pointer, PointedMenu& found) {
+    found.pointer = pointer;
+    HWND window = ::WindowFromPoint(pointer);
     if (window == nullptr) return false;
     for (const OpenMenuWindow& open : trackingState.openMenuWindows) {
         if (open.window != window) continue;
@@ -126,10 +126,10 @@ void openAfterTracking(const std::string& folderPath) {
     closeAllMenus();
 }
 
-void pointerMoved(HookApp& app) {
+void pointerMoved(HookApp& app, POINT pointer) {
     const Settings& settings = app.settings;
     PointedMenu pointed;
-    const bool overMenu = menuUnderPointer(pointed);
+    const bool overMenu = menuUnderPointer(pointer, pointed);
     if (titlesOpenFolders(settings)) lightTitles(pointed, settings);
     if (overMenu && settings.dothumbnailsontooltip) {
         MenuItem item;
@@ -146,27 +146,27 @@ void pointerMoved(HookApp& app) {
     cancelHover();
 }
 
-void primaryUp(HookApp& app) {
+void primaryUp(HookApp& app, POINT pointer) {
     if (!titlesOpenFolders(app.settings)) return;
     PointedMenu pointed;
-    if (!menuUnderPointer(pointed)) return;
+    if (!menuUnderPointer(pointer, pointed)) return;
     FolderNode* folder = findFolderByMenu(app.root, pointed.menu);
     if (folder == nullptr || folder->menu == nullptr || !pointerOnTitle(pointed, *folder->menu)) return;
     openAfterTracking(folder->path);
 }
 
-void primaryDoubleClick(HookApp& app) {
+void primaryDoubleClick(HookApp& app, POINT pointer) {
     PointedMenu pointed;
     MenuItem item;
-    if (!menuUnderPointer(pointed) || !highlightedItem(pointed, item) || item.subMenu == nullptr) return;
+    if (!menuUnderPointer(pointer, pointed) || !highlightedItem(pointed, item) || item.subMenu == nullptr) return;
     if (FolderNode* folder = findFolderByMenu(app.root, item.subMenu)) openAfterTracking(folder->path);
 }
 
-void secondaryUp(HookApp& app, bool menusOwnButton) {
+void secondaryUp(HookApp& app, POINT pointer, bool menusOwnButton) {
     const Settings& settings = app.settings;
     PointedMenu pointed;
     MenuItem item;
-    if (!menuUnderPointer(pointed) || !highlightedItem(pointed, item) || item.subMenu != nullptr) return;
+    if (!menuUnderPointer(pointer, pointed) || !highlightedItem(pointed, item) || item.subMenu != nullptr) return;
     FolderNode* folder = findFolderByMenu(app.root, pointed.menu);
     MenuEntry* entry = folder ? entryWithId(*folder, item.id) : nullptr;
     if (entry == nullptr || !app.showContextMenu) return;
@@ -191,7 +191,7 @@ MouseMessage mouseMessageOf(UINT message) {
 
 }  // namespace
 
-void menuMouseMessage(UINT message) {
+void menuMouseMessage(UINT message, POINT pointer) {
     HookApp* app = trackingState.hookApp;
     if (app == nullptr || trackingState.shellMenuShown) return;
     const MouseMessage kind = mouseMessageOf(message);
@@ -200,10 +200,10 @@ void menuMouseMessage(UINT message) {
     // Read at every click: the user may swap the buttons while the menu is open.
     const bool swapped = kind != MouseMessage::move && ::GetSystemMetrics(SM_SWAPBUTTON) != 0;
     switch (mouseRoleOf(kind, swapped)) {
-        case MouseRole::move: pointerMoved(*app); break;
-        case MouseRole::primaryUp: primaryUp(*app); break;
-        case MouseRole::primaryDoubleClick: primaryDoubleClick(*app); break;
-        case MouseRole::secondaryUp: secondaryUp(*app, kind == MouseMessage::leftUp); break;
+        case MouseRole::move: pointerMoved(*app, pointer); break;
+        case MouseRole::primaryUp: primaryUp(*app, pointer); break;
+        case MouseRole::primaryDoubleClick: primaryDoubleClick(*app, pointer); break;
+        case MouseRole::secondaryUp: secondaryUp(*app, pointer, kind == MouseMessage::leftUp); break;
         case MouseRole::none: break;
     }
 }

@@ -7,8 +7,9 @@
 
 namespace trm {
 
-// Acts on one mouse message the hook has seen being taken from the queue.
-// The message itself always goes on to the menu.
-void menuMouseMessage(UINT message);
+// Acts on one mouse message the hook has seen being taken from the queue,
+// with the pointer's screen position at that message. The message itself
+// always goes on to the menu.
+void menuMouseMessage(UINT message, POINT pointer);
 
 }  // namespace trm
