@@ -85,7 +85,12 @@ UINT LauncherApp::trackRootMenu(POINT atStart) {
     const ScreenPoint anchor = snapToScreenEdges(chosen, monitorBounds(chosen));
     ::SetForegroundWindow(hostWindow.m_hWnd);
     trackingState.currentMenu = root.menu->GetSafeHmenu();
-    const UINT flags = static_cast<UINT>(settings.menuyalignment | settings.menuxalignment) | TPM_RETURNCMD;
+    UINT flags = static_cast<UINT>(settings.menuyalignment | settings.menuxalignment) | TPM_RETURNCMD;
+    // With swapped buttons the mouse hook takes the right button for the
+    // primary one and the left one for the shell's context menu, so the
+    // right button picks items too. (Wine hands programs the buttons as
+    // pressed, whatever the setting.)
+    if (::GetSystemMetrics(SM_SWAPBUTTON)) flags |= TPM_RIGHTBUTTON;
     return static_cast<UINT>(
         ::TrackPopupMenu(root.menu->GetSafeHmenu(), flags, anchor.x, anchor.y, 0, hostWindow.m_hWnd, nullptr));
 }

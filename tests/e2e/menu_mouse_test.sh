@@ -4,8 +4,8 @@
 # a right click shows the shell's context menu over ours, Escape closes it
 # without opening anything, its Open command opens what it names and its
 # Properties sheet keeps the process until it is closed; with swapped
-# buttons the right button opens titles and the left one shows the shell's
-# menu (and does not open the item as well). Screenshots of the thumbnail
+# buttons the right button opens titles and picks items, and the left one
+# shows the shell's menu (and does not open the item as well). Screenshots of the thumbnail
 # and of the shell's menu are saved as artifacts.
 source "$(dirname "$0")/lib.sh"
 e2e_init menu_mouse
@@ -137,9 +137,9 @@ echo "ended $after_ms ms after the sheet closed"
 [ "$after_ms" -le 1000 ] || fail "the process ended $after_ms ms after the sheet closed"
 [ "$(recorded_count)" -eq 3 ] || fail "Properties opened something: $(recorded_lines)"
 
-# Swapped buttons: the right button opens the title's folder; the left one
-# shows the shell's menu, and Escape there opens nothing (not even a.trtest,
-# which the menu itself takes the left button for).
+# Swapped buttons: the right button opens the title's folder and picks
+# items; the left one shows the shell's menu, and Escape there opens nothing
+# (not even a.trtest, which the menu itself also takes the left button for).
 swap_buttons 1
 park_pointer
 open_menu "${titled[@]}"
@@ -156,5 +156,12 @@ keys Escape
 wait_for_exit 30
 sleep 1
 [ "$(recorded_count)" -eq 4 ] || fail "the left click with swapped buttons opened something: $(recorded_lines)"
+park_pointer
+open_menu "${titled[@]}"
+point_at 2
+xdotool click 3
+wait_for_recorded 5 30
+wait_for_exit 30
+[ "$(recorded_lines | sed -n 5p)" = "$FIXTURE_WIN\\b.trtest" ] || fail "the right button picked no item: $(recorded_lines)"
 swap_buttons 0
 echo PASS
