@@ -11,6 +11,8 @@
 #include "common/win_text.h"
 #include "framework/cfile.h"
 #include "launch/item_launcher.h"
+#include "launch/launch_policy.h"
+#include "launch/shell_context_menu.h"
 #include "menus/menu_teardown.h"
 #include "presentation/menu_metrics.h"
 #include "presentation/tracking_state.h"
@@ -89,6 +91,26 @@ void LauncherApp::readOptionsFile() {
 
 bool LauncherApp::openItem(CWnd& owner, std::string path) {
     return launchItem(owner.m_hWnd, path, trackingState.pendingOpenPath, underWine);
+}
+
+}  // namespace trm
+
+namespace trm {
+
+bool LauncherApp::showShellContextMenu(HWND owner, const std::string& path, int x, int y) {
+    const ContextMenuMode mode = contextMenuModeFor(underWine);
+    ShellContextMenuCall call{owner, hostWindow.m_hWnd, path, x, y, mode.ownThread, [this, mode]() {
+                                  // Keeps the process for the property sheet the command shows.
+                                  if (mode.sheetOutlivesInvoke)
+                                      settings.waittodietime = waitToDieAfterLastCommand(settings.waittodietime);
+                                  trackingState.contextCommandDone = true;
+                              }};
+    // Our hooks and menu windows leave the shell's menu and what its
+    // command shows alone, also when they run inside our menu loop.
+    trackingState.shellMenuShown = true;
+    const bool done = trm::showShellContextMenu(call);
+    trackingState.shellMenuShown = false;
+    return done;
 }
 
 }  // namespace trm

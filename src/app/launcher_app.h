@@ -30,6 +30,11 @@ public:
     // Shows the menu once and carries out what was chosen.
     void runPopup();
 
+    // The shell's context menu for path at screen point (x, y), asked for by
+    // the mouse hook while the menu is tracked; carries out the command
+    // chosen. True only when one was chosen and carried out.
+    bool showShellContextMenu(HWND owner, const std::string& path, int x, int y);
+
     Settings settings;
     bool underWine = false;  // detected once at start
     FolderNode root{settings};

@@ -30,7 +30,9 @@ void LauncherApp::runPopup() {
     scanRoot();
     markStage("scan");
 
-    HookApp running{settings, root, thumbnailTip};
+    HookApp running{settings, root, thumbnailTip, [this](HWND owner, const std::string& path, int x, int y) {
+                        showShellContextMenu(owner, path, x, y);
+                    }};
     MenuHooks hooks(::GetWindowThreadProcessId(hostWindow.m_hWnd, nullptr), running);
 
     builder.buildMenu(root);
@@ -50,7 +52,8 @@ void LauncherApp::runPopup() {
 
     bool handled = false;
     const auto open = [this](const std::string& path) { return openItem(hostWindow, path); };
-    if (command != 0) handled = builder.runCommand(root, static_cast<int>(command), open);
+    if (command != 0 && !trackingState.clickWentToShellMenu)
+        handled = builder.runCommand(root, static_cast<int>(command), open);
     if (!trackingState.pendingOpenPath.empty() && !handled && !trackingState.contextCommandDone)
         openItem(hostWindow, trackingState.pendingOpenPath);
 
@@ -82,7 +85,12 @@ UINT LauncherApp::trackRootMenu(POINT atStart) {
     const ScreenPoint anchor = snapToScreenEdges(chosen, monitorBounds(chosen));
     ::SetForegroundWindow(hostWindow.m_hWnd);
     trackingState.currentMenu = root.menu->GetSafeHmenu();
-    const UINT flags = static_cast<UINT>(settings.menuyalignment | settings.menuxalignment) | TPM_RETURNCMD;
+    UINT flags = static_cast<UINT>(settings.menuyalignment | settings.menuxalignment) | TPM_RETURNCMD;
+    // With swapped buttons the mouse hook takes the right button for the
+    // primary one and the left one for the shell's context menu, so the
+    // right button picks items too. (Wine hands programs the buttons as
+    // pressed, whatever the setting.)
+    if (::GetSystemMetrics(SM_SWAPBUTTON)) flags |= TPM_RIGHTBUTTON;
     return static_cast<UINT>(
         ::TrackPopupMenu(root.menu->GetSafeHmenu(), flags, anchor.x, anchor.y, 0, hostWindow.m_hWnd, nullptr));
 }

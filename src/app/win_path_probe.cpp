@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
+#include "common/kernel_handles.h"
 #include "common/win_text.h"
-#include "model/kernel_handles.h"
 #include "model/win_scan_platform.h"
 
 namespace trm {

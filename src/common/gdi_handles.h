@@ -57,6 +57,22 @@ private:
     HDC dc;
 };
 
+// GetDC / ReleaseDC: the client area of a window.
+class ClientDC {
+public:
+    explicit ClientDC(HWND window) : window(window), dc(::GetDC(window)) {}
+    ~ClientDC() {
+        if (dc != nullptr) ::ReleaseDC(window, dc);
+    }
+    ClientDC(const ClientDC&) = delete;
+    ClientDC& operator=(const ClientDC&) = delete;
+    HDC get() const { return dc; }
+
+private:
+    HWND window;
+    HDC dc;
+};
+
 // CreateCompatibleDC / DeleteDC.
 class MemoryDC {
 public:

@@ -19,4 +19,14 @@ ShellExecuteMode shellExecuteModeFor(bool underWine) {
     return {seeMaskInvokeIdList | seeMaskFlagDdeWait, true};
 }
 
+ContextMenuMode contextMenuModeFor(bool underWine) {
+    if (underWine) return {false, false};
+    return {true, true};
+}
+
+int waitToDieAfterLastCommand(int waittodietime) {
+    const int sheetWait = 10000;
+    return waittodietime > sheetWait ? waittodietime : sheetWait;
+}
+
 }  // namespace trm

@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <vector>
 
+#include "common/kernel_handles.h"
 #include "common/win_text.h"
-#include "model/kernel_handles.h"
 
 namespace trm {
 

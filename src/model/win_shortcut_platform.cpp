@@ -5,9 +5,9 @@
 #include <cstring>
 
 #include "common/ascii.h"
+#include "common/kernel_handles.h"
 #include "common/settings.h"
 #include "common/win_text.h"
-#include "model/kernel_handles.h"
 #include "model/network_servers.h"
 #include "model/scan_platform.h"
 #include "model/shell_link.h"

@@ -229,7 +229,8 @@ LRESULT CALLBACK MenuWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
 
     bool inside = true;
     if (settings.dieonmouseout || settings.dothumbnailsontooltip) {
-        inside = pointerOverMenus();
+        // The shell's context menu, open over ours, counts as ours.
+        inside = trackingState.shellMenuShown || pointerOverMenus();
         if (settings.dieonmouseout) watchPointer(window, inside, settings);
         if (settings.dothumbnailsontooltip && !inside) app->tip.hide();
     }

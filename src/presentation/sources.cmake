@@ -3,6 +3,7 @@ list(APPEND TRM_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/item_geometry.cpp
   ${CMAKE_CURRENT_LIST_DIR}/menu_frame.cpp
   ${CMAKE_CURRENT_LIST_DIR}/menu_window_rules.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/mouse_rules.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tip_layout.cpp
   ${CMAKE_CURRENT_LIST_DIR}/type_ahead.cpp
 )
@@ -16,6 +17,7 @@ list(APPEND TRM_WIN_SOURCES
 # windows they subclass and the thumbnail tooltip.
 list(APPEND TRM_WIN_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/menu_hooks.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/menu_mouse.cpp
   ${CMAKE_CURRENT_LIST_DIR}/menu_window.cpp
   ${CMAKE_CURRENT_LIST_DIR}/monitor_bounds.cpp
   ${CMAKE_CURRENT_LIST_DIR}/thumbnail_tip.cpp

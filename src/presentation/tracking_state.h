@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -17,9 +18,14 @@ class ThumbnailTip;
 
 // What the hooks and the menu windows read of the running application.
 struct HookApp {
+    // Shows the shell's context menu for a file at a screen point, owned by
+    // the menu window under the pointer, and carries out the command chosen.
+    using ShowContextMenu = std::function<void(HWND owner, const std::string& path, int x, int y)>;
+
     const Settings& settings;
     FolderNode& root;
     ThumbnailTip& tip;
+    ShowContextMenu showContextMenu;
 };
 
 struct OpenMenuWindow {
@@ -49,6 +55,13 @@ struct TrackingState {
     SetLayeredWindowAttributesFn setLayeredWindowAttributes = nullptr;  // looked up on first use
     bool contextCommandDone = false;                                    // a shell context menu command was carried out
     HWND propertySheetWindow = nullptr;                                 // the property sheet the host window waits for
+    // The shell's context menu is tracked on this thread (inside our menu
+    // loop): its windows and its mouse messages are not ours to handle.
+    bool shellMenuShown = false;
+    // The last click was the menu's own button (the left one, with swapped
+    // buttons the secondary) and showed the shell's context menu: the item
+    // the menu chose with that same click is not opened as well.
+    bool clickWentToShellMenu = false;
 };
 
 extern TrackingState trackingState;

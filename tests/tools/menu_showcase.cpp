@@ -91,7 +91,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     }
     trm::FolderNode folder{settings};
     trm::ThumbnailTip tip;
-    trm::HookApp app{settings, folder, tip};
+    trm::HookApp app{settings, folder, tip, {}};
 
     trm::MenuMetrics& metrics = trm::MenuMetrics::Instance();
     metrics.SetImageReduction(1, 1);

@@ -46,4 +46,11 @@ TEST(ShellExecuteModeChoice, WineUsesDdeWaitAloneOnTheLongPath) {
     EXPECT_FALSE(wine.useShortPath);
 }
 
+TEST(ShellContextMenu, TheLastCommandKeepsTheProcessAtLeastTenSeconds) {
+    const struct {
+        int before, after;
+    } cases[] = {{0, 10000}, {-5, 10000}, {2000, 10000}, {10000, 10000}, {10001, 10001}, {30000, 30000}};
+    for (const auto& c : cases) EXPECT_EQ(trm::waitToDieAfterLastCommand(c.before), c.after) << c.before;
+}
+
 }  // namespace

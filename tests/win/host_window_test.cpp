@@ -1,6 +1,7 @@
 // The host window while a menu is tracked and after: sub-menus of unread
 // folders are filled as they open (once), an empty folder offers its one
-// entry, and the exit timer closes the window and ends the message loop.
+// entry, the exit timer closes the window and ends the message loop, and a
+// property sheet the shell shows keeps the loop until it is closed.
 #include "app/host_window.h"
 
 #include <windows.h>
@@ -8,10 +9,13 @@
 #include <objbase.h>
 
 #include <string>
+#include <thread>
 
 #include "app/launcher_app.h"
 #include "common/command_ids.h"
 #include "fixture_folder.h"
+#include "launch/shell_context_menu.h"
+#include "menu_typist.h"
 #include "menus/owner_draw_menu.h"
 #include "model/folder_scanner.h"
 #include "presentation/menu_metrics.h"
@@ -186,6 +190,58 @@ TEST_F(HostWindowTest, AShellPropertySheetKeepsTheProcessUntilItIsClosed) {
     ::DestroyWindow(sheet);
     EXPECT_TRUE(pump(5000)) << "the check a second later ends the loop";
     EXPECT_EQ(app.hostWindow.sheetCheckTimer, -1);
+    trm::trackingState.contextCommandDone = false;
+    trm::trackingState.propertySheetWindow = nullptr;
+}
+
+TEST_F(HostWindowTest, TheShellsPropertySheetKeepsTheLoopUntilItIsClosed) {
+    ::CoInitialize(nullptr);
+    // Properties, the shell's last command, on a thread of its own: the way
+    // Windows shows the sheet once the command has returned.
+    bool announced = false;
+    std::thread sheetThread([this, &announced]() {
+        ::CoInitialize(nullptr);
+        wintest::MenuTypist typist({VK_UP, VK_RETURN});
+        trm::ShellContextMenuCall call{
+            nullptr, nullptr, tree.at("top.txt"), 100, 100, false, [&announced]() { announced = true; }};
+        trm::showShellContextMenu(call);
+        ::CoUninitialize();
+    });
+    trm::trackingState.contextCommandDone = true;
+    app.hostWindow.sheetTimer = static_cast<int>(app.hostWindow.SetTimer(trm::HostWindow::sheetTimerId, 500));
+    app.hostWindow.exitTimer = static_cast<int>(app.hostWindow.SetTimer(trm::HostWindow::exitTimerId, 1000));
+    app.m_pMainWnd = &app.hostWindow;
+
+    const DWORD started = ::GetTickCount();
+    HWND sheet = nullptr;
+    DWORD closedAt = 0;
+    DWORD quitAt = 0;
+    MSG message;
+    while (quitAt == 0 && ::GetTickCount() - started < 20000) {
+        if (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (message.message == WM_QUIT) quitAt = ::GetTickCount();
+            ::DispatchMessageA(&message);
+            continue;
+        }
+        if (sheet == nullptr) sheet = ::FindWindowA(nullptr, "Properties for top.txt");
+        // Closed well after the exit timer has fired.
+        if (sheet != nullptr && closedAt == 0 && ::GetTickCount() - started > 3500) {
+            ::PostMessageA(sheet, WM_CLOSE, 0, 0);
+            closedAt = ::GetTickCount();
+        }
+        ::Sleep(5);
+    }
+    // A sheet left open (the loop ended too soon) would keep its thread.
+    for (int waited = 0; waited < 100 && sheet == nullptr && closedAt == 0; ++waited, ::Sleep(50))
+        sheet = ::FindWindowA(nullptr, "Properties for top.txt");
+    if (sheet != nullptr && closedAt == 0) ::PostMessageA(sheet, WM_CLOSE, 0, 0);
+    sheetThread.join();
+    ASSERT_NE(sheet, nullptr) << "the shell showed no property sheet";
+    EXPECT_TRUE(announced);
+    EXPECT_EQ(trm::trackingState.propertySheetWindow, sheet) << "the watch found the sheet in the foreground";
+    ASSERT_NE(closedAt, 0u) << "the loop ended while the sheet was open";
+    ASSERT_NE(quitAt, 0u) << "the loop went on after the sheet had closed";
+    EXPECT_LE(quitAt - closedAt, 1100u);
     trm::trackingState.contextCommandDone = false;
     trm::trackingState.propertySheetWindow = nullptr;
 }

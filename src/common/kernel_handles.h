@@ -23,7 +23,8 @@ private:
     HANDLE handle;
 };
 
-using FindHandle = KernelHandle<::FindClose>;    // FindFirstFileW
-using FileHandle = KernelHandle<::CloseHandle>;  // CreateFileA
+using FindHandle = KernelHandle<::FindClose>;      // FindFirstFileW
+using FileHandle = KernelHandle<::CloseHandle>;    // CreateFileA
+using ThreadHandle = KernelHandle<::CloseHandle>;  // CreateThread
 
 }  // namespace trm

@@ -1,0 +1,179 @@
+#include "launch/shell_context_menu.h"
+
+#include <shlobj.h>
+
+#include <cstring>
+
+#include "common/com_ptr.h"
+#include "common/kernel_handles.h"
+#include "common/shell_item_list.h"
+#include "common/user_handles.h"
+#include "framework/wnd.h"
+
+namespace trm {
+
+#if !defined(_WIN64)
+static_assert(sizeof(CMINVOKECOMMANDINFO) == 36, "the 32-bit command record");
+#endif
+
+namespace {
+
+const UINT firstCommandId = 1;
+const UINT lastCommandId = 0x7FFF;
+
+// What the menu's thread needs, and what it hands back.
+struct ContextMenuRequest {
+    HMENU menu = nullptr;
+    int x = 0;
+    int y = 0;
+    int chosen = 0;  // 0 for none
+    IContextMenu* contextMenu = nullptr;
+    IContextMenu2* contextMenu2 = nullptr;  // kind 2
+    IContextMenu3* contextMenu3 = nullptr;  // kind 3
+    int kind = 1;
+    LPCSTR windowClass = nullptr;
+};
+
+// The hidden owner of the shell's menu: owner-drawn items of the shell's
+// own (Send To and its icons) are measured and drawn by the shell.
+class ContextMenuWindow : public CWnd {
+public:
+    explicit ContextMenuWindow(ContextMenuRequest& request) : request(request) {}
+    ~ContextMenuWindow() override = default;
+
+    bool create() {
+        return CreateEx(WS_EX_WINDOWEDGE, request.windowClass, "invisible", WS_POPUP | WS_BORDER | WS_SYSMENU, 0, 0,
+                        100, 100, nullptr, nullptr) != FALSE;
+    }
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+        const bool forMenu =
+            ((message == WM_DRAWITEM || message == WM_MEASUREITEM) && wParam == 0) || message == WM_INITMENUPOPUP;
+        if (forMenu && request.kind == 3) {
+            request.contextMenu3->HandleMenuMsg(message, wParam, lParam);
+            return message == WM_INITMENUPOPUP ? 0 : 1;
+        }
+        if (forMenu && request.kind == 2) {
+            request.contextMenu2->HandleMenuMsg(message, wParam, lParam);
+            return message == WM_INITMENUPOPUP ? 0 : 1;
+        }
+        return CWnd::WindowProc(message, wParam, lParam);
+    }
+
+private:
+    ContextMenuRequest& request;
+};
+
+// Tracks the menu with a window of this thread; the command chosen, or 0.
+int trackOnThisThread(ContextMenuRequest& request) {
+    ContextMenuWindow window(request);
+    if (!window.create()) return 0;
+    const int chosen = static_cast<int>(
+        ::TrackPopupMenu(request.menu, TPM_RETURNCMD, request.x, request.y, 0, window.GetSafeHwnd(), nullptr));
+    window.DestroyWindow();
+    return chosen;
+}
+
+DWORD WINAPI menuThread(void* argument) noexcept {
+    ContextMenuRequest& request = *static_cast<ContextMenuRequest*>(argument);
+    request.chosen = trackOnThisThread(request);
+    return 0;
+}
+
+// The caller does nothing while it waits, so the request needs no lock.
+int trackOnOwnThread(ContextMenuRequest& request) {
+    ThreadHandle thread(::CreateThread(nullptr, 0, menuThread, &request, 0, nullptr));
+    if (!thread.valid()) return 0;
+    // Ends when the menu is dismissed or a command chosen: on Windows a menu
+    // tracked by a second thread takes the mouse from the first one's.
+    ::WaitForSingleObject(thread.get(), INFINITE);
+    return request.chosen;
+}
+
+LPCITEMIDLIST nextItem(LPCITEMIDLIST item) {
+    return reinterpret_cast<LPCITEMIDLIST>(reinterpret_cast<const BYTE*>(item) + item->mkid.cb);
+}
+
+// Binds `folder` down to the parent of the item list's last item, which is
+// returned (a part of `list`), or null on failure.
+LPCITEMIDLIST bindToParent(IMalloc& allocator, LPCITEMIDLIST list, ComPtr<IShellFolder>& folder) {
+    int count = 0;
+    for (LPCITEMIDLIST item = list; item->mkid.cb != 0; item = nextItem(item)) ++count;
+    if (count == 0) return nullptr;
+    LPCITEMIDLIST item = list;
+    for (int i = 0; i < count - 1; ++i, item = nextItem(item)) {
+        // One item on its own: its bytes and a two-byte zero terminator.
+        ShellItemList single(allocator);
+        const size_t size = item->mkid.cb;
+        single.list = static_cast<LPITEMIDLIST>(allocator.Alloc(size + 2));
+        if (single.list == nullptr) return nullptr;
+        std::memcpy(single.list, item, size);
+        std::memset(reinterpret_cast<BYTE*>(single.list) + size, 0, 2);
+        ComPtr<IShellFolder> child;
+        if (FAILED(folder->BindToObject(single.list, nullptr, IID_IShellFolder, child.putVoid()))) return nullptr;
+        folder = std::move(child);
+    }
+    return item;
+}
+
+}  // namespace
+
+bool showShellContextMenu(const ShellContextMenuCall& call) {
+    wchar_t widePath[MAX_PATH] = {};
+    // A longer path fails here rather than being cut.
+    if (::MultiByteToWideChar(CP_ACP, 0, call.path.c_str(), -1, widePath, MAX_PATH) == 0) return false;
+
+    // Declared in the order of release, last first: menu, interfaces, the
+    // item list, the folder, the allocator.
+    ComPtr<IMalloc> allocator;
+    if (FAILED(::SHGetMalloc(allocator.put())) || !allocator) return false;
+    ComPtr<IShellFolder> folder;
+    if (FAILED(::SHGetDesktopFolder(folder.put())) || !folder) return false;
+    ShellItemList itemList(*allocator.get());
+    if (FAILED(folder->ParseDisplayName(call.owner, nullptr, widePath, nullptr, &itemList.list, nullptr)) ||
+        itemList.list == nullptr)
+        return false;
+    LPCITEMIDLIST item = bindToParent(*allocator.get(), itemList.list, folder);
+    if (item == nullptr) return false;
+
+    ComPtr<IContextMenu> contextMenu;
+    if (FAILED(folder->GetUIObjectOf(call.owner, 1, &item, IID_IContextMenu, nullptr, contextMenu.putVoid())) ||
+        !contextMenu)
+        return false;
+    ComPtr<IContextMenu2> contextMenu2;
+    ComPtr<IContextMenu3> contextMenu3;
+    ContextMenuRequest request;
+    request.contextMenu = contextMenu.get();
+    if (SUCCEEDED(contextMenu->QueryInterface(IID_IContextMenu3, contextMenu3.putVoid())) && contextMenu3) {
+        request.contextMenu3 = contextMenu3.get();
+        request.kind = 3;
+    } else if (SUCCEEDED(contextMenu->QueryInterface(IID_IContextMenu2, contextMenu2.putVoid())) && contextMenu2) {
+        request.contextMenu2 = contextMenu2.get();
+        request.kind = 2;
+    }
+
+    PopupMenuHandle menu(::CreatePopupMenu());
+    if (menu.get() == nullptr) return false;
+    if (FAILED(contextMenu->QueryContextMenu(menu.get(), 0, firstCommandId, lastCommandId, CMF_EXPLORE))) return false;
+
+    request.menu = menu.get();
+    request.x = call.x;
+    request.y = call.y;
+    // Registered here: the class list is not for two threads at once.
+    request.windowClass = AfxRegisterWndClass(0, nullptr, nullptr, nullptr);
+    const int chosen = call.ownThread ? trackOnOwnThread(request) : trackOnThisThread(request);
+    if (chosen == 0) return false;
+
+    const int count = ::GetMenuItemCount(menu.get());
+    if (count > 0 && static_cast<UINT>(chosen) == ::GetMenuItemID(menu.get(), count - 1) && call.lastCommandChosen)
+        call.lastCommandChosen();
+    CMINVOKECOMMANDINFO command = {};
+    command.cbSize = sizeof command;
+    command.hwnd = call.commandWindow;
+    command.lpVerb = MAKEINTRESOURCEA(chosen - static_cast<int>(firstCommandId));
+    command.nShow = SW_SHOWNORMAL;
+    return SUCCEEDED(contextMenu->InvokeCommand(&command));
+}
+
+}  // namespace trm

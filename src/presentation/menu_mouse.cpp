@@ -1,0 +1,211 @@
+#include "presentation/menu_mouse.h"
+
+#include <string>
+
+#include "common/gdi_handles.h"
+#include "menus/menu_builder.h"
+#include "menus/owner_draw_menu.h"
+#include "model/folder_node.h"
+#include "presentation/menu_metrics.h"
+#include "presentation/menu_window.h"
+#include "presentation/mouse_rules.h"
+#include "presentation/tracking_state.h"
+
+namespace trm {
+
+namespace {
+
+// One of our open menu windows under the pointer, and the menu it shows.
+struct PointedMenu {
+    HWND window = nullptr;
+    HMENU menu = nullptr;
+    POINT pointer{};  // screen coordinates
+};
+
+bool menuUnderPointer(POINT pointer, PointedMenu& found) {
+    found.pointer = pointer;
+    HWND window = ::WindowFromPoint(pointer);
+    if (window == nullptr) return false;
+    for (const OpenMenuWindow& open : trackingState.openMenuWindows) {
+        if (open.window != window) continue;
+        found.window = window;
+        found.menu = open.menuHandle;
+        return true;
+    }
+    return false;
+}
+
+struct MenuItem {
+    UINT id = 0;
+    HMENU subMenu = nullptr;
+};
+
+bool readItem(HMENU menu, int position, MenuItem& item, bool& highlighted) {
+    MENUITEMINFOA info = {};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_STATE | MIIM_ID | MIIM_SUBMENU;
+    if (!::GetMenuItemInfoA(menu, static_cast<UINT>(position), TRUE, &info)) return false;
+    item.id = info.wID;
+    item.subMenu = info.hSubMenu;
+    highlighted = (info.fState & MFS_HILITE) != 0;
+    return true;
+}
+
+// The menu's highlighted item. A menu lights one item at a time, and while
+// the mouse moves it is the one under the pointer, which is read first: a
+// menu of 10,000 items is read whole only when that one is not lit.
+bool highlightedItem(const PointedMenu& pointed, MenuItem& item) {
+    bool lit = false;
+    const int under = ::MenuItemFromPoint(pointed.window, pointed.menu, pointed.pointer);
+    if (under >= 0 && readItem(pointed.menu, under, item, lit) && lit) return true;
+    const int count = ::GetMenuItemCount(pointed.menu);
+    for (int position = 0; position < count; ++position)
+        if (readItem(pointed.menu, position, item, lit) && lit) return true;
+    return false;
+}
+
+MenuEntry* entryWithId(FolderNode& folder, UINT id) {
+    for (MenuEntry& entry : folder.entries)
+        if (entry.id >= 0 && static_cast<UINT>(entry.id) == id) return &entry;
+    return nullptr;
+}
+
+bool pointerOnTitle(const PointedMenu& pointed, const OwnerDrawMenu& menu) {
+    if (!menu.hasTitle) return false;
+    POINT client = pointed.pointer;
+    ::ScreenToClient(pointed.window, &client);
+    return ::PtInRect(&menu.titleRect, client) != FALSE;
+}
+
+// Paints the menu's title lit or plain, as the system would, and lets the
+// painter remember which it is.
+void repaintTitle(HWND window, OwnerDrawMenu& menu, bool lit, const Settings& settings) {
+    MENUITEMINFOA title = {};
+    title.cbSize = sizeof title;
+    title.fMask = MIIM_DATA;
+    if (!::GetMenuItemInfoA(menu.GetSafeHmenu(), 0, TRUE, &title)) return;
+    ClientDC dc(window);
+    if (dc.get() == nullptr) return;
+    DRAWITEMSTRUCT request = {};
+    request.CtlType = ODT_MENU;
+    request.CtlID = static_cast<UINT>(-1);
+    request.itemID = 0;
+    request.itemAction = ODA_DRAWENTIRE;
+    request.itemState = lit ? ODS_SELECTED : 0;
+    request.hwndItem = reinterpret_cast<HWND>(menu.GetSafeHmenu());
+    request.hDC = dc.get();
+    request.rcItem = menu.titleRect;
+    // The painter widens an upright title by these 4 pixels again.
+    if (settings.dotitlesleft) request.rcItem.right -= 4;
+    request.itemData = title.dwItemData;
+    // Not part of the system's drawing order: a column break drawn later
+    // still fills below the item the system drew last.
+    const RECT lastDrawn = menu.lastItemRect;
+    MenuMetrics::Instance().DrawItem(&request);
+    menu.lastItemRect = lastDrawn;
+}
+
+// The title under the pointer is lit, every other one plain; each is
+// repainted only when that changes.
+void lightTitles(const PointedMenu& pointed, const Settings& settings) {
+    for (const OpenMenuWindow& open : trackingState.openMenuWindows) {
+        OwnerDrawMenu* menu = MenuMetrics::Instance().FindMenuByHandle(open.menuHandle);
+        if (menu == nullptr || !menu->hasTitle) continue;
+        const bool lit = open.window == pointed.window && pointerOnTitle(pointed, *menu);
+        if (lit != (menu->titleHighlighted != 0)) repaintTitle(open.window, *menu, lit, settings);
+    }
+}
+
+bool titlesOpenFolders(const Settings& settings) {
+    return settings.dotitles && settings.dotitlesclicktoopenfolder;
+}
+
+// Opening is left to the popup run, once the menus have closed.
+void openAfterTracking(const std::string& folderPath) {
+    trackingState.pendingOpenPath = folderPath;
+    closeAllMenus();
+}
+
+void pointerMoved(HookApp& app, POINT pointer) {
+    const Settings& settings = app.settings;
+    PointedMenu pointed;
+    const bool overMenu = menuUnderPointer(pointer, pointed);
+    if (titlesOpenFolders(settings)) lightTitles(pointed, settings);
+    if (overMenu && settings.dothumbnailsontooltip) {
+        MenuItem item;
+        FolderNode* folder = nullptr;
+        if (highlightedItem(pointed, item) && item.subMenu == nullptr &&
+            (folder = findFolderByMenu(app.root, pointed.menu)) != nullptr) {
+            // An entry that stays under the pointer keeps its running timer.
+            if (MenuEntry* entry = entryWithId(*folder, item.id)) {
+                startHoverTimer(pointed.window, *entry);
+                return;
+            }
+        }
+    }
+    cancelHover();
+}
+
+void primaryUp(HookApp& app, POINT pointer) {
+    if (!titlesOpenFolders(app.settings)) return;
+    PointedMenu pointed;
+    if (!menuUnderPointer(pointer, pointed)) return;
+    FolderNode* folder = findFolderByMenu(app.root, pointed.menu);
+    if (folder == nullptr || folder->menu == nullptr || !pointerOnTitle(pointed, *folder->menu)) return;
+    openAfterTracking(folder->path);
+}
+
+void primaryDoubleClick(HookApp& app, POINT pointer) {
+    PointedMenu pointed;
+    MenuItem item;
+    if (!menuUnderPointer(pointer, pointed) || !highlightedItem(pointed, item) || item.subMenu == nullptr) return;
+    if (FolderNode* folder = findFolderByMenu(app.root, item.subMenu)) openAfterTracking(folder->path);
+}
+
+void secondaryUp(HookApp& app, POINT pointer, bool menusOwnButton) {
+    const Settings& settings = app.settings;
+    PointedMenu pointed;
+    MenuItem item;
+    if (!menuUnderPointer(pointer, pointed) || !highlightedItem(pointed, item) || item.subMenu != nullptr) return;
+    FolderNode* folder = findFolderByMenu(app.root, pointed.menu);
+    MenuEntry* entry = folder ? entryWithId(*folder, item.id) : nullptr;
+    if (entry == nullptr || !app.showContextMenu) return;
+    if (entry->isTitlePicture && settings.dotitleimages && settings.dotitleimagesnoclick) return;
+    // No thumbnail over the shell's menu, nor one whose timer fires meanwhile.
+    cancelHover();
+    const std::string path = entry->path;
+    trackingState.clickWentToShellMenu = menusOwnButton;
+    app.showContextMenu(pointed.window, path, pointed.pointer.x, pointed.pointer.y);
+}
+
+MouseMessage mouseMessageOf(UINT message) {
+    switch (message) {
+        case WM_MOUSEMOVE: return MouseMessage::move;
+        case WM_LBUTTONUP: return MouseMessage::leftUp;
+        case WM_LBUTTONDBLCLK: return MouseMessage::leftDoubleClick;
+        case WM_RBUTTONUP: return MouseMessage::rightUp;
+        case WM_RBUTTONDBLCLK: return MouseMessage::rightDoubleClick;
+        default: return MouseMessage::other;
+    }
+}
+
+}  // namespace
+
+void menuMouseMessage(UINT message, POINT pointer) {
+    HookApp* app = trackingState.hookApp;
+    if (app == nullptr || trackingState.shellMenuShown) return;
+    const MouseMessage kind = mouseMessageOf(message);
+    if (kind == MouseMessage::other) return;
+    if (kind != MouseMessage::move) trackingState.clickWentToShellMenu = false;
+    // Read at every click: the user may swap the buttons while the menu is open.
+    const bool swapped = kind != MouseMessage::move && ::GetSystemMetrics(SM_SWAPBUTTON) != 0;
+    switch (mouseRoleOf(kind, swapped)) {
+        case MouseRole::move: pointerMoved(*app, pointer); break;
+        case MouseRole::primaryUp: primaryUp(*app, pointer); break;
+        case MouseRole::primaryDoubleClick: primaryDoubleClick(*app, pointer); break;
+        case MouseRole::secondaryUp: secondaryUp(*app, pointer, kind == MouseMessage::leftUp); break;
+        case MouseRole::none: break;
+    }
+}
+
+}  // namespace trm

@@ -1,0 +1,167 @@
+# The mouse on the real program's menus: resting on a picture shows its
+# thumbnail at the configured size and moving on hides it; a click on a
+# title opens its folder, a double click on a sub-folder opens that folder;
+# a right click shows the shell's context menu over ours, Escape closes it
+# without opening anything, its Open command opens what it names and its
+# Properties sheet keeps the process until it is closed; with swapped
+# buttons the right button opens titles and picks items, and the left one
+# shows the shell's menu (and does not open the item as well). Screenshots of the thumbnail
+# and of the shell's menu are saved as artifacts.
+source "$(dirname "$0")/lib.sh"
+e2e_init menu_mouse
+
+artifacts="$TRM_BUILD_DIR/artifacts"
+mkdir -p "$artifacts" "$FIXTURE/Sub"
+WORK="$FIXTURE-work"
+rm -rf "$WORK"
+mkdir -p "$WORK"
+for name in a.trtest b.trtest Sub/inner.trtest; do echo "$name" >"$FIXTURE/$name"; done
+convert rose: -resize '140x92!' "$FIXTURE/photo.jpg"
+# By name: Sub, a.trtest, b.trtest, photo.jpg; Explore at the bottom.
+at=(-sort 2 -block recorder -appearatx 100 -appearaty 100 -menuxalignment left -menuyalignment top)
+titled=(-dotitles clicktoopenfolder -addexplore bottom)
+
+swap_buttons() { wine reg add 'HKCU\Control Panel\Mouse' /v SwapMouseButtons /d "$1" /f >/dev/null 2>&1; }
+trap 'swap_buttons 0; e2e_cleanup' EXIT
+
+tip_window() { xdotool search --all --onlyvisible --pid "$PID" --name '^ToolTip$' 2>/dev/null | head -n 1; }
+tip_shown() { [ -n "$(tip_window)" ]; }
+no_tip() { ! tip_shown; }
+# point_at ROW: the pointer on the middle of item ROW (0 = first) below a
+# title of TITLE pixels, in rows of ROW_H pixels.
+point_at() {
+  xdotool mousemove $((MENU_X + MENU_W / 2)) $((MENU_Y + 3 + TITLE + $1 * ROW_H + ROW_H / 2))
+  sleep 0.3
+}
+open_menu() {
+  start_trellimond "$FIXTURE_WIN" "${at[@]}" "$@"
+  wait_for_menu
+  read -r MENU_X MENU_Y MENU_W MENU_H <<<"$(window_geometry "$MENU")"
+}
+# shell_menu: the newest menu window, the shell's (ours was found first).
+shell_menu() {
+  local window
+  for window in $(xdotool search --onlyvisible --pid "$PID" 2>/dev/null); do
+    [ -z "$(xdotool getwindowname "$window" 2>/dev/null)" ] && [ "$window" != "$MENU" ] && echo "$window"
+  done | tail -n 1
+}
+# right_click_row ROW BUTTON: the shell's menu for that row; sets SHELL_MENU.
+right_click_row() {
+  point_at "$1"
+  xdotool click "$2"
+  wait_for_menus 2
+  SHELL_MENU=$(shell_menu)
+  xdotool windowfocus "$SHELL_MENU" 2>/dev/null || true
+}
+
+# Hovering, without titles: four rows of one height.
+park_pointer
+open_menu -dothumbnailsontooltip -dothumbnailsontooltipsizex 200 -dothumbnailsontooltipsizey 150
+TITLE=0
+ROW_H=$(((MENU_H - 6) / 4))
+point_at 3
+wait_until 10 tip_shown || fail "no thumbnail appeared over photo.jpg"
+sleep 0.3
+read -r x y width height <<<"$(window_geometry "$(tip_window)")"
+[ "$width" -eq 207 ] && [ "$height" -eq 158 ] || fail "the tip is $width x $height, not the 200 x 150 box with its margins"
+import -silent -window root "$WORK/hover.png"
+convert "$WORK/hover.png" -crop 420x320+80+80 +repage "$artifacts/mouse-hover-thumbnail.png"
+inside=$(convert "$WORK/hover.png" -crop "$((width - 10))x$((height - 10))+$((x + 5))+$((y + 5))" +repage -format '%k' info:)
+[ "$inside" -gt 200 ] || fail "the tip shows no picture ($inside colours)"
+point_at 2
+wait_until 10 no_tip || fail "the tip stayed when the pointer moved to b.trtest"
+keys Escape
+wait_for_exit 30
+
+# A click on the title opens the folder itself; the title's height is what
+# the titled menu has beyond its five rows.
+park_pointer
+open_menu "${titled[@]}"
+TITLE=$((MENU_H - 6 - 5 * ROW_H))
+xdotool mousemove $((MENU_X + MENU_W / 2)) $((MENU_Y + 3 + TITLE / 2))
+sleep 0.3
+xdotool click 1
+wait_for_recorded 1 30
+wait_for_exit 30
+[ "$(recorded_lines)" = "$FIXTURE_WIN" ] || fail "title click: $(recorded_lines)"
+
+# A double click on Sub opens it.
+park_pointer
+open_menu "${titled[@]}"
+point_at 0
+xdotool click --repeat 2 --delay 80 1
+wait_for_recorded 2 30
+wait_for_exit 30
+[ "$(recorded_lines | sed -n 2p)" = "$FIXTURE_WIN\\Sub" ] || fail "double click: $(recorded_lines)"
+
+# A right click on a.trtest: the shell's menu over ours; Escape opens nothing.
+park_pointer
+open_menu "${titled[@]}"
+right_click_row 1 3
+import -silent -window root "$WORK/context.png"
+read -r x y width height <<<"$(window_geometry "$SHELL_MENU")"
+[ "$x" -gt "$MENU_X" ] && [ "$x" -lt $((MENU_X + MENU_W)) ] || fail "the shell's menu is not over ours (x $x)"
+convert "$WORK/context.png" -crop "$((x + width - 40))x$((y + height - 40))+60+60" +repage "$artifacts/shell-context-menu.png"
+keys Escape
+wait_for_exit 30
+[ "$(recorded_count)" -eq 2 ] || fail "Escape in the shell's menu opened something: $(recorded_lines)"
+
+# Its Open command on the Explore entry (the folder itself; Wine's shell
+# opens only folders with it): Explore is the menu's first item, Open the second.
+park_pointer
+open_menu "${titled[@]}"
+right_click_row 4 3
+keys Down Down Return
+wait_for_recorded 3 30
+wait_for_exit 30
+[ "$(recorded_lines | sed -n 3p)" = "$FIXTURE_WIN" ] || fail "the shell's Open: $(recorded_lines)"
+
+# Properties, the last command: the process lives while its sheet is open
+# and ends within a second after the sheet has closed.
+park_pointer
+open_menu "${titled[@]}"
+right_click_row 1 3
+keys Up Return
+wait_for_window 'Properties for a.trtest' 30
+sleep 2
+process_ended "$PID" && fail "the process ended while the property sheet was open"
+sheet=$(xdotool search --onlyvisible --name '^Properties for a.trtest$' | head -n 1)
+xdotool windowfocus --sync "$sheet" 2>/dev/null || true
+xdotool key Escape
+wait_until 10 bash -c "! xdotool search --onlyvisible --name '^Properties for a.trtest\$' >/dev/null 2>&1" ||
+  fail "the property sheet did not close"
+closed_ns=$(date +%s%N)
+wait_for_exit 30
+after_ms=$((($(date +%s%N) - closed_ns) / 1000000))
+echo "ended $after_ms ms after the sheet closed"
+[ "$after_ms" -le 1000 ] || fail "the process ended $after_ms ms after the sheet closed"
+[ "$(recorded_count)" -eq 3 ] || fail "Properties opened something: $(recorded_lines)"
+
+# Swapped buttons: the right button opens the title's folder and picks
+# items; the left one shows the shell's menu, and Escape there opens nothing
+# (not even a.trtest, which the menu itself also takes the left button for).
+swap_buttons 1
+park_pointer
+open_menu "${titled[@]}"
+xdotool mousemove $((MENU_X + MENU_W / 2)) $((MENU_Y + 3 + TITLE / 2))
+sleep 0.3
+xdotool click 3
+wait_for_recorded 4 30
+wait_for_exit 30
+[ "$(recorded_lines | sed -n 4p)" = "$FIXTURE_WIN" ] || fail "swapped title click: $(recorded_lines)"
+park_pointer
+open_menu "${titled[@]}"
+right_click_row 1 1
+keys Escape
+wait_for_exit 30
+sleep 1
+[ "$(recorded_count)" -eq 4 ] || fail "the left click with swapped buttons opened something: $(recorded_lines)"
+park_pointer
+open_menu "${titled[@]}"
+point_at 2
+xdotool click 3
+wait_for_recorded 5 30
+wait_for_exit 30
+[ "$(recorded_lines | sed -n 5p)" = "$FIXTURE_WIN\\b.trtest" ] || fail "the right button picked no item: $(recorded_lines)"
+swap_buttons 0
+echo PASS
