@@ -45,6 +45,12 @@ shell_menu() {
     [ -z "$(xdotool getwindowname "$window" 2>/dev/null)" ] && [ "$window" != "$MENU" ] && echo "$window"
   done | tail -n 1
 }
+# click_title BUTTON: a click on the middle of the title strip.
+click_title() {
+  xdotool mousemove $((MENU_X + MENU_W / 2)) $((MENU_Y + 3 + TITLE / 2))
+  sleep 0.3
+  xdotool click "$1"
+}
 # right_click_row ROW BUTTON: the shell's menu for that row; sets SHELL_MENU.
 right_click_row() {
   point_at "$1"
@@ -78,9 +84,7 @@ wait_for_exit 30
 park_pointer
 open_menu "${titled[@]}"
 TITLE=$((MENU_H - 6 - 5 * ROW_H))
-xdotool mousemove $((MENU_X + MENU_W / 2)) $((MENU_Y + 3 + TITLE / 2))
-sleep 0.3
-xdotool click 1
+click_title 1
 wait_for_recorded 1 30
 wait_for_exit 30
 [ "$(recorded_lines)" = "$FIXTURE_WIN" ] || fail "title click: $(recorded_lines)"
@@ -143,9 +147,7 @@ echo "ended $after_ms ms after the sheet closed"
 swap_buttons 1
 park_pointer
 open_menu "${titled[@]}"
-xdotool mousemove $((MENU_X + MENU_W / 2)) $((MENU_Y + 3 + TITLE / 2))
-sleep 0.3
-xdotool click 3
+click_title 3
 wait_for_recorded 4 30
 wait_for_exit 30
 [ "$(recorded_lines | sed -n 4p)" = "$FIXTURE_WIN" ] || fail "swapped title click: $(recorded_lines)"

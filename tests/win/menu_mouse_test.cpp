@@ -23,6 +23,7 @@
 
 namespace {
 
+using menutest::pumpUntil;
 using menutest::sys;
 
 const auto* const colours = ::testing::AddGlobalTestEnvironment(new menutest::DistinctSystemColours);
@@ -111,17 +112,6 @@ protected:
     COLORREF titlePixel() const {
         trm::ClientDC dc(window);
         return ::GetPixel(dc.get(), 140, 10);
-    }
-    template <typename Done>
-    static bool pumpUntil(DWORD limit, Done done) {
-        const DWORD started = ::GetTickCount();
-        MSG message;
-        while (!done()) {
-            if (::GetTickCount() - started > limit) return false;
-            while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageA(&message);
-            ::Sleep(10);
-        }
-        return true;
     }
     bool closes() {
         return pumpUntil(3000, [this]() { return !::IsWindow(window); });

@@ -195,4 +195,17 @@ inline IPicture* pictureOf(HBITMAP bitmap) {
     return picture;
 }
 
+// Messages for this thread's windows, for up to `limit` ms or until done().
+template <typename Done>
+bool pumpUntil(DWORD limit, Done done) {
+    const DWORD started = ::GetTickCount();
+    MSG message;
+    while (!done()) {
+        if (::GetTickCount() - started > limit) return false;
+        while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageA(&message);
+        ::Sleep(10);
+    }
+    return true;
+}
+
 }  // namespace menutest

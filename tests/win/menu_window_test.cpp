@@ -126,18 +126,7 @@ RECT windowRect(HWND window) {
     return area;
 }
 
-// Messages for this thread's windows, for up to `limit` ms or until done().
-template <typename Done>
-bool pumpUntil(DWORD limit, Done done) {
-    const DWORD started = ::GetTickCount();
-    MSG message;
-    while (!done()) {
-        if (::GetTickCount() - started > limit) return false;
-        while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageA(&message);
-        ::Sleep(10);
-    }
-    return true;
-}
+using menutest::pumpUntil;
 
 class MenuWindowTest : public ::testing::Test {
 protected:
