@@ -65,13 +65,11 @@ head -c 200 "$F/links/server folder.lnk" >"$F/links/cut.lnk"
 : >"$F/links/empty.lnk"
 # Pictures: zero bytes, cut short, and a header claiming 20,000 x 20,000 pixels.
 convert -size 64x48 gradient:red-blue "$F/good.jpg"
-python3 - "$F/good.jpg" "$F/huge.jpg" <<'EOF'
-import sys
-data = bytearray(open(sys.argv[1], 'rb').read())
-at = data.find(b'\xff\xc0')
-data[at + 5:at + 9] = (20000).to_bytes(2, 'big') * 2
-open(sys.argv[2], 'wb').write(data)
-EOF
+# The frame header (FF C0, length, precision, height, width) rewritten.
+sof=$(LC_ALL=C grep -m 1 -obUaP '\xff\xc0' "$F/good.jpg" | awk -F: 'NR == 1 {print $1}')
+[ -n "$sof" ] || fail "no frame header in good.jpg"
+cp "$F/good.jpg" "$F/huge.jpg"
+printf '\x4e\x20\x4e\x20' | dd of="$F/huge.jpg" bs=1 seek=$((sof + 5)) conv=notrunc status=none
 for kind in empty cut huge; do
   mkdir -p "$F/title-$kind"
   touch "$F/title-$kind/item.trtest"
@@ -87,13 +85,11 @@ cp "$F/huge.jpg" "$F/thumbs/d huge.gif"
 # Options files: 5 MB of options, and one of nothing but quotes.
 mkdir -p "$F/big-ini" "$F/quotes-ini"
 touch "$F/big-ini/a.trtest" "$F/quotes-ini/a.trtest"
-python3 - "$F/big-ini/trellimond.ini" <<'EOF'
-import sys
-chunk = ('-sort 2 -block "x y" -separatorafter a -display 3 "unterminated \\ -foldertitle C:\\ T '
-         '\xff\xfe -addopenall *.trtest -maxmenuwidth 99999999999999999999 \r\n').encode('latin-1')
-with open(sys.argv[1], 'wb') as out:
-    out.write(chunk * (5 * 1024 * 1024 // len(chunk) + 1))
-EOF
+# (No byte 0xFF: it would end the file.)
+chunk=$' -sort 2 -block "x y" -separatorafter a -display 3 "unterminated \\ -foldertitle C:\\ T \xe9\xe8 '
+chunk+=$'-addopenall *.trtest -maxmenuwidth 99999999999999999999 \r'
+(yes "$chunk" || true) | head -c $((5 * 1024 * 1024)) >"$F/big-ini/trellimond.ini"
+[ "$(stat -c %s "$F/big-ini/trellimond.ini")" -eq $((5 * 1024 * 1024)) ] || fail "the big options file is not 5 MB"
 head -c 100000 /dev/zero | tr '\0' '"' >"$F/quotes-ini/trellimond.ini"
 
 # --- The shared check. ---
