@@ -4,6 +4,8 @@
 # "Unhandled exception") once its menus are dismissed, and nothing is opened
 # since nothing is picked.
 source "$(dirname "$0")/lib.sh"
+# A run that was stopped may have left its unreadable folder behind.
+chmod -R u+rwx "$WINEPREFIX/drive_c/e2e/hostile_trees" 2>/dev/null || true
 e2e_init hostile_trees
 F="$FIXTURE"
 
