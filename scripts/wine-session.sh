@@ -5,14 +5,16 @@
 # that keeps the prefix's desktop alive for the whole run.
 #   wine-session.sh start|stop
 # Needs WINEPREFIX, DISPLAY, TRM_BUILD_DIR (the cross build tree) and
-# TRM_WINE_ARCH (its architecture: i686 or x86_64).
+# TRM_WINE_ARCH (its architecture: i686 or x86_64). Its state (process ids,
+# logs) goes to TRM_WINE_SESSION_DIR, by default TRM_BUILD_DIR/wine-session,
+# so that another session (scripts/soak) can run beside the tests'.
 set -euo pipefail
 : "${WINEPREFIX:?}" "${DISPLAY:?}" "${TRM_BUILD_DIR:?}" "${TRM_WINE_ARCH:?}"
 export WINEPREFIX DISPLAY WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/wine-env.sh"
 trm_wine_use "$TRM_WINE_ARCH"
-state="$TRM_BUILD_DIR/wine-session"
+state="${TRM_WINE_SESSION_DIR:-$TRM_BUILD_DIR/wine-session}"
 mkdir -p "$state"
 
 display_up() { xdpyinfo -display "$DISPLAY" >/dev/null 2>&1; }

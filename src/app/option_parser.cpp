@@ -344,12 +344,17 @@ void OptionParser::applyValue(int row, const std::string& value) {
 void OptionParser::takePathCandidate(const std::string& value) {
     if (!isPathCandidate(value)) return;
     if (paths_.isExistingDirectory(value)) {
-        settings_.previousdirectory = paths_.currentDirectory();
-        paths_.setCurrentDirectory(value);
-    } else {
-        settings_.shiftrun = value;
-        settings_.revshiftrun = value;
+        const std::string previous = paths_.currentDirectory();
+        if (paths_.setCurrentDirectory(value)) {
+            settings_.previousdirectory = previous;
+            return;
+        }
+        // A folder that cannot be entered (a path too long for the system)
+        // would leave another folder's contents on show: the shell opens it
+        // instead, or says why it cannot.
     }
+    settings_.shiftrun = value;
+    settings_.revshiftrun = value;
 }
 
 void OptionParser::addOpenAllExtension(const std::string& value) {

@@ -68,11 +68,14 @@ void LauncherApp::runPopup() {
 void LauncherApp::scanRoot() {
     const std::string started = scanPlatform.currentDirectory();
     root.path = started;
+    bool entered = true;
     if (!settings.startdirectory.empty()) {
-        scanPlatform.setCurrentDirectory(settings.startdirectory);
+        entered = scanPlatform.setCurrentDirectory(settings.startdirectory);
         root.path = settings.startdirectory;
     }
-    scanFolder(root, scanPlatform);
+    // A start directory that cannot be entered is not read: reading the one
+    // we are in would list another folder's files under its title.
+    if (entered) scanFolder(root, scanPlatform);
     if (!settings.startdirectory.empty()) scanPlatform.setCurrentDirectory(started);
     if (!settings.previousdirectory.empty()) scanPlatform.setCurrentDirectory(settings.previousdirectory);
 }

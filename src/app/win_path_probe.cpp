@@ -20,7 +20,7 @@ std::string WinPathProbe::currentDirectory() {
 }
 
 bool WinPathProbe::setCurrentDirectory(const std::string& path) {
-    return ::SetCurrentDirectoryA(path.c_str()) != FALSE;
+    return enterDirectory(path);
 }
 
 }  // namespace trm

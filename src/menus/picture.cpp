@@ -6,6 +6,7 @@
 
 #include "common/shell_item_list.h"
 #include "framework/cfile.h"
+#include "menus/picture_header.h"
 #include "menus/picture_path.h"
 
 namespace trm {
@@ -48,6 +49,10 @@ IPicture* decodeFile(const std::string& path) {
     if (!file.Open(path, CFile::modeRead)) return nullptr;
     const std::string bytes = file.ReadAll();
     if (bytes.empty() || bytes.size() > 0x7FFFFFFF) return nullptr;
+    // A header claiming more pixels than a screen could ever want is not
+    // decoded: the loader would allocate them all, and every paint would
+    // scale them all down again.
+    if (pictureTooLarge(bytes)) return nullptr;
 
     HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE, bytes.size());
     if (block == nullptr) return nullptr;

@@ -13,5 +13,5 @@ list(APPEND TRM_WIN_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/menu_teardown.cpp
 )
 # Pictures of files: the loader's rules, and the loader.
-list(APPEND TRM_CORE_SOURCES ${CMAKE_CURRENT_LIST_DIR}/picture_path.cpp)
+list(APPEND TRM_CORE_SOURCES ${CMAKE_CURRENT_LIST_DIR}/picture_path.cpp ${CMAKE_CURRENT_LIST_DIR}/picture_header.cpp)
 list(APPEND TRM_WIN_SOURCES ${CMAKE_CURRENT_LIST_DIR}/picture.cpp)

@@ -27,14 +27,24 @@ void WinScanPlatform::restoreCursor(void* kept) {
 }
 
 std::string readCurrentDirectory(size_t firstBufferSize) {
-    std::vector<char> buffer(firstBufferSize);
-    DWORD length = ::GetCurrentDirectoryA(static_cast<DWORD>(buffer.size()), buffer.data());
+    // In UTF-16: the ANSI call fails outright on a directory longer than
+    // MAX_PATH, and an empty directory would turn every path into one at the
+    // drive's root.
+    std::vector<wchar_t> buffer(firstBufferSize);
+    DWORD length = ::GetCurrentDirectoryW(static_cast<DWORD>(buffer.size()), buffer.data());
     if (length >= buffer.size()) {
         buffer.resize(length + 1);
-        length = ::GetCurrentDirectoryA(static_cast<DWORD>(buffer.size()), buffer.data());
+        length = ::GetCurrentDirectoryW(static_cast<DWORD>(buffer.size()), buffer.data());
     }
     if (length == 0 || length >= buffer.size()) return std::string();
-    return std::string(buffer.data(), length);
+    return narrowOf(std::wstring(buffer.data(), length));
+}
+
+bool enterDirectory(const std::string& path) {
+    // The ANSI call refuses paths longer than MAX_PATH; the UTF-16 one takes
+    // them wherever the system allows long paths (and under Wine).
+    const std::wstring wide = wideOf(path);
+    return !wide.empty() && ::SetCurrentDirectoryW(wide.c_str()) != FALSE;
 }
 
 std::string WinScanPlatform::currentDirectory() {
@@ -43,7 +53,7 @@ std::string WinScanPlatform::currentDirectory() {
 }
 
 bool WinScanPlatform::setCurrentDirectory(const std::string& path) {
-    return ::SetCurrentDirectoryA(path.c_str()) != FALSE;
+    return enterDirectory(path);
 }
 
 std::string WinScanPlatform::currentFolderIdentity() {

@@ -14,6 +14,8 @@ namespace trm {
 // The process's current directory, however long; empty when it cannot be
 // read. The first buffer holds `firstBufferSize` bytes.
 std::string readCurrentDirectory(size_t firstBufferSize);
+// Makes path (of any length the system takes) the current directory.
+bool enterDirectory(const std::string& path);
 
 class WinScanPlatform : public ScanPlatform {
 public:

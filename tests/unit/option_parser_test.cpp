@@ -390,4 +390,16 @@ TEST_F(OptionParserTest, ALongPathIsAFileToOpenWhenItIsNoFolder) {
     EXPECT_EQ(settings.shiftrun, longPath);
 }
 
+// Showing the folder the process happens to be in would list the wrong files.
+TEST_F(OptionParserTest, AFolderThatCannotBeEnteredIsOpenedInstead) {
+    const std::string deep = "C:\\" + std::string(300, 'd');
+    paths.directories = {deep, "C:\\Stuff"};
+    paths.unenterable = {deep};
+    parse("C:\\Stuff \"" + deep + "\"");
+    EXPECT_EQ(settings.shiftrun, deep);
+    EXPECT_EQ(settings.revshiftrun, deep);
+    EXPECT_EQ(paths.current, "C:\\Stuff");
+    EXPECT_EQ(settings.previousdirectory, "C:\\Start");
+}
+
 }  // namespace

@@ -1,0 +1,269 @@
+// The whole life of a popup run, 200 times in one process, with icons,
+// titles, title pictures, shortcuts and thumbnails on: scan the folder,
+// build the menus, fill every sub-menu as it opens, show the root menu (the
+// system measures and paints it through the host window) and paint every
+// item, show a thumbnail, then tear everything down as the run does. The
+// process must end with as many GDI objects, USER objects, kernel handles
+// and menu records as it had after the first runs, and every menu of a run
+// must be gone after its teardown.
+//
+// Counters that work under Wine (GetGuiResources answers 0 there):
+// - GDI objects: the free places of the process's GDI handle table, found
+//   by making brushes until none can be made (every object left behind
+//   takes one place for good);
+// - USER objects (menus, windows, icons and cursors): the same with menus;
+// - kernel handles: the handle values that GetHandleInformation accepts
+//   (GetProcessHandleCount answers 0 under Wine 8);
+// - menus: IsMenu on every menu handle of a run after its teardown.
+#include <windows.h>
+#include <gtest/gtest.h>
+#include <objbase.h>
+
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/launcher_app.h"
+#include "fixture_folder.h"
+#include "menu_test_support.h"
+#include "menus/menu_teardown.h"
+#include "menus/owner_draw_menu.h"
+#include "menus/picture.h"
+#include "model/folder_scanner.h"
+#include "picture_files.h"
+#include "presentation/menu_metrics.h"
+#include "shortcut_file.h"
+
+namespace {
+
+// Free places of a handle table: how many objects `make` can add before it
+// fails; all of them are freed again.
+template <typename Handle>
+long freePlaces(const std::function<Handle()>& make, const std::function<void(Handle)>& free) {
+    std::vector<Handle> made;
+    made.reserve(70000);
+    for (;;) {
+        Handle handle = make();
+        if (handle == nullptr) break;
+        made.push_back(handle);
+    }
+    for (Handle handle : made) free(handle);
+    return static_cast<long>(made.size());
+}
+
+long freeGdiPlaces() {
+    return freePlaces<HBRUSH>([] { return ::CreateSolidBrush(RGB(1, 2, 3)); },
+                              [](HBRUSH brush) { ::DeleteObject(brush); });
+}
+
+long freeUserPlaces() {
+    return freePlaces<HMENU>([] { return ::CreatePopupMenu(); }, [](HMENU menu) { ::DestroyMenu(menu); });
+}
+
+// GetProcessHandleCount answers 0 under Wine 8, so the handles are counted
+// by asking after every handle value in turn (they are multiples of 4, given
+// out from the lowest free one) up to far beyond what the process holds.
+long kernelHandles() {
+    long count = 0;
+    for (ULONG_PTR value = 4; value < 0x10000; value += 4) {
+        DWORD flags = 0;
+        if (::GetHandleInformation(reinterpret_cast<HANDLE>(value), &flags)) ++count;
+    }
+    return count;
+}
+
+long menuRecords() {
+    long count = 0;
+    for (trm::MenuItemData* record = trm::MenuMetrics::Instance().itemDataList.head(); record != nullptr;
+         record = record->next)
+        ++count;
+    return count;
+}
+
+struct Counts {
+    long freeGdi, freeUser, kernel, records;
+};
+
+Counts countNow() {
+    return {freeGdiPlaces(), freeUserPlaces(), kernelHandles(), menuRecords()};
+}
+
+// The menu and its sub-menus, depth first.
+void collectMenus(HMENU menu, std::vector<HMENU>& into) {
+    into.push_back(menu);
+    for (int i = 0; i < ::GetMenuItemCount(menu); ++i)
+        if (HMENU sub = ::GetSubMenu(menu, i)) collectMenus(sub, into);
+}
+
+void CALLBACK endMenu(HWND, UINT, UINT_PTR id, DWORD) {
+    ::KillTimer(nullptr, id);
+    ::EndMenu();
+}
+
+class RunCycleLeakTest : public ::testing::Test {
+protected:
+    RunCycleLeakTest() : tree("runleak") {
+        ::CoInitialize(nullptr);
+        ::GetCurrentDirectoryA(MAX_PATH, startDirectory);
+        tree.file("folder.jpg", wintest::jpegFile());
+        tree.file("photo.bmp", wintest::bmpFile(40, 30, RGB(10, 200, 30)));
+        tree.file("logo.ico", wintest::icoFile(16, RGB(200, 0, 0)));
+        tree.file("anim.gif", wintest::gifFile());
+        for (const char* name : {"a.txt", "b.mp3", "c.doc", "d.bat", "e.html", "tool.exe"}) tree.file(name);
+        tree.folder("Music");
+        tree.file("Music\\folder.jpg", wintest::jpegFile());
+        for (const char* name : {"Music\\one.mp3", "Music\\two.wav", "Music\\cover.bmp"}) tree.file(name);
+        tree.folder("Music\\Live");
+        tree.file("Music\\Live\\three.mp3");
+        tree.folder("Empty");
+        tree.folder("Pictures");
+        tree.file("Pictures\\x.gif", wintest::gifFile());
+        tree.file("Pictures\\y.bmp", wintest::bmpFile(20, 20, RGB(0, 0, 200)));
+        wintest::makeShortcut(tree.at("Readme.lnk"), tree.at("a.txt"));
+        wintest::makeShortcut(tree.at("To music.lnk"), tree.at("Music"), FILE_ATTRIBUTE_DIRECTORY);
+        wintest::makeShortcut(tree.at("Gone.lnk"), tree.at("gone.txt"), FILE_ATTRIBUTE_ARCHIVE);
+
+        trm::Settings& settings = app.settings;
+        settings.sort = 2;
+        settings.display = 3;
+        settings.dotitles = true;
+        settings.dotitlesgradient = true;
+        settings.dotitleimages = true;
+        settings.iconsforfolders = true;
+        settings.menusforshortcutstofolders = true;
+        settings.dothumbnailsontooltip = true;
+        settings.addexplore = true;
+        settings.addopenall = true;
+        settings.separatorbetweenfilesandfolders = true;
+        settings.noavailablecheck = true;  // no probing of drives and networks 200 times
+        app.hostWindow.create();
+        app.thumbnailTip.create();
+    }
+    ~RunCycleLeakTest() override {
+        ::SetCurrentDirectoryA(startDirectory);
+        ::CoUninitialize();
+    }
+
+    // Paints every item of the menu and of its sub-menus as the system asks.
+    void paintAll(const std::vector<HMENU>& menus) {
+        trm::MenuMetrics& metrics = trm::MenuMetrics::Instance();
+        menutest::Canvas canvas(400, 60);
+        for (HMENU menu : menus) {
+            for (int i = 0; i < ::GetMenuItemCount(menu); ++i) {
+                const ULONG_PTR data = menutest::itemDataAt(menu, static_cast<UINT>(i));
+                MEASUREITEMSTRUCT size = menutest::measureRequest(data);
+                metrics.MeasureItem(&size);
+                for (UINT state : {0u, static_cast<UINT>(ODS_SELECTED)}) {
+                    DRAWITEMSTRUCT request = menutest::drawRequest(canvas.hdc(), data, RECT{0, 0, 400, 60}, state);
+                    metrics.DrawItem(&request);
+                }
+            }
+        }
+    }
+
+    // One run: what runPopup does, with a real tracking that ends itself
+    // once the menu is on screen. The run's menus go to `menus`.
+    void oneRun(std::vector<HMENU>& menus) {
+        trm::LauncherApp& a = app;
+        a.folderIcons.load(a.hostWindow.m_hWnd, false, 0);
+        ASSERT_TRUE(::SetCurrentDirectoryA(tree.root.c_str()));
+        a.root.path = tree.root;
+        trm::scanFolder(a.root, a.scanPlatform);
+        ::SetCurrentDirectoryA(startDirectory);
+        a.builder.buildMenu(a.root);
+        const HMENU root = a.root.menu->GetSafeHmenu();
+        // Every sub-menu opens once (the host window fills it), deepest too.
+        std::vector<HMENU> opened;
+        for (size_t done = 0;;) {
+            opened.clear();
+            collectMenus(root, opened);
+            if (done == opened.size()) break;
+            for (HMENU menu : opened)
+                ::SendMessageA(a.hostWindow.m_hWnd, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(menu), 0);
+            done = opened.size();
+        }
+        menus.clear();
+        collectMenus(root, menus);
+
+        // The system measures and paints the menu through the host window;
+        // a thread timer closes it once it is up.
+        ::SetTimer(nullptr, 0, 10, endMenu);
+        ::SetForegroundWindow(a.hostWindow.m_hWnd);
+        ::TrackPopupMenu(root, TPM_RETURNCMD, 300, 200, 0, a.hostWindow.m_hWnd, nullptr);
+        paintAll(menus);
+
+        // A thumbnail, shown and painted.
+        trm::loadPicture(a.settings, tree.at("photo.bmp"), a.thumbnailTip.image);
+        a.thumbnailTip.showAt(20, 20);
+        menutest::Canvas canvas(120, 90);
+        ::SendMessageA(a.thumbnailTip.m_hWnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(canvas.hdc()), 0);
+        a.thumbnailTip.hide();
+
+        // The teardown of runPopup.
+        trm::tearDownRoot(a.root);
+        a.iconCache.clear();
+        a.scanPlatform.shortcuts.reset();
+        a.folderIcons.destroy();
+        a.thumbnailTip.image.clear();
+    }
+
+    wintest::FixtureFolder tree;
+    char startDirectory[MAX_PATH] = {};
+    trm::LauncherApp app;
+};
+
+TEST_F(RunCycleLeakTest, TwoHundredRunsLeaveNothingBehind) {
+    std::vector<HMENU> menus;
+    // The first runs fill what the system keeps for the process (the
+    // shell's image list, the picture loader, font and DC caches).
+    for (int run = 0; run < 5; ++run) oneRun(menus);
+    ASSERT_GE(menus.size(), 5u) << "the runs did not make the sub-menus";
+    const Counts before = countNow();
+    int menusLeft = 0;
+    for (int run = 0; run < 200; ++run) {
+        oneRun(menus);
+        for (HMENU menu : menus) menusLeft += ::IsMenu(menu) ? 1 : 0;
+    }
+    const Counts after = countNow();
+    std::printf(
+        "after 5 runs / after 205 runs (%zu menus a run):\n"
+        "  free GDI handle-table places %ld / %ld\n"
+        "  free USER handle-table places %ld / %ld\n"
+        "  kernel handles (valid handle values) %ld / %ld\n"
+        "  menu item records %ld / %ld\n"
+        "  menus left after their teardown: %d\n",
+        menus.size(), before.freeGdi, after.freeGdi, before.freeUser, after.freeUser, before.kernel, after.kernel,
+        before.records, after.records, menusLeft);
+    EXPECT_EQ(menusLeft, 0);
+    EXPECT_EQ(after.records, 0);
+    EXPECT_EQ(after.freeGdi, before.freeGdi);
+    EXPECT_EQ(after.freeUser, before.freeUser);
+    EXPECT_EQ(after.kernel, before.kernel);
+}
+
+// Icons (the icon cache's and the folder icons) are USER objects under Wine
+// as on Windows: one left behind takes a place of the USER table too.
+TEST(RunCycleLeakCounters, EachCounterSeesOneObjectLeftBehind) {
+    const Counts before = countNow();
+    HBRUSH brush = ::CreateSolidBrush(RGB(4, 5, 6));
+    HMENU menu = ::CreatePopupMenu();
+    HANDLE event = ::CreateEventA(nullptr, FALSE, FALSE, nullptr);
+    const Counts after = countNow();
+    std::printf("one brush, one menu, one event: GDI %ld -> %ld, USER %ld -> %ld, kernel %ld -> %ld\n", before.freeGdi,
+                after.freeGdi, before.freeUser, after.freeUser, before.kernel, after.kernel);
+    EXPECT_EQ(after.freeGdi, before.freeGdi - 1);
+    EXPECT_EQ(after.freeUser, before.freeUser - 1);
+    EXPECT_EQ(after.kernel, before.kernel + 1);
+    HICON icon = menutest::solidIcon(16, RGB(9, 9, 9));
+    const long withIcon = freeUserPlaces();
+    std::printf("and one icon: USER %ld -> %ld\n", after.freeUser, withIcon);
+    EXPECT_EQ(withIcon, after.freeUser - 1);
+    ::DestroyIcon(icon);
+    ::CloseHandle(event);
+    ::DestroyMenu(menu);
+    ::DeleteObject(brush);
+    EXPECT_TRUE(::IsMenu(::CreatePopupMenu()));
+}
+
+}  // namespace
