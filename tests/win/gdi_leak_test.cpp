@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "fixture_folder.h"
+#include "handle_counts.h"
 #include "menu_test_support.h"
 #include "menus/owner_draw_menu.h"
 #include "picture_files.h"
@@ -31,24 +32,10 @@ bool gdiCountIsReported() {
     return reportedGdiObjects() >= before + 10;
 }
 
-// Without the count, the free room of the process's GDI handle table tells
-// the same: every object left behind takes one place for good.
-long freeGdiHandles() {
-    std::vector<HBRUSH> brushes;
-    brushes.reserve(70000);
-    for (;;) {
-        HBRUSH brush = ::CreateSolidBrush(RGB(1, 2, 3));
-        if (brush == nullptr) break;
-        brushes.push_back(brush);
-    }
-    for (HBRUSH brush : brushes) ::DeleteObject(brush);
-    return static_cast<long>(brushes.size());
-}
-
 // Objects in use: the reported count where there is one, else the places
 // taken in the handle table.
 long gdiObjectsInUse(bool reported) {
-    return reported ? static_cast<long>(reportedGdiObjects()) : -freeGdiHandles();
+    return reported ? static_cast<long>(reportedGdiObjects()) : -wintest::freeGdiPlaces();
 }
 
 class GdiLeakTest : public ::testing::Test {
