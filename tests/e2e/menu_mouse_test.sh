@@ -30,7 +30,8 @@ no_tip() { ! tip_shown; }
 # point_at ROW: the pointer on the middle of item ROW (0 = first) below a
 # title of TITLE pixels, in rows of ROW_H pixels.
 point_at() {
-  xdotool mousemove $((MENU_X + MENU_W / 2)) $((MENU_Y + 3 + TITLE + $1 * ROW_H + ROW_H / 2))
+  POINTER_X=$((MENU_X + MENU_W / 2)) POINTER_Y=$((MENU_Y + 3 + TITLE + $1 * ROW_H + ROW_H / 2))
+  xdotool mousemove "$POINTER_X" "$POINTER_Y"
   sleep 0.3
 }
 open_menu() {
@@ -70,6 +71,8 @@ wait_until 10 tip_shown || fail "no thumbnail appeared over photo.jpg"
 sleep 0.3
 read -r x y width height <<<"$(window_geometry "$(tip_window)")"
 [ "$width" -eq 207 ] && [ "$height" -eq 158 ] || fail "the tip is $width x $height, not the 200 x 150 box with its margins"
+[ "$x" -eq $((POINTER_X + 16)) ] && [ "$y" -eq $((POINTER_Y + 16)) ] ||
+  fail "the tip is at $x,$y, not 16 pixels right of and below the pointer at $POINTER_X,$POINTER_Y"
 import -silent -window root "$WORK/hover.png"
 convert "$WORK/hover.png" -crop 420x320+80+80 +repage "$artifacts/mouse-hover-thumbnail.png"
 inside=$(convert "$WORK/hover.png" -crop "$((width - 10))x$((height - 10))+$((x + 5))+$((y + 5))" +repage -format '%k' info:)

@@ -1,13 +1,10 @@
 // Tracks one owner-drawn menu in a given look so that it can be looked at:
 // a top title, icons, a disabled item, a separator, a column break and a
 // sub-menu with a side title. The program's own hooks pair and frame the
-// menu windows. Used by the menu-looks and thumbnail end-to-end tests.
-//   menu_showcase.exe classic|xp|nobackground [COLOURS_FILE [PICTURE]]
+// menu windows. Used by the menu-looks end-to-end test.
+//   menu_showcase.exe classic|xp|nobackground [COLOURS_FILE]
 // COLOURS_FILE receives the system colours the look is painted with, one
-// "name R G B" line each. With PICTURE, selecting "Photos.jpg" shows that
-// picture in the thumbnail tooltip once the hover time has passed, as the
-// program does for the entry under the pointer. The exit code is the
-// chosen command (0: none).
+// "name R G B" line each. The exit code is the chosen command (0: none).
 #include <windows.h>
 
 #include <cstdio>
@@ -15,23 +12,11 @@
 
 #include "menus/owner_draw_menu.h"
 #include "model/folder_node.h"
-#include "model/menu_entry.h"
 #include "presentation/menu_hooks.h"
 #include "presentation/menu_metrics.h"
-#include "presentation/menu_window.h"
 #include "presentation/thumbnail_tip.h"
 
 namespace {
-
-const UINT photosId = 1006;
-trm::MenuEntry photos;  // its path is the PICTURE argument
-
-// The menu window that shows the menu, if it is open.
-HWND windowOf(HMENU menu) {
-    for (const trm::OpenMenuWindow& open : trm::trackingState.openMenuWindows)
-        if (open.menuHandle == menu) return open.window;
-    return nullptr;
-}
 
 LRESULT CALLBACK ownerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
     switch (message) {
@@ -40,15 +25,6 @@ LRESULT CALLBACK ownerProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
             return TRUE;
         case WM_DRAWITEM: trm::MenuMetrics::Instance().DrawItem(reinterpret_cast<DRAWITEMSTRUCT*>(lParam)); return TRUE;
         case WM_INITMENUPOPUP: trm::trackingState.currentMenu = reinterpret_cast<HMENU>(wParam); return 0;
-        case WM_MENUSELECT:
-            if (!photos.path.empty()) {
-                HWND shown = windowOf(reinterpret_cast<HMENU>(lParam));
-                if (LOWORD(wParam) == photosId && !(HIWORD(wParam) & MF_POPUP) && shown)
-                    trm::startHoverTimer(shown, photos);
-                else
-                    trm::cancelHover();
-            }
-            return 0;
     }
     return ::DefWindowProcA(window, message, wParam, lParam);
 }
@@ -84,11 +60,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     trm::Settings settings;
     settings.displayxp = xpStyle != 0;
     settings.displaybackground = std::strcmp(look, "nobackground") != 0;
-    if (__argc > 3) {
-        photos.path = __argv[3];
-        settings.dothumbnailsontooltip = true;
-        settings.dothumbnailsontooltipsizex = settings.dothumbnailsontooltipsizey = 0;  // the picture's own size
-    }
     trm::FolderNode folder{settings};
     trm::ThumbnailTip tip;
     trm::HookApp app{settings, folder, tip, {}};
@@ -125,7 +96,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     root.appendItem(MF_SEPARATOR, 1003, "");
     root.appendItem(MF_STRING, 1004, "Budget 2026.xls");
     root.appendItem(MF_MENUBREAK, 1005, "mb");
-    root.appendItem(MF_STRING, photosId, "Photos.jpg");
+    root.appendItem(MF_STRING, 1006, "Photos.jpg");
     // Last, so that its sub-menu opens beside the whole menu.
     root.appendItem(MF_POPUP, reinterpret_cast<UINT_PTR>(documents.m_hMenu), "Documents");
     giveIcon(root, 1, IDI_INFORMATION);
@@ -141,7 +112,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         ::SetForegroundWindow(owner);
         chosen =
             ::TrackPopupMenu(root.m_hMenu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD, 60, 60, 0, owner, nullptr);
-        trm::cancelHover();
     }
 
     documents.destroyWithItems();

@@ -164,36 +164,6 @@ TEST_F(HostWindowTest, TheExitTimerClosesTheWindowAndEndsTheLoop) {
     EXPECT_EQ(app.hostWindow.exitTimer, -1);
 }
 
-TEST_F(HostWindowTest, AShellPropertySheetKeepsTheProcessUntilItIsClosed) {
-    ::CoInitialize(nullptr);
-    HWND sheet = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
-    trm::trackingState.contextCommandDone = true;
-    trm::trackingState.propertySheetWindow = sheet;
-    app.hostWindow.exitTimer = static_cast<int>(app.hostWindow.SetTimer(trm::HostWindow::exitTimerId, 50));
-    app.m_pMainWnd = &app.hostWindow;
-    const auto pump = [](DWORD limit) {
-        const DWORD started = ::GetTickCount();
-        MSG message;
-        while (::GetTickCount() - started < limit) {
-            if (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-                if (message.message == WM_QUIT) return true;
-                ::DispatchMessageA(&message);
-            } else {
-                ::Sleep(5);
-            }
-        }
-        return false;
-    };
-    EXPECT_FALSE(pump(1500)) << "the sheet is still open";
-    EXPECT_EQ(app.hostWindow.exitTimer, -1);
-    EXPECT_NE(app.hostWindow.sheetCheckTimer, -1);
-    ::DestroyWindow(sheet);
-    EXPECT_TRUE(pump(5000)) << "the check a second later ends the loop";
-    EXPECT_EQ(app.hostWindow.sheetCheckTimer, -1);
-    trm::trackingState.contextCommandDone = false;
-    trm::trackingState.propertySheetWindow = nullptr;
-}
-
 TEST_F(HostWindowTest, TheShellsPropertySheetKeepsTheLoopUntilItIsClosed) {
     ::CoInitialize(nullptr);
     // Properties, the shell's last command, on a thread of its own: the way

@@ -1,7 +1,7 @@
 // The menu windows and the thumbnail tip under Wine: frames painted into a
 // bitmap, windows of the menu class subclassed, paired, nudged and made
 // translucent by the real creation hook, the hover timer answered with the
-// tip, and the tip's size and place near the screen's edges.
+// tip, and the tip's picture drawn.
 #include "presentation/menu_window.h"
 
 #include <windows.h>
@@ -37,76 +37,17 @@ protected:
     Canvas canvas{100, 80};
 };
 
-TEST_F(FrameTest, RoundedRingsCutTheCornersOverTheBand) {
-    settings.displayrounded = true;
-    ASSERT_TRUE(paint());
-    // The outermost ring stops 9 pixels short of each corner.
-    EXPECT_EQ(canvas.at(8, 0), sys(COLOR_MENU));
-    EXPECT_EQ(canvas.at(9, 0), sys(COLOR_BTNHIGHLIGHT));
-    EXPECT_EQ(canvas.at(90, 0), sys(COLOR_BTNHIGHLIGHT));
-    EXPECT_EQ(canvas.at(91, 0), sys(COLOR_MENU));
-    EXPECT_EQ(canvas.at(0, 40), sys(COLOR_BTNHIGHLIGHT));
-    EXPECT_EQ(canvas.at(50, 79), sys(COLOR_BTNSHADOW));
-    EXPECT_EQ(canvas.at(99, 40), sys(COLOR_BTNSHADOW));
-    // The inner rings: the background colour along the edges, steps in the corners.
-    EXPECT_EQ(canvas.at(50, 1), sys(COLOR_BTNFACE));
-    EXPECT_EQ(canvas.at(50, 2), sys(COLOR_BTNFACE));
-    EXPECT_EQ(canvas.at(5, 1), sys(COLOR_BTNHIGHLIGHT));
-    EXPECT_EQ(canvas.at(3, 2), sys(COLOR_BTNHIGHLIGHT));
-    EXPECT_EQ(canvas.at(97, 4), sys(COLOR_BTNSHADOW));
-    EXPECT_EQ(canvas.at(97, 5), sys(COLOR_BTNFACE));
-    EXPECT_EQ(canvas.at(0, 0), sys(COLOR_MENU));
-    EXPECT_EQ(canvas.at(1, 1), sys(COLOR_MENU));
-    EXPECT_TRUE(canvas.all(Canvas::paper, 3, 3, 97, 77)) << "the inside is left to the items";
-}
-
-TEST_F(FrameTest, FlatFramesAndRoundedFlatOnesUseTheTextColour) {
+// Each style is checked on the real program's windows end to end; here the
+// combination of two styles, and the plain menu left to the system.
+TEST_F(FrameTest, RoundedFlatFramesUseTheTextColourAndPlainOnesAreTheSystems) {
     settings.displayflat = true;
-    ASSERT_TRUE(paint());
-    EXPECT_EQ(canvas.at(0, 0), sys(COLOR_MENUTEXT));
-    EXPECT_EQ(canvas.at(99, 79), sys(COLOR_MENUTEXT));
-    EXPECT_TRUE(canvas.all(sys(COLOR_BTNFACE), 1, 1, 99, 3));
-    EXPECT_TRUE(canvas.all(sys(COLOR_BTNFACE), 97, 3, 99, 79));
-    EXPECT_EQ(canvas.at(3, 3), Canvas::paper);
-
-    settings.displayxp = true;
-    ASSERT_TRUE(paint());
-    EXPECT_TRUE(canvas.all(sys(COLOR_BTNHIGHLIGHT), 1, 1, 99, 3));
-
-    // Without a background only the one-pixel line is the frame's own.
-    settings.displayxp = false;
-    settings.displaybackground = false;
-    canvas.clear();
-    ASSERT_TRUE(paint());
-    EXPECT_EQ(canvas.count(sys(COLOR_MENUTEXT), 0, 0, 100, 80), 2 * 100 + 2 * 78);
-    EXPECT_EQ(canvas.at(1, 1), sys(COLOR_MENU));
-
-    settings.displaybackground = true;
     settings.displayrounded = true;
-    canvas.clear();
     ASSERT_TRUE(paint());
     EXPECT_EQ(canvas.at(9, 0), sys(COLOR_MENUTEXT));
     EXPECT_EQ(canvas.at(99, 40), sys(COLOR_MENUTEXT));
     EXPECT_EQ(canvas.at(8, 0), sys(COLOR_MENU));
-}
+    EXPECT_TRUE(canvas.all(Canvas::paper, 3, 3, 97, 77)) << "the inside is left to the items";
 
-TEST_F(FrameTest, NoBackgroundGivesARaisedLineAndNoOutlineNoFrame) {
-    settings.displaybackground = false;
-    ASSERT_TRUE(paint());
-    EXPECT_EQ(canvas.at(0, 78), sys(COLOR_BTNHIGHLIGHT));
-    EXPECT_EQ(canvas.at(98, 0), sys(COLOR_BTNHIGHLIGHT));
-    EXPECT_EQ(canvas.at(0, 79), sys(COLOR_BTNSHADOW));
-    EXPECT_EQ(canvas.at(50, 79), sys(COLOR_BTNSHADOW));
-    EXPECT_EQ(canvas.at(99, 40), sys(COLOR_BTNSHADOW));
-
-    settings.displayoutline = false;
-    canvas.clear();
-    ASSERT_TRUE(paint());
-    EXPECT_TRUE(canvas.all(sys(COLOR_MENU), 0, 0, 100, 3));
-    EXPECT_TRUE(canvas.all(sys(COLOR_MENU), 0, 77, 100, 80));
-    EXPECT_TRUE(canvas.all(Canvas::paper, 3, 3, 97, 77));
-
-    // The system's own frame is left to the system.
     trm::Settings plain;
     canvas.clear();
     EXPECT_FALSE(trm::paintMenuFrame(canvas.hdc(), 100, 80, plain));
@@ -274,56 +215,11 @@ protected:
     ~TipTest() override { ::CoUninitialize(); }
 
     void loadPhoto() { trm::loadPicture(settings, tree.at("photo.bmp"), tip.image); }
-    RECT showAt(int x, int y) {
-        tip.showAt(x, y);
-        return windowRect(tip.m_hWnd);
-    }
 
     wintest::FixtureFolder tree;
     trm::Settings settings;
     trm::ThumbnailTip tip;
 };
-
-TEST_F(TipTest, BesideThePointUnlessThatCrossesTheRightOrBottomEdge) {
-    loadPhoto();
-    ASSERT_TRUE(tip.image.picture);
-    const int right = ::GetSystemMetrics(SM_CXSCREEN);
-    const int bottom = ::GetSystemMetrics(SM_CYSCREEN);
-    RECT at = showAt(100, 100);
-    EXPECT_TRUE(::IsWindowVisible(tip.m_hWnd));
-    EXPECT_EQ(at.left, 100);
-    EXPECT_EQ(at.top, 100);
-    EXPECT_EQ(at.right - at.left, 48);  // 40 + 1, plus 7
-    EXPECT_EQ(at.bottom - at.top, 41);  // 30 + 3, plus 8
-
-    at = showAt(right - 30, 100);
-    EXPECT_EQ(at.left, right - 30 - 41 - 32);
-    at = showAt(100, bottom - 30);
-    EXPECT_EQ(at.top, bottom - 30 - 33 - 34);
-    EXPECT_EQ(at.left, 100);
-    // Exactly fitting is not crossing; the bottom keeps 2 pixels free.
-    at = showAt(right - 41, bottom - 35);
-    EXPECT_EQ(at.left, right - 41);
-    EXPECT_EQ(at.top, bottom - 35);
-    at = showAt(right - 40, bottom - 34);
-    EXPECT_EQ(at.left, right - 40 - 41 - 32);
-    EXPECT_EQ(at.top, bottom - 34 - 33 - 34);
-}
-
-TEST_F(TipTest, TheSizeFollowsTheOverridesAndAnEmptyTipIsTiny) {
-    loadPhoto();
-    tip.widthOverride = 320;
-    tip.heightOverride = 240;
-    RECT at = showAt(10, 10);
-    EXPECT_EQ(at.right - at.left, 327);
-    EXPECT_EQ(at.bottom - at.top, 248);
-
-    tip.hide();
-    tip.widthOverride = tip.heightOverride = 0;
-    at = showAt(10, 10);
-    EXPECT_EQ(at.right - at.left, 8);
-    EXPECT_EQ(at.bottom - at.top, 8);
-}
 
 TEST_F(TipTest, ThePictureIsDrawnOverWhiteFromTheBottomLeft) {
     loadPhoto();
