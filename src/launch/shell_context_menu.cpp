@@ -3,11 +3,13 @@
 #include <shlobj.h>
 
 #include <cstring>
+#include <string>
 
 #include "common/com_ptr.h"
 #include "common/kernel_handles.h"
 #include "common/shell_item_list.h"
 #include "common/user_handles.h"
+#include "common/win_text.h"
 #include "framework/wnd.h"
 
 namespace trm {
@@ -120,9 +122,8 @@ LPCITEMIDLIST bindToParent(IMalloc& allocator, LPCITEMIDLIST list, ComPtr<IShell
 }  // namespace
 
 bool showShellContextMenu(const ShellContextMenuCall& call) {
-    wchar_t widePath[MAX_PATH] = {};
-    // A longer path fails here rather than being cut.
-    if (::MultiByteToWideChar(CP_ACP, 0, call.path.c_str(), -1, widePath, MAX_PATH) == 0) return false;
+    std::wstring widePath = wideOf(call.path);
+    if (widePath.empty()) return false;
 
     // Declared in the order of release, last first: menu, interfaces, the
     // item list, the folder, the allocator.
@@ -131,7 +132,7 @@ bool showShellContextMenu(const ShellContextMenuCall& call) {
     ComPtr<IShellFolder> folder;
     if (FAILED(::SHGetDesktopFolder(folder.put())) || !folder) return false;
     ShellItemList itemList(*allocator.get());
-    if (FAILED(folder->ParseDisplayName(call.owner, nullptr, widePath, nullptr, &itemList.list, nullptr)) ||
+    if (FAILED(folder->ParseDisplayName(call.owner, nullptr, &widePath[0], nullptr, &itemList.list, nullptr)) ||
         itemList.list == nullptr)
         return false;
     LPCITEMIDLIST item = bindToParent(*allocator.get(), itemList.list, folder);

@@ -6,6 +6,7 @@
 #include "menus/menu_builder.h"
 #include "menus/owner_draw_menu.h"
 #include "model/folder_node.h"
+#include "presentation/menu_item_info.h"
 #include "presentation/menu_metrics.h"
 #include "presentation/menu_window.h"
 #include "presentation/mouse_rules.h"
@@ -24,15 +25,11 @@ struct PointedMenu {
 
 bool menuUnderPointer(POINT pointer, PointedMenu& found) {
     found.pointer = pointer;
-    HWND window = ::WindowFromPoint(pointer);
-    if (window == nullptr) return false;
-    for (const OpenMenuWindow& open : trackingState.openMenuWindows) {
-        if (open.window != window) continue;
-        found.window = window;
-        found.menu = open.menuHandle;
-        return true;
-    }
-    return false;
+    const OpenMenuWindow* open = openMenuWindowOf(::WindowFromPoint(pointer));
+    if (open == nullptr) return false;
+    found.window = open->window;
+    found.menu = open->menuHandle;
+    return true;
 }
 
 struct MenuItem {
@@ -41,10 +38,8 @@ struct MenuItem {
 };
 
 bool readItem(HMENU menu, int position, MenuItem& item, bool& highlighted) {
-    MENUITEMINFOA info = {};
-    info.cbSize = sizeof info;
-    info.fMask = MIIM_STATE | MIIM_ID | MIIM_SUBMENU;
-    if (!::GetMenuItemInfoA(menu, static_cast<UINT>(position), TRUE, &info)) return false;
+    MENUITEMINFOA info;
+    if (!readMenuItem(menu, position, MIIM_STATE | MIIM_ID | MIIM_SUBMENU, info)) return false;
     item.id = info.wID;
     item.subMenu = info.hSubMenu;
     highlighted = (info.fState & MFS_HILITE) != 0;
@@ -80,10 +75,8 @@ bool pointerOnTitle(const PointedMenu& pointed, const OwnerDrawMenu& menu) {
 // Paints the menu's title lit or plain, as the system would, and lets the
 // painter remember which it is.
 void repaintTitle(HWND window, OwnerDrawMenu& menu, bool lit, const Settings& settings) {
-    MENUITEMINFOA title = {};
-    title.cbSize = sizeof title;
-    title.fMask = MIIM_DATA;
-    if (!::GetMenuItemInfoA(menu.GetSafeHmenu(), 0, TRUE, &title)) return;
+    MENUITEMINFOA title;
+    if (!readMenuItem(menu.GetSafeHmenu(), 0, MIIM_DATA, title)) return;
     ClientDC dc(window);
     if (dc.get() == nullptr) return;
     DRAWITEMSTRUCT request = {};

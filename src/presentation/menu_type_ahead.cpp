@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "presentation/menu_item_info.h"
+
 namespace trm {
 
 namespace {
@@ -12,10 +14,8 @@ std::uint32_t typingDelay() {
 }
 
 MENUITEMINFOA itemInfo(HMENU menu, int position, UINT mask) {
-    MENUITEMINFOA info{};
-    info.cbSize = sizeof info;
-    info.fMask = mask;
-    if (!::GetMenuItemInfoA(menu, static_cast<UINT>(position), TRUE, &info)) info.fState = 0;
+    MENUITEMINFOA info;
+    readMenuItem(menu, position, mask, info);
     return info;
 }
 

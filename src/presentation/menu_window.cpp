@@ -313,6 +313,12 @@ void cancelHover() {
     trackingState.hoveredEntry = nullptr;
 }
 
+const OpenMenuWindow* openMenuWindowOf(HWND window) {
+    if (window == nullptr) return nullptr;
+    const auto open = findOpen(window);
+    return open == trackingState.openMenuWindows.end() ? nullptr : &*open;
+}
+
 void closeAllMenus() {
     for (const OpenMenuWindow& open : trackingState.openMenuWindows) ::PostMessageA(open.window, WM_CLOSE, 0, 0);
 }

@@ -11,6 +11,7 @@
 namespace trm {
 
 struct MenuEntry;
+struct OpenMenuWindow;
 
 const UINT_PTR closeTimerId = 9182;
 const UINT_PTR hoverTimerId = 9283;
@@ -41,5 +42,8 @@ void cancelHover();
 
 // Posts WM_CLOSE to every open menu window, from the root down.
 void closeAllMenus();
+
+// The open menu window `window` is, with its menu; null for any other window.
+const OpenMenuWindow* openMenuWindowOf(HWND window);
 
 }  // namespace trm
