@@ -1,6 +1,10 @@
 # Cross trees (i686 and x86_64): trellimond.exe, the Windows tests run under
 # Wine, the test tools and the end-to-end tests.
-set(TRM_WIN_LIBS user32 gdi32 shell32 ole32 oleaut32 uuid comctl32 mpr advapi32)
+set(TRM_WIN_LIBS user32 gdi32 ole32 oleaut32 uuid comctl32 advapi32)
+# The program loads these at their first call (delay_imports.cmake); tests
+# and tools import them as usual.
+set(TRM_LATE_LIBS shell32 mpr)
+include(${CMAKE_CURRENT_LIST_DIR}/delay_imports.cmake)
 set(TRM_STATIC_RUNTIME -static -static-libgcc -static-libstdc++)
 add_compile_definitions(NOMINMAX _WIN32_WINNT=0x0501 WINVER=0x0501)
 
@@ -17,7 +21,7 @@ target_link_libraries(trm_win PUBLIC trm_core ${TRM_WIN_LIBS})
 
 add_executable(trellimond WIN32 src/main.cpp ${TRM_MANIFEST_RC})
 target_compile_options(trellimond PRIVATE ${TRM_WARNINGS})
-target_link_libraries(trellimond PRIVATE trm_win)
+target_link_libraries(trellimond PRIVATE trm_win ${TRM_DELAYED_LIBS})
 target_link_options(trellimond PRIVATE ${TRM_STATIC_RUNTIME})
 set_target_properties(trellimond PROPERTIES OUTPUT_NAME trellimond SUFFIX .exe)
 
@@ -27,7 +31,7 @@ foreach(tool_source ${TRM_TEST_TOOLS})
   get_filename_component(tool ${tool_source} NAME_WE)
   add_executable(${tool} WIN32 ${tool_source} ${TRM_MANIFEST_RC})
   target_compile_options(${tool} PRIVATE ${TRM_WARNINGS})
-  target_link_libraries(${tool} PRIVATE trm_win psapi)
+  target_link_libraries(${tool} PRIVATE trm_win ${TRM_LATE_LIBS} psapi)
   target_link_options(${tool} PRIVATE ${TRM_STATIC_RUNTIME})
 endforeach()
 
@@ -69,7 +73,7 @@ foreach(test_source ${TRM_WIN_TESTS})
   add_executable(win_${test} ${test_source} ${TRM_MANIFEST_RC})
   target_compile_options(win_${test} PRIVATE ${TRM_WARNINGS})
   target_include_directories(win_${test} PRIVATE ${CMAKE_SOURCE_DIR}/tests/win)
-  target_link_libraries(win_${test} PRIVATE trm_win gtest gtest_main)
+  target_link_libraries(win_${test} PRIVATE trm_win ${TRM_LATE_LIBS} gtest gtest_main)
   target_link_options(win_${test} PRIVATE ${TRM_STATIC_RUNTIME})
   add_test(NAME win.${TRM_ARCH}.${test} COMMAND win_${test})
   set_tests_properties(win.${TRM_ARCH}.${test} PROPERTIES FIXTURES_REQUIRED ${TRM_WINE_FIXTURE}
