@@ -1,23 +1,53 @@
 #include "menus/menu_item_data.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "menus/owner_draw_menu.h"
 
 namespace trm {
 
+MenuItemData* ItemDataList::takeSlot() {
+    if (freeSlots != nullptr) {
+        MenuItemData* slot = freeSlots;
+        freeSlots = slot->next;
+        *slot = MenuItemData();
+        return slot;
+    }
+    if (filling == nullptr || filled == blockSize) {
+        Block block(new MenuItemData[blockSize]);
+        filling = block.get();
+        filled = 0;
+        blocks.insert(std::upper_bound(blocks.begin(), blocks.end(), block,
+                                       [](const Block& a, const Block& b) { return a.get() < b.get(); }),
+                      std::move(block));
+    }
+    return filling + filled++;
+}
+
 MenuItemData* ItemDataList::createItemData(OwnerDrawMenu& menu) {
-    auto* record = new MenuItemData;
+    MenuItemData* record = takeSlot();
+    record->inList = true;
     record->menu = &menu;
     record->xpStyle = menu.xpStyle;
     record->next = first;
     if (first != nullptr) first->prev = record;
     first = record;
-    members.insert(record);
+    ++inUse;
     return record;
 }
 
 MenuItemData* ItemDataList::find(ULONG_PTR itemData) const {
-    auto* record = reinterpret_cast<MenuItemData*>(itemData);
-    return members.count(record) != 0 ? record : nullptr;
+    // Compared as numbers: the data of a foreign item may point anywhere.
+    const auto after = std::upper_bound(
+        blocks.begin(), blocks.end(), itemData,
+        [](ULONG_PTR value, const Block& block) { return value < reinterpret_cast<ULONG_PTR>(block.get()); });
+    if (after == blocks.begin()) return nullptr;
+    MenuItemData* base = std::prev(after)->get();
+    const ULONG_PTR offset = itemData - reinterpret_cast<ULONG_PTR>(base);
+    if (offset % sizeof(MenuItemData) != 0 || offset / sizeof(MenuItemData) >= blockSize) return nullptr;
+    MenuItemData* record = base + offset / sizeof(MenuItemData);
+    return record->inList ? record : nullptr;
 }
 
 OwnerDrawMenu* ItemDataList::findMenuByHandle(HMENU menuHandle) const {
@@ -32,8 +62,15 @@ void ItemDataList::unlinkAndFree(MenuItemData* record) {
     else
         first = record->next;
     if (record->next != nullptr) record->next->prev = record->prev;
-    members.erase(record);
-    delete record;
+    // The text goes now; the slot waits for the next record.
+    *record = MenuItemData();
+    record->next = freeSlots;
+    freeSlots = record;
+    if (--inUse == 0) {
+        blocks.clear();
+        filling = nullptr;
+        freeSlots = nullptr;
+    }
 }
 
 template <typename Match>
@@ -47,7 +84,7 @@ void ItemDataList::removeIf(Match match) {
 }
 
 void ItemDataList::remove(const MenuItemData* record) {
-    if (members.count(record) != 0) unlinkAndFree(const_cast<MenuItemData*>(record));
+    if (MenuItemData* held = find(reinterpret_cast<ULONG_PTR>(record))) unlinkAndFree(held);
 }
 
 void ItemDataList::removeRecordsOf(HMENU menuHandle) {

@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 #include <olectl.h>
 
+#include <vector>
+
 #include "common/command_ids.h"
 #include "menu_test_support.h"
 #include "presentation/menu_metrics.h"
@@ -275,6 +277,32 @@ TEST_F(OwnerDrawMenuTest, AMenuObjectLeavesNoRecordBehind) {
         shortLived.appendItem(MF_STRING, 1070, "gone");
     }
     EXPECT_EQ(records.head(), nullptr);
+}
+
+TEST_F(OwnerDrawMenuTest, AnItemsDataIsTrustedOnlyWhenItNamesALiveRecord) {
+    // Enough records for several blocks, some released and taken again.
+    std::vector<MenuItemData*> made;
+    for (int i = 0; i < 600; ++i) made.push_back(records.createItemData(menu));
+    for (int i = 0; i < 600; i += 3) records.remove(made[i]);
+    for (int i = 0; i < 600; i += 3) made[i] = nullptr;
+    for (int i = 0; i < 100; ++i) made.push_back(records.createItemData(menu));
+    ASSERT_EQ(recordCount(records), 500);
+
+    for (MenuItemData* record : made) {
+        if (record == nullptr) continue;
+        const auto data = reinterpret_cast<ULONG_PTR>(record);
+        EXPECT_EQ(records.find(data), record);
+        EXPECT_EQ(records.find(data + sizeof(void*)), nullptr);  // inside a record
+    }
+    int local = 0;
+    EXPECT_EQ(records.find(reinterpret_cast<ULONG_PTR>(&local)), nullptr);
+    EXPECT_EQ(records.find(0), nullptr);
+
+    const auto kept = reinterpret_cast<ULONG_PTR>(made.back());
+    records.remove(made.back());
+    EXPECT_EQ(records.find(kept), nullptr);
+    records.clear();
+    EXPECT_EQ(records.find(reinterpret_cast<ULONG_PTR>(made[1])), nullptr);
 }
 
 TEST(MenuMetricsRegistry, FindsTheMenuOfTheNewestRecordForAHandle) {
