@@ -131,6 +131,8 @@ stages() {
   local stage
   for stage in $(awk '{print $2}' "$all" | awk '!seen[$0]++'); do
     echo "stages-$name-$stage-ms: $(awk -v s="$stage" '$2 == s {print $1}' "$all" | median)"
+    [ "$stage" = to-menu ] ||
+      echo "stages-$name-$stage-private-kib: $(awk -v s="$stage" '$2 == s {print $3}' "$all" | median)"
   done
 }
 
@@ -140,6 +142,8 @@ if [ -n "$stage_exe" ]; then
   make_shortcuts
   stages typical-display0 'C:\bench\typical' -display 0 -sort 2
   stages typical-display3 'C:\bench\typical' -display 3 -dotitles -sort 2
+  make_files 10000
+  stages files-10000-display0 'C:\bench\files-10000' -display 0 -sort 2
   make_mixed icons-1000 1000 20 0
   stages icons-1000-display0 'C:\bench\icons-1000' -display 0 -sort 2
   stages icons-1000-display3 'C:\bench\icons-1000' -display 3 -sort 2

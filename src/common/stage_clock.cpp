@@ -2,6 +2,9 @@
 
 #ifdef TRM_STAGE_CLOCK
 
+#include <windows.h>
+#include <psapi.h>
+
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -13,7 +16,15 @@ namespace {
 struct Mark {
     const char* stage;
     std::chrono::steady_clock::time_point at;
+    size_t privateKib;  // the process's private bytes then, to see which stage holds the memory
 };
+
+size_t privateKib() {
+    PROCESS_MEMORY_COUNTERS counters = {};
+    counters.cb = sizeof counters;
+    if (!::GetProcessMemoryInfo(::GetCurrentProcess(), &counters, sizeof counters)) return 0;
+    return counters.PagefileUsage / 1024;
+}
 
 // Fixed room: marking must cost nothing measurable, so nothing is allocated.
 Mark marks[64];
@@ -22,7 +33,7 @@ int markCount = 0;
 }  // namespace
 
 void markStage(const char* stage) {
-    if (markCount < 64) marks[markCount++] = {stage, std::chrono::steady_clock::now()};
+    if (markCount < 64) marks[markCount++] = {stage, std::chrono::steady_clock::now(), privateKib()};
 }
 
 void markStageOnce(const char* stage) {
@@ -38,7 +49,7 @@ void writeStageMarks() {
     if (log == nullptr) return;
     for (int i = 1; i < markCount; ++i) {
         const std::chrono::duration<double, std::milli> took = marks[i].at - marks[i - 1].at;
-        std::fprintf(log, "%.2f %s\n", took.count(), marks[i].stage);
+        std::fprintf(log, "%.2f %s %zu\n", took.count(), marks[i].stage, marks[i].privateKib);
     }
     std::fclose(log);
     markCount = 0;
