@@ -109,10 +109,10 @@ void MenuBuilder::addSubFolderItems(FolderNode& folder) {
     for (const std::unique_ptr<FolderNode>& child : folder.subfolders) {
         FolderNode& sub = *child;
         buildMenu(sub);
-        const std::string text = itemTextFor(sub.name, settings);
         p += appendMarksBefore(menu, nameListMatches(settings.separatorbefore, sub),
                                nameListMatches(settings.barbreakbefore, sub));
-        menu.appendItem(MF_POPUP, reinterpret_cast<UINT_PTR>(sub.menu->GetSafeHmenu()), text);
+        menu.appendLentItem(MF_POPUP, reinterpret_cast<UINT_PTR>(sub.menu->GetSafeHmenu()),
+                            itemTextFor(sub.name, settings));
         if (displaysIcons(settings)) {
             const IconRecord* own = nullptr;
             if (settings.iconsforfolders) {
@@ -125,6 +125,7 @@ void MenuBuilder::addSubFolderItems(FolderNode& folder) {
             if (own) {
                 setIcons(menu, p, *own);
             } else {
+                const StandardFolderIcons& folderIcons = standardFolderIcons();
                 HICON highlighted = settings.displaybackground ? folderIcons.open : folderIcons.closed;
                 menu.setItemIcons(p, folderIcons.closed, folderIcons.width, folderIcons.height, highlighted,
                                   folderIcons.width, folderIcons.height);
@@ -137,25 +138,25 @@ void MenuBuilder::addSubFolderItems(FolderNode& folder) {
 }
 
 int MenuBuilder::addEntryItem(MenuEntry& entry, int p, OwnerDrawMenu& menu) {
-    const std::string text = itemTextFor(entry.displayName, settings);
     const std::string fileName = entryFileName(entry.path);
 
     if (settings.dotitleimages && isTitlePictureFile(fileName, entry.extension, settings)) {
         // A menu filled again keeps the picture its items already borrow.
-        if (!entry.picture && !entry.pictureBitmap) loadTitlePicture(entry);
-        entry.pictureWidth = settings.dothumbnailsontooltipsizex;
-        entry.pictureHeight = settings.dothumbnailsontooltipsizey;
+        if (!entry.loadedPicture) loadTitlePicture(entry);
         entry.isTitlePicture = true;
     }
 
     p += appendMarksBefore(menu, nameListMatches(settings.separatorbefore, entry, settings),
                            nameListMatches(settings.barbreakbefore, entry, settings));
     const bool unclickable = settings.dotitleimages && settings.dotitleimagesnoclick && entry.isTitlePicture;
-    menu.appendItem(unclickable ? MF_DISABLED : MF_STRING, static_cast<UINT_PTR>(entry.id), text);
-    if (entry.picture) menu.setItemPicture(p, static_cast<IPicture*>(entry.picture.get()), 0);
+    menu.appendLentItem(unclickable ? MF_DISABLED : MF_STRING, static_cast<UINT_PTR>(entry.id),
+                        itemTextFor(entry.displayName, settings));
+    if (entry.loadedPicture && entry.loadedPicture->picture)
+        menu.setItemPicture(p, static_cast<IPicture*>(entry.loadedPicture->picture.get()), 0);
 
     if (displaysIcons(settings)) {
         if (entry.isCommand) {
+            const StandardFolderIcons& folderIcons = standardFolderIcons();
             menu.setItemIcons(p, folderIcons.open, folderIcons.width, folderIcons.height, folderIcons.open,
                               folderIcons.width, folderIcons.height);
         } else {
@@ -177,10 +178,16 @@ void MenuBuilder::loadTitlePicture(MenuEntry& entry) const {
     Picture loaded;
     loadPicture(settings, entry.path, loaded);
     // The entry owns what was loaded; the item only borrows the OLE picture.
+    auto held = std::make_unique<EntryPicture>();
     if (loaded.picture)
-        entry.picture.reset(loaded.picture.detach(), [](void* held) { static_cast<IPicture*>(held)->Release(); });
-    if (loaded.thumbnail)
-        entry.pictureBitmap.reset(loaded.thumbnail.detach(), [](void* held) { ::DeleteObject(held); });
+        held->picture.reset(loaded.picture.detach(), [](void* picture) { static_cast<IPicture*>(picture)->Release(); });
+    if (loaded.thumbnail) held->bitmap.reset(loaded.thumbnail.detach(), [](void* bitmap) { ::DeleteObject(bitmap); });
+    entry.loadedPicture = std::move(held);
+}
+
+const StandardFolderIcons& MenuBuilder::standardFolderIcons() const {
+    if (needFolderIcons) needFolderIcons();
+    return folderIcons;
 }
 
 int MenuBuilder::appendMarksBefore(OwnerDrawMenu& menu, bool separator, bool columnBreak) {
@@ -213,13 +220,13 @@ bool MenuBuilder::runCommand(FolderNode& folder, int commandId, const OpenItem& 
     }
     if (chosen == nullptr) return false;
     // An unreachable shortcut folder's "Unavailable" entry opens nothing.
-    if (chosen->command.empty()) return !chosen->path.empty() && open(chosen->path);
-    if (equalsNoCase(chosen->command, openAllMarker)) {
+    if (chosen->command == nullptr) return !chosen->path.empty() && open(chosen->path);
+    if (chosen->command == openAllMarker) {
         for (const MenuEntry& entry : folder.entries)
             if (&entry != chosen && openAllIncludes(entry, settings)) open(entry.path);
         return true;
     }
-    if (equalsNoCase(chosen->command, exploreMarker)) return open(chosen->path);
+    if (chosen->command == exploreMarker) return open(chosen->path);
     return false;
 }
 

@@ -29,11 +29,14 @@ public:
     using OpenItem = std::function<bool(const std::string& path)>;
     // Loads the folder's own icon into the cache (iconsforfolders).
     using FetchFolderIcon = std::function<void(const std::string& path)>;
+    // Loads the standard folder icons if they are not loaded yet.
+    using NeedFolderIcons = std::function<void()>;
 
     MenuBuilder(const Settings& settings, ItemDataList& records, const IconCache& icons,
                 const StandardFolderIcons& folderIcons);
 
     FetchFolderIcon fetchFolderIcon;
+    NeedFolderIcons needFolderIcons;
 
     // Creates, titles and fills the folder's menu and those of all folders below it.
     void buildMenu(FolderNode& folder);
@@ -56,6 +59,8 @@ private:
     // Column break first, then separator; the number of items appended.
     int appendMarksAfter(OwnerDrawMenu& menu, bool columnBreak, bool separator);
     static void setIcons(OwnerDrawMenu& menu, int position, const IconRecord& record);
+    // The standard folder icons, loaded at the first item that shows one.
+    const StandardFolderIcons& standardFolderIcons() const;
 
     const Settings& settings;
     ItemDataList& records;

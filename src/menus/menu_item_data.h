@@ -25,6 +25,10 @@ struct MenuItemData {
     HICON icon = nullptr;
     HICON selectedIcon = nullptr;
     IPicture* titlePicture = nullptr;
+    // The label: lent by the entry or folder the item shows, which outlives
+    // its menus, or held here (titles, marks). Lending spares a copy of every
+    // name, 56 bytes of heap per item under Wine.
+    const CString* lentText = nullptr;
     CString text;
     int xpStyle = 0;
     int iconWidth = 0;
@@ -46,6 +50,8 @@ struct MenuItemData {
     bool hasIcons = false;
     bool hasTextRow = true;
     bool inList = false;  // held by the list, not a free slot
+
+    const CString& label() const { return lentText != nullptr ? *lentText : text; }
 };
 
 // Newest first. Owns its records: whatever is left is freed with the list.

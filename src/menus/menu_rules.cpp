@@ -36,8 +36,9 @@ std::string entryFileName(const std::string& path) {
     return path.substr(path.rfind('\\') + 1);
 }
 
-std::string itemTextFor(const std::string& name, const Settings& settings) {
-    return displaysText(settings) ? name : std::string();
+const std::string& itemTextFor(const std::string& name, const Settings& settings) {
+    static const std::string noText;
+    return displaysText(settings) ? name : noText;
 }
 
 namespace {
@@ -58,7 +59,7 @@ bool nameListMatches(const StringList& list, const MenuEntry& entry, const Setti
 }
 
 bool openAllIncludes(const MenuEntry& entry, const Settings& settings) {
-    if (!entry.command.empty()) return false;
+    if (entry.command != nullptr) return false;
     if (settings.addopenallextensions.empty()) return true;
     return listHas(settings.addopenallextensions, entry.extension);
 }

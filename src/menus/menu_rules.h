@@ -30,8 +30,9 @@ bool wantsVolumeLabel(const std::string& title, const Settings& settings);
 // dot with a backslash somewhere before it; otherwise empty.
 std::string entryFileName(const std::string& path);
 
-// The text an item shows: none under display 1 and 2 (icons only).
-std::string itemTextFor(const std::string& name, const Settings& settings);
+// The text an item shows: the name itself, or none under display 1 and 2
+// (icons only). Items borrow it, so it is the name, not a copy.
+const std::string& itemTextFor(const std::string& name, const Settings& settings);
 
 // Whether any string of `list` equals one of the item's keys, ignoring case.
 bool nameListMatches(const StringList& list, const FolderNode& folder);

@@ -92,8 +92,19 @@ void OwnerDrawMenu::insertSideTitle(const CString& text, int titleBackground, in
 }
 
 BOOL OwnerDrawMenu::appendItem(UINT flags, UINT_PTR commandId, const CString& text) {
+    MenuItemData* record = appendRecord(flags, commandId);
+    if (record != nullptr) record->text = text;
+    return record != nullptr;
+}
+
+BOOL OwnerDrawMenu::appendLentItem(UINT flags, UINT_PTR commandId, const CString& label) {
+    MenuItemData* record = appendRecord(flags, commandId);
+    if (record != nullptr) record->lentText = &label;
+    return record != nullptr;
+}
+
+MenuItemData* OwnerDrawMenu::appendRecord(UINT flags, UINT_PTR commandId) {
     MenuItemData* record = records.createItemData(*this);
-    record->text = text;
     record->menuHandle = m_hMenu;
     if (flags & MF_POPUP) record->subMenu = reinterpret_cast<HMENU>(commandId);
     if (flags & MF_SEPARATOR) {
@@ -110,10 +121,10 @@ BOOL OwnerDrawMenu::appendItem(UINT flags, UINT_PTR commandId, const CString& te
     const BOOL appended = ::AppendMenuA(m_hMenu, flags | MF_OWNERDRAW, commandId, reinterpret_cast<LPCSTR>(record));
     if (!appended) {
         records.remove(record);
-        return appended;
+        return nullptr;
     }
     if (record->subMenu != nullptr) hasSubMenus = 1;
-    return appended;
+    return record;
 }
 
 int OwnerDrawMenu::setItemIcons(int position, HICON icon, int iconWidth, int iconHeight, HICON selectedIcon,
@@ -122,7 +133,7 @@ int OwnerDrawMenu::setItemIcons(int position, HICON icon, int iconWidth, int ico
     // No item there: no record to make (it would hang on nothing).
     if (!item.read(m_hMenu, static_cast<UINT>(position), TRUE)) return 1;
     MenuItemData* record = findOrCreateRecord(item.info);
-    if (record->text.empty() && item.isPlainString()) record->text = item.wholeText();
+    if (record->label().empty() && item.isPlainString()) record->text = item.wholeText();
     record->menuHandle = m_hMenu;
     record->subMenu = ::GetSubMenu(m_hMenu, position);
     record->icon = icon;

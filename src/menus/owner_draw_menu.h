@@ -28,6 +28,8 @@ public:
     // Returns the AppendMenuA result; flags MF_SEPARATOR and MF_MENUBREAK
     // mark the record, MF_POPUP takes the sub-menu's handle as commandId.
     BOOL appendItem(UINT flags, UINT_PTR commandId, const CString& text);
+    // The same, borrowing the label, which must outlive the item.
+    BOOL appendLentItem(UINT flags, UINT_PTR commandId, const CString& label);
     int setItemIcons(int position, HICON icon, int iconWidth, int iconHeight, HICON selectedIcon, int selectedIconWidth,
                      int selectedIconHeight);
     // Returns 0 and changes nothing for a null picture.
@@ -52,6 +54,8 @@ private:
     void insertTitle(const CString& text, int titleBackground, int titleOutline, UINT commandId, int side);
     // Inserts an owner-drawn item carrying a new record; null on failure.
     MenuItemData* insertOwnerDrawn(UINT position, UINT flags, UINT commandId);
+    // Appends an owner-drawn item carrying a new record; null on failure.
+    MenuItemData* appendRecord(UINT flags, UINT_PTR commandId);
     MenuItemData* findOrCreateRecord(const MENUITEMINFOA& item);
     void attach(UINT item, BOOL byPosition, MenuItemData* record);
 

@@ -151,11 +151,11 @@ void MenuMetrics::paintTitle(const DRAWITEMSTRUCT& request, MenuItemData& record
     if (side) {
         SelectedObject font(dc, verticalTitleFont.get());
         // Up to the terminating zero, like the text it was made from.
-        const std::wstring label = wideOf(record.text.c_str());
+        const std::wstring label = wideOf(record.label().c_str());
         ::TextOutW(dc, item.left + 2, item.top + height - 4, label.c_str(), static_cast<int>(label.size()));
     } else {
         SelectedObject font(dc, titleFont.get());
-        drawLabel(dc, record.text, RECT{item.left + 4, item.top, item.right - 4, item.bottom}, text);
+        drawLabel(dc, record.label(), RECT{item.left + 4, item.top, item.right - 4, item.bottom}, text);
     }
 }
 
@@ -229,14 +229,14 @@ void MenuMetrics::paintItem(const DRAWITEMSTRUCT& request, const MenuItemData& r
         SelectedObject font(dc, menuFont.get());
         ::SetBkMode(dc, TRANSPARENT);
         if (!disabled) {
-            drawLabel(dc, record.text, textArea, ::GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_MENUTEXT));
+            drawLabel(dc, record.label(), textArea, ::GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_MENUTEXT));
         } else if (selected) {
-            drawLabel(dc, record.text, textArea, ::GetSysColor(COLOR_BTNFACE));
+            drawLabel(dc, record.label(), textArea, ::GetSysColor(COLOR_BTNFACE));
         } else {
             // Embossed: a light copy one pixel down and right under the shadow.
             const RECT offset{textArea.left + 1, textArea.top + 1, textArea.right + 1, textArea.bottom + 1};
-            drawLabel(dc, record.text, offset, ::GetSysColor(COLOR_BTNHIGHLIGHT));
-            drawLabel(dc, record.text, textArea, ::GetSysColor(COLOR_BTNSHADOW));
+            drawLabel(dc, record.label(), offset, ::GetSysColor(COLOR_BTNHIGHLIGHT));
+            drawLabel(dc, record.label(), textArea, ::GetSysColor(COLOR_BTNSHADOW));
         }
     }
 

@@ -93,7 +93,7 @@ int MenuMetrics::MeasureItem(MEASUREITEMSTRUCT* request) {
 
     ItemToMeasure item;
     item.kind = measuredKindOf(record->isTitle, record->isSideTitle, record->isSeparator, record->isColumnBreak);
-    item.label = record->text;
+    item.label = record->label();
     item.hasTextRow = record->hasTextRow != 0;
     item.hasSubMenu = record->subMenu != nullptr;
     if (record->titlePicture != nullptr) {

@@ -32,7 +32,7 @@ LRESULT MenuTypeAhead::answer(HMENU menu, char typed, const ItemDataList& record
         const MenuItemData* record = records.find(info.dwItemData);
         TypeAheadItem item;
         item.selectable = record != nullptr && !record->isTitle && !record->isSeparator && !record->isColumnBreak;
-        if (item.selectable && record->hasTextRow) item.name = record->text;
+        if (item.selectable && record->hasTextRow) item.name = record->label();
         items.push_back(std::move(item));
     }
 

@@ -148,8 +148,8 @@ TEST_F(Scanner, CommandEntriesInTheirPlaces) {
     EXPECT_EQ(leading.entries.front().id, first + 2);
     EXPECT_EQ(std::next(leading.entries.begin())->id, first);
     EXPECT_EQ(std::next(leading.entries.begin())->path, "C:\\Root");
-    EXPECT_EQ(std::next(leading.entries.begin())->command, "<explore>");
-    EXPECT_EQ(std::next(leading.entries.begin(), 2)->command, "<openall>");
+    EXPECT_STREQ(std::next(leading.entries.begin())->command, "<explore>");
+    EXPECT_STREQ(std::next(leading.entries.begin(), 2)->command, "<openall>");
     EXPECT_EQ(std::next(leading.entries.begin(), 2)->path, "");
     EXPECT_EQ(leading.exploreEntry, nullptr);
 
@@ -159,8 +159,8 @@ TEST_F(Scanner, CommandEntriesInTheirPlaces) {
     trm::scanFolder(absolute, fs);
     ASSERT_NE(absolute.exploreEntry, nullptr);
     ASSERT_NE(absolute.openAllEntry, nullptr);
-    EXPECT_EQ(absolute.exploreEntry->command, "<explore>");
-    EXPECT_EQ(absolute.openAllEntry->command, "<openall>");
+    EXPECT_STREQ(absolute.exploreEntry->command, "<explore>");
+    EXPECT_STREQ(absolute.openAllEntry->command, "<openall>");
 }
 
 TEST_F(Scanner, CommandEntriesOfAnEmptyOrUnreadableFolder) {

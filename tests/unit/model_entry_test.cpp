@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <utility>
 
 #include "common/settings.h"
@@ -21,22 +22,23 @@ TEST(EntryPicture, ReleasedOnceByWhoeverHoldsItLast) {
         trm::Settings settings;
         trm::FolderNode node(settings);
         trm::MenuEntry made;
-        made.picture.reset(&picture, countRelease);
+        made.loadedPicture = std::make_unique<trm::EntryPicture>();
+        made.loadedPicture->picture.reset(&picture, countRelease);
         trm::MenuEntry& held = node.entries.push_back(std::move(made));
-        EXPECT_FALSE(made.picture);
-        held.pictureBitmap.reset(&bitmap, countRelease);
+        EXPECT_FALSE(made.loadedPicture);
+        held.loadedPicture->bitmap.reset(&bitmap, countRelease);
         EXPECT_EQ(releases, 0);
     }
     EXPECT_EQ(picture, 1);
     EXPECT_EQ(bitmap, 1);
 
-    trm::MenuEntry entry;
-    entry.picture.reset(&picture, countRelease);
-    entry.picture.reset();
-    entry.picture.reset();  // already released: nothing more
+    trm::EntryPicture loaded;
+    loaded.picture.reset(&picture, countRelease);
+    loaded.picture.reset();
+    loaded.picture.reset();  // already released: nothing more
     EXPECT_EQ(picture, 2);
-    entry.pictureBitmap.reset(&bitmap, countRelease);
-    EXPECT_EQ(entry.pictureBitmap.release(), &bitmap);  // the caller releases it itself
+    loaded.bitmap.reset(&bitmap, countRelease);
+    EXPECT_EQ(loaded.bitmap.release(), &bitmap);  // the caller releases it itself
     EXPECT_EQ(releases, 3);
 }
 

@@ -51,7 +51,7 @@ protected:
     }
     std::string textAt(HMENU menu, int position) {
         const trm::MenuItemData* record = trm::MenuMetrics::Instance().itemDataList.find(itemDataAt(menu, position));
-        return record ? record->text : "<none>";
+        return record ? record->label() : "<none>";
     }
     static ULONG_PTR itemDataAt(HMENU menu, int position) {
         MENUITEMINFOA info = {};

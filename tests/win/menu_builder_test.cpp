@@ -99,7 +99,7 @@ protected:
             if (record == nullptr || !(info.fType & MFT_OWNERDRAW))
                 word = "plain";
             else if (record->isTitle)
-                word = record->isSideTitle ? "side:" + record->text : "title:" + record->text;
+                word = record->isSideTitle ? "side:" + record->label() : "title:" + record->label();
             else if (record->isTitleColumnBreak)
                 word = "titlebreak";
             else if (record->isSeparator)
@@ -107,11 +107,11 @@ protected:
             else if (record->isColumnBreak)
                 word = "break";
             else if (info.hSubMenu)
-                word = "sub:" + record->text;
+                word = "sub:" + record->label();
             else if (info.wID == static_cast<UINT>(trm::placeholderCommandId))
-                word = "placeholder:" + record->text;
+                word = "placeholder:" + record->label();
             else
-                word = record->text;
+                word = record->label();
             // Wine reports separators disabled; that says nothing about us.
             if ((info.fState & MFS_DISABLED) && word != "sep") word += "!";
             items.push_back(word);
@@ -268,7 +268,7 @@ TEST_F(MenuBuilderTest, TheTitlePictureIsLoadedIntoItsItemFirst) {
     const HMENU menu = build();
     ASSERT_NE(root.titleImageEntry, nullptr);
     const trm::MenuEntry& cover = *root.titleImageEntry;
-    ASSERT_TRUE(cover.picture);
+    ASSERT_TRUE(cover.loadedPicture && cover.loadedPicture->picture);
     EXPECT_TRUE(cover.isTitlePicture);
     // First in the menu, unpickable, and showing the entry's own picture.
     EXPECT_EQ(itemsOf(menu).at(0), "cover.bmp!");
@@ -278,13 +278,13 @@ TEST_F(MenuBuilderTest, TheTitlePictureIsLoadedIntoItsItemFirst) {
     ::GetMenuItemInfoA(menu, 0, TRUE, &info);
     const trm::MenuItemData* record = records.find(info.dwItemData);
     ASSERT_NE(record, nullptr);
-    EXPECT_EQ(record->titlePicture, cover.picture.get());
+    EXPECT_EQ(record->titlePicture, cover.loadedPicture->picture.get());
 
     // A picture that does not load leaves a plain (still unpickable) item.
     trm::tearDownRoot(root);
     settings.dotitleimagesfile = "broken.gif";
     const HMENU again = build();
-    EXPECT_FALSE(root.titleImageEntry->picture);
+    EXPECT_FALSE(root.titleImageEntry->loadedPicture && root.titleImageEntry->loadedPicture->picture);
     EXPECT_EQ(itemsOf(again).at(0), "broken.gif!");
 }
 
@@ -356,8 +356,8 @@ TEST_F(MenuBuilderTest, IconsAreSharedPerExtensionAndOwnPerProgramShortcutAndFol
         ::GetMenuItemInfoA(menu, i, TRUE, &info);
         const trm::MenuItemData* record = records.find(info.dwItemData);
         ASSERT_NE(record, nullptr);
-        EXPECT_NE(record->icon, nullptr) << record->text.c_str();
-        EXPECT_EQ(record->iconWidth, ::GetSystemMetrics(SM_CXSMICON)) << record->text.c_str();
+        EXPECT_NE(record->icon, nullptr) << record->label().c_str();
+        EXPECT_EQ(record->iconWidth, ::GetSystemMetrics(SM_CXSMICON)) << record->label().c_str();
     }
 
     trm::tearDownRoot(root);

@@ -281,10 +281,10 @@ TEST_F(PaintTest, LabelsAndTitlesShowTheirAmpersands) {
         canvas.clear();
         expected.clear(c.background);
         paint(c.position, RECT{0, 0, 200, 22}, c.position == 0 ? ODS_DISABLED : 0);
-        drawAsItIs(expected, c.font, c.colour, c.text, record(c.position).text.c_str());
+        drawAsItIs(expected, c.font, c.colour, c.text, record(c.position).label().c_str());
         const RECT painted = canvas.boundsOf(c.colour);
         const RECT shown = expected.boundsOf(c.colour);
-        EXPECT_TRUE(::EqualRect(&painted, &shown)) << record(c.position).text;
+        EXPECT_TRUE(::EqualRect(&painted, &shown)) << record(c.position).label();
         EXPECT_EQ(canvas.count(c.colour, 0, 0, 300, 200), expected.count(c.colour, 0, 0, 300, 200));
     }
 }

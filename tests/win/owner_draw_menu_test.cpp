@@ -70,7 +70,7 @@ TEST_F(OwnerDrawMenuTest, TopTitleIsOneDisabledOwnerDrawnItemAtTheTop) {
     EXPECT_TRUE(title.type & MFT_OWNERDRAW);
     EXPECT_EQ(title.state, static_cast<UINT>(MF_DISABLED));  // disabled, not grayed
     ASSERT_EQ(title.record, records.head());
-    EXPECT_EQ(title.record->text, "Music");
+    EXPECT_EQ(title.record->label(), "Music");
     EXPECT_EQ(title.record->isTitle, 1);
     EXPECT_EQ(title.record->isSideTitle, 0);
     EXPECT_EQ(title.record->titleBackground, 0);
@@ -94,7 +94,7 @@ TEST_F(OwnerDrawMenuTest, SideTitleIsFollowedByAnEmptyBreakItem) {
     EXPECT_TRUE(title.type & MFT_OWNERDRAW);
     ASSERT_NE(title.record, nullptr);
     EXPECT_EQ(title.record->isSideTitle, 1);
-    EXPECT_EQ(title.record->text, "Pictures");
+    EXPECT_EQ(title.record->label(), "Pictures");
 
     const NativeItem columnBreak = itemAt(menu.m_hMenu, 1);
     EXPECT_EQ(columnBreak.id, 1011u);
@@ -104,7 +104,7 @@ TEST_F(OwnerDrawMenuTest, SideTitleIsFollowedByAnEmptyBreakItem) {
     EXPECT_EQ(columnBreak.record->isColumnBreak, 1);
     EXPECT_EQ(columnBreak.record->isTitleColumnBreak, 1);
     EXPECT_EQ(columnBreak.record->hasTextRow, 0);
-    EXPECT_EQ(columnBreak.record->text, "");
+    EXPECT_EQ(columnBreak.record->label(), "");
     EXPECT_EQ(columnBreak.record, records.head());  // newest first
     EXPECT_EQ(menu.hasTitle, 1);
     EXPECT_EQ(menu.isSideTitle, 1);
@@ -123,7 +123,7 @@ TEST_F(OwnerDrawMenuTest, TitlesLeaveTheSystemNoTextToTakeKeysFrom) {
         EXPECT_EQ(::GetMenuStringA(native, static_cast<UINT>(position), text, sizeof text, MF_BYPOSITION), 0)
             << text << " at " << position;
     }
-    EXPECT_EQ(itemAt(menu.m_hMenu, 0).record->text, "R&D");
+    EXPECT_EQ(itemAt(menu.m_hMenu, 0).record->label(), "R&D");
 }
 
 TEST_F(OwnerDrawMenuTest, AppendedItemsAreOwnerDrawnAndMarkedByKind) {
@@ -145,7 +145,7 @@ TEST_F(OwnerDrawMenuTest, AppendedItemsAreOwnerDrawnAndMarkedByKind) {
     }
     const NativeItem plain = itemAt(menu.m_hMenu, 0);
     EXPECT_EQ(plain.id, 1020u);
-    EXPECT_EQ(plain.record->text, "Notes.txt");
+    EXPECT_EQ(plain.record->label(), "Notes.txt");
     EXPECT_EQ(plain.record->hasTextRow, 1);
     EXPECT_EQ(plain.record->isSeparator + plain.record->isColumnBreak, 0);
 
@@ -166,7 +166,7 @@ TEST_F(OwnerDrawMenuTest, AppendedItemsAreOwnerDrawnAndMarkedByKind) {
     const NativeItem folder = itemAt(menu.m_hMenu, 4);
     EXPECT_EQ(folder.subMenu, subMenu);
     EXPECT_EQ(folder.record->subMenu, subMenu);
-    EXPECT_EQ(folder.record->text, "Photos");
+    EXPECT_EQ(folder.record->label(), "Photos");
     EXPECT_EQ(recordCount(records), 5);
 }
 
@@ -190,7 +190,7 @@ TEST_F(OwnerDrawMenuTest, IconsGoIntoTheExistingRecordAndRaiseTheCheckSize) {
     EXPECT_EQ(menu.maxCheckWidth, checkWidth);
     EXPECT_EQ(menu.maxCheckHeight, checkHeight);
     EXPECT_EQ(records.head(), record);  // no second record
-    EXPECT_EQ(record->text, "");
+    EXPECT_EQ(record->label(), "");
     EXPECT_EQ(record->hasIcons, 1);
     EXPECT_EQ(record->icon, small);
 
@@ -216,7 +216,7 @@ TEST_F(OwnerDrawMenuTest, IconsOnAPlainItemMakeARecordWithItsNativeText) {
     const NativeItem item = itemAt(menu.m_hMenu, 0);
     ASSERT_EQ(item.record, records.head());
     EXPECT_TRUE(item.type & MFT_OWNERDRAW);
-    EXPECT_EQ(item.record->text, "Downloads");
+    EXPECT_EQ(item.record->label(), "Downloads");
     EXPECT_EQ(item.record->subMenu, subMenu);
     EXPECT_EQ(menu.hasSubMenus, 1);
 
@@ -247,7 +247,7 @@ TEST_F(OwnerDrawMenuTest, PictureNeedsAPictureAndDropsTheTextRow) {
     EXPECT_EQ(records.head(), record);
     EXPECT_EQ(record->titlePicture, picture);
     EXPECT_EQ(record->hasTextRow, 0);
-    EXPECT_EQ(record->text, "folder.jpg");
+    EXPECT_EQ(record->label(), "folder.jpg");
     picture->Release();
 }
 
@@ -267,7 +267,7 @@ TEST_F(OwnerDrawMenuTest, DestroyWithItemsRemovesExactlyThatMenusRecords) {
     EXPECT_EQ(recordCount(records), 2);
     for (MenuItemData* record = records.head(); record != nullptr; record = record->next)
         EXPECT_EQ(record->menuHandle, other.m_hMenu);
-    EXPECT_EQ(itemAt(other.m_hMenu, 0).record->text, "Other");
+    EXPECT_EQ(itemAt(other.m_hMenu, 0).record->label(), "Other");
 }
 
 TEST_F(OwnerDrawMenuTest, AMenuObjectLeavesNoRecordBehind) {
