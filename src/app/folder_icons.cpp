@@ -64,10 +64,17 @@ void FolderIconSet::load(HWND owner, bool large, int shellIconSize) {
     }
 }
 
+void FolderIconSet::loadOnce(HWND owner, bool large, int shellIconSize) {
+    if (tried) return;
+    load(owner, large, shellIconSize);
+    tried = true;
+}
+
 void FolderIconSet::destroy() {
     if (loaded.closed) ::DestroyIcon(loaded.closed);
     if (loaded.open && loaded.open != loaded.closed) ::DestroyIcon(loaded.open);
     loaded = StandardFolderIcons();
+    tried = false;
 }
 
 int readShellIconSize() {

@@ -18,12 +18,16 @@ public:
     // Large icons (of shellIconSize pixels) or small ones. Failures leave
     // the icons absent.
     void load(HWND owner, bool large, int shellIconSize);
+    // The same, the first time only: a menu without folder items or command
+    // entries never asks the shell for them (about 35 ms under Wine).
+    void loadOnce(HWND owner, bool large, int shellIconSize);
     void destroy();
 
     const StandardFolderIcons& icons() const { return loaded; }
 
 private:
     StandardFolderIcons loaded;
+    bool tried = false;
 };
 
 // "Shell Icon Size" of the desktop's window metrics, read as a number; 0

@@ -22,6 +22,10 @@ namespace trm {
 LauncherApp::LauncherApp()
     : builder(settings, MenuMetrics::Instance().itemDataList, iconCache, folderIcons.icons()), hostWindow(*this) {
     builder.fetchFolderIcon = [this](const std::string& path) { scanPlatform.icons.fetchIcon(path, path, true); };
+    builder.needFolderIcons = [this] {
+        if (displaysIcons(settings))
+            folderIcons.loadOnce(hostWindow.m_hWnd, displaysShellSizeIcons(settings), readShellIconSize());
+    };
 }
 
 // A run releases what it built; this only matters when one never finished.

@@ -22,11 +22,6 @@ void LauncherApp::runPopup() {
     if (settings.dothumbnailsontooltip) thumbnailTip.create();
     markStage("host-window");
 
-    // Only icon displays ever draw the standard folder icons; asking the
-    // shell for them costs a good part of the start-up.
-    if (displaysIcons(settings))
-        folderIcons.load(hostWindow.m_hWnd, displaysShellSizeIcons(settings), readShellIconSize());
-    markStage("folder-icons");
     scanRoot();
     markStage("scan");
 
