@@ -41,6 +41,9 @@ wait_for_exit 30
 [ "$(recorded_lines)" = "$FIXTURE_WIN\\Elsewhere\\Projects\\plan.trtest" ] || fail "Projects: $(recorded_lines)"
 colours=$(convert "$shot" -format '%k' info:)
 [ "$colours" -gt 12 ] || fail "the screenshot shows only $colours colours: no icons?"
+# The standard folder icon, beside the first folder item.
+folder_icon=$(convert "$shot" -crop 16x14+64+66 +repage -format '%k' info:)
+[ "$folder_icon" -gt 2 ] || fail "the folder item Old projects shows no icon"
 echo "screenshot: $shot ($colours colours)"
 
 # The removed folder's sub-menu: its one entry is disabled, so Return opens nothing.
