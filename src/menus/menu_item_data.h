@@ -6,6 +6,7 @@
 #include <ocidl.h>
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -29,17 +30,18 @@ struct MenuItemData {
     // its menus, or held here (titles, marks). Lending spares a copy of every
     // name, 56 bytes of heap per item under Wine.
     const CString* lentText = nullptr;
-    CString text;
-    int xpStyle = 0;
-    int iconWidth = 0;
-    int iconHeight = 0;
-    int selectedIconWidth = 0;
-    int selectedIconHeight = 0;
+    std::unique_ptr<CString> heldText;
+    // Icon sizes fit in 16 bits; every byte counts 10,000 times in a large folder.
+    int16_t iconWidth = 0;
+    int16_t iconHeight = 0;
+    int16_t selectedIconWidth = 0;
+    int16_t selectedIconHeight = 0;
     int pictureLeft = 0;
     int pictureTop = 0;
     int pictureRight = 0;
     int pictureBottom = 0;
     int rowHeight = 0;
+    bool xpStyle = false;
     bool isTitle = false;
     bool titleBackground = true;
     bool titleOutline = true;
@@ -51,7 +53,14 @@ struct MenuItemData {
     bool hasTextRow = true;
     bool inList = false;  // held by the list, not a free slot
 
-    const CString& label() const { return lentText != nullptr ? *lentText : text; }
+    const CString& label() const {
+        static const CString noText;
+        return lentText != nullptr ? *lentText : heldText != nullptr ? *heldText : noText;
+    }
+    void holdText(const CString& text) {
+        lentText = nullptr;
+        heldText = text.empty() ? nullptr : std::make_unique<CString>(text);
+    }
 };
 
 // Newest first. Owns its records: whatever is left is freed with the list.

@@ -69,7 +69,7 @@ void OwnerDrawMenu::insertTitle(const CString& text, int titleBackground, int ti
     ::EnableMenuItem(m_hMenu, 0, MF_BYPOSITION | MF_DISABLED);
     hasTitle = 1;
     isSideTitle = side;
-    record->text = text;
+    record->holdText(text);
     record->titleBackground = titleBackground;
     record->titleOutline = titleOutline;
     record->isTitle = 1;
@@ -93,7 +93,7 @@ void OwnerDrawMenu::insertSideTitle(const CString& text, int titleBackground, in
 
 BOOL OwnerDrawMenu::appendItem(UINT flags, UINT_PTR commandId, const CString& text) {
     MenuItemData* record = appendRecord(flags, commandId);
-    if (record != nullptr) record->text = text;
+    if (record != nullptr) record->holdText(text);
     return record != nullptr;
 }
 
@@ -133,15 +133,15 @@ int OwnerDrawMenu::setItemIcons(int position, HICON icon, int iconWidth, int ico
     // No item there: no record to make (it would hang on nothing).
     if (!item.read(m_hMenu, static_cast<UINT>(position), TRUE)) return 1;
     MenuItemData* record = findOrCreateRecord(item.info);
-    if (record->label().empty() && item.isPlainString()) record->text = item.wholeText();
+    if (record->label().empty() && item.isPlainString()) record->holdText(item.wholeText());
     record->menuHandle = m_hMenu;
     record->subMenu = ::GetSubMenu(m_hMenu, position);
     record->icon = icon;
-    record->iconWidth = iconWidth;
-    record->iconHeight = iconHeight;
+    record->iconWidth = static_cast<int16_t>(iconWidth);
+    record->iconHeight = static_cast<int16_t>(iconHeight);
     record->selectedIcon = selectedIcon;
-    record->selectedIconWidth = selectedIconWidth;
-    record->selectedIconHeight = selectedIconHeight;
+    record->selectedIconWidth = static_cast<int16_t>(selectedIconWidth);
+    record->selectedIconHeight = static_cast<int16_t>(selectedIconHeight);
     record->hasIcons = 1;
     if (record->subMenu != nullptr) hasSubMenus = 1;
     maxCheckWidth = std::max({maxCheckWidth, iconWidth, selectedIconWidth});
