@@ -55,10 +55,11 @@ void fill(Listing& listing, int count, bool tree, unsigned seed) {
         }
 }
 
-double scanMilliseconds(Listing& listing, int sort, bool tree) {
+double scanMilliseconds(Listing& listing, int sort, bool tree, bool explore) {
     trm::Settings settings;
     settings.sort = sort;
     settings.onlyonemenu = tree;
+    settings.addexplore = explore;
     trm::FolderNode node(settings);
     listing.fs.current = "C:\\Root";
     const Clock::time_point start = Clock::now();
@@ -103,15 +104,26 @@ int main() {
     for (const Case& c : {Case{1000, false, 60}, Case{10000, false, 15}, Case{50000, true, 7}}) {
         Listing listing;
         fill(listing, c.count, c.tree, static_cast<unsigned>(c.count));
-        for (int sort : {trm::SortCreated, trm::SortNameNoCase, trm::SortNameBytes}) {
+        struct Variant {
+            int sort;
+            bool explore;
+        };
+        std::vector<Variant> variants = {
+            {trm::SortCreated, false}, {trm::SortNameNoCase, false}, {trm::SortNameBytes, false}};
+        // With an Explore entry added to each folder as it is read, the sorted
+        // insertions of every folder are placed before the next one is read.
+        if (c.tree) variants.push_back({trm::SortNameNoCase, true});
+        for (const Variant& variant : variants) {
+            const int sort = variant.sort;
             double scan = 1e300;
             double baseline = 1e300;
             // Alternated, the best of each: the machine is shared.
             for (int i = 0; i < c.repeats; ++i) {
-                scan = std::min(scan, scanMilliseconds(listing, sort, c.tree));
+                scan = std::min(scan, scanMilliseconds(listing, sort, c.tree, variant.explore));
                 baseline = std::min(baseline, baselineMilliseconds(listing, sort));
             }
-            const std::string name = "scan-order-" + std::to_string(c.count) + "-sort" + std::to_string(sort);
+            const std::string name = "scan-order-" + std::to_string(c.count) + (variant.explore ? "-explore" : "") +
+                                     "-sort" + std::to_string(sort);
             std::printf("%s-ratio: %.2f\n", name.c_str(), scan / baseline);
             std::printf("%s-ms: %.3f\n", name.c_str(), scan);
             std::printf("%s-baseline-ms: %.3f\n", name.c_str(), baseline);

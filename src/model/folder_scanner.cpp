@@ -156,6 +156,9 @@ void scanFolder(FolderNode& node, ScanPlatform& platform) {
     ScanState state{platform, {}};
     if (node.settings.onlyonemenu) state.openFolders.push_back(platform.currentFolderIdentity());
     scanInto(node, state);
+    // Placed here, so that ordering counts as scanning and later readers,
+    // const ones too, find nothing left to change.
+    node.entries.settle();
 }
 
 }  // namespace trm

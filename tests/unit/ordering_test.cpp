@@ -70,6 +70,9 @@ void referenceInsert(std::list<int>& ids, const std::vector<trm::MenuEntry>& all
 TEST(SortedInsertion, MatchesTheLinearWalkWhateverElseTheListHolds) {
     // Texts of eight bytes and more that agree at first, to reach past any shortcut on their beginnings.
     const char* const names[] = {"a", "A", "b", "ab", "", "\xE9", "Explore", "abcdefgh", "ABCDEFGHz", "abcdefghZ"};
+    // Texts that tie on their first eight bytes and more; the last differs only by its length.
+    using namespace std::string_literals;
+    const std::string tied[] = {"abcdefgh", "abcdefghz", "abcdefghABCDEFGHi", "abcdefghabcdefghJ", "abcdefgh\0"s};
     const char* const extensions[] = {"", ".a", ".A", ".b", ".ab", ".\xE9", ".abcdefgh", ".ABCDEFGx", ".abcdefgX"};
     for (int sort = 0; sort <= 5; ++sort) {
         for (bool revsort : {false, true}) {
@@ -79,38 +82,68 @@ TEST(SortedInsertion, MatchesTheLinearWalkWhateverElseTheListHolds) {
                 std::vector<trm::MenuEntry> all;
                 std::list<int> expected;
                 trm::EntryList entries;
-                const int steps = 20 + static_cast<int>(random() % 300);
+                // Where each entry was handed out: it must stay there.
+                std::vector<const trm::MenuEntry*> address;
+                // Every third run sees few other operations, so that many sorted insertions come together;
+                // for half the orders (each key, either direction) the first sees none until over a thousand
+                // have come, all with tied names.
+                const bool calm = seed == 1 && (sort + revsort) % 2 == 0;
+                const unsigned scale = calm ? 1000000 : seed % 3 ? 100 : 1000;
+                const auto matches = [&](int step) {
+                    const trm::EntryList& view = entries;
+                    std::vector<int> got;
+                    for (const trm::MenuEntry& e : view) {
+                        got.push_back(e.id);
+                        if (&e != address[e.id])
+                            return ::testing::AssertionFailure()
+                                   << "entry " << e.id << " is not where it was handed out";
+                    }
+                    if (got == std::vector<int>(expected.begin(), expected.end())) return ::testing::AssertionSuccess();
+                    return ::testing::AssertionFailure() << "order differs after step " << step;
+                };
+                const int steps =
+                    calm ? 1100 + static_cast<int>(random() % 100) : 20 + static_cast<int>(random() % 300);
                 for (int id = 0; id < steps; ++id) {
                     // Few distinct keys, so that ties are common; times differ in either half.
                     const uint64_t time = (random() % 4) << (random() % 2 ? 32 : 0);
-                    all.push_back(entry(id, names[random() % 10], time, extensions[random() % 9]));
+                    const unsigned pick = calm ? 10 + random() % 5 : random() % 15;
+                    const std::string name = pick < 10 ? names[pick] : tied[pick - 10];
+                    all.push_back(entry(id, name, time, extensions[random() % 9]));
                     trm::MenuEntry copy = entry(id, all[id].displayName, time, all[id].extension);
-                    const unsigned action = random() % 100;
+                    const unsigned action = random() % scale;
                     if (action < 6) {
                         expected.push_front(id);
-                        entries.push_front(std::move(copy));
+                        address.push_back(&entries.push_front(std::move(copy)));
                     } else if (action < 12) {
                         expected.push_back(id);
-                        entries.push_back(std::move(copy));
+                        address.push_back(&entries.push_back(std::move(copy)));
                     } else if (action < 14 && !expected.empty()) {
                         // Changes the index cannot follow: an insertion at an arbitrary place, an erase.
                         const size_t at = random() % expected.size();
                         if (action == 12) {
                             expected.insert(std::next(expected.begin(), at), id);
-                            entries.insert(std::next(entries.begin(), at), std::move(copy));
+                            address.push_back(&*entries.insert(std::next(entries.begin(), at), std::move(copy)));
                         } else {
                             expected.erase(std::next(expected.begin(), at));
                             entries.erase(std::next(entries.begin(), at));
+                            address.push_back(nullptr);
                         }
+                    } else if (action < 16) {
+                        // Another order in the same list, one without a key included.
+                        const trm::EntryOrder other{static_cast<int>(random() % 7), random() % 2 == 0};
+                        referenceInsert(expected, all, id, other);
+                        address.push_back(&entries.insertSorted(std::move(copy), other.sort, other.revsort));
                     } else {
                         referenceInsert(expected, all, id, order);
-                        entries.insertSorted(std::move(copy), sort, revsort);
+                        address.push_back(&entries.insertSorted(std::move(copy), sort, revsort));
                     }
+                    // Reads between insertions.
+                    if (calm ? id == 1030 : random() % 20 == 0) {
+                        ASSERT_TRUE(matches(id)) << "sort " << sort << " revsort " << revsort << " seed " << seed;
+                    }
+                    ASSERT_EQ(entries.size(), expected.size());
                 }
-                std::vector<int> got;
-                for (const trm::MenuEntry& e : entries) got.push_back(e.id);
-                ASSERT_EQ(got, std::vector<int>(expected.begin(), expected.end()))
-                    << "sort " << sort << " revsort " << revsort << " seed " << seed;
+                ASSERT_TRUE(matches(steps)) << "sort " << sort << " revsort " << revsort << " seed " << seed;
             }
         }
     }
