@@ -29,14 +29,16 @@
 
 #include "common/settings.h"
 #include "model/menu_entry.h"
+#include "model/node_pool.h"
 #include "model/ordering.h"
 
 namespace trm {
 
 class EntryList {
 public:
-    using iterator = std::list<MenuEntry>::iterator;
-    using const_iterator = std::list<MenuEntry>::const_iterator;
+    using Nodes = std::list<MenuEntry, PoolAllocator<MenuEntry>>;
+    using iterator = Nodes::iterator;
+    using const_iterator = Nodes::const_iterator;
 
     EntryList() = default;
     EntryList(const EntryList&) = delete;
@@ -90,7 +92,7 @@ private:
                          std::vector<Record>& scratch);
     static void sortNewcomers(std::vector<Record>& keys, const EntryOrder& order);
     Record recordOf(iterator entry) const { return Record{keyPrefix(*entry, order_.sort), entry}; }
-    std::list<MenuEntry>& placed() const {
+    Nodes& placed() const {
         if (!pending_.empty()) placePending();
         return items_;
     }
@@ -98,8 +100,10 @@ private:
     void rebuildIndex(const EntryOrder& order) const;
 
     // Placing the waiting entries changes no entry and nothing a reader sees.
-    mutable std::list<MenuEntry> items_;
-    mutable std::list<MenuEntry> pending_;  // sorted insertions not yet placed, in arrival order
+    // Both lists take their nodes from one pool, so that nodes pass between them.
+    NodePool pool_;
+    mutable Nodes items_{PoolAllocator<MenuEntry>(pool_)};
+    mutable Nodes pending_{PoolAllocator<MenuEntry>(pool_)};  // sorted insertions not yet placed, in arrival order
     // Their keys, taken while each entry is at hand; only while they wait.
     mutable std::vector<Record> pendingKeys_;
     EntryOrder pendingOrder_;

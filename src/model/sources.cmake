@@ -4,6 +4,7 @@ list(APPEND TRM_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/folder_node.cpp
   ${CMAKE_CURRENT_LIST_DIR}/folder_scanner.cpp
   ${CMAKE_CURRENT_LIST_DIR}/name_rules.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/node_pool.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ordering.cpp
   ${CMAKE_CURRENT_LIST_DIR}/shortcut_rules.cpp
 )

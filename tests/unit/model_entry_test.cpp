@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <utility>
+#include <vector>
 
 #include "common/settings.h"
 #include "model/folder_node.h"
+#include "model/node_pool.h"
 
 namespace {
 
@@ -40,6 +43,21 @@ TEST(EntryPicture, ReleasedOnceByWhoeverHoldsItLast) {
     loaded.bitmap.reset(&bitmap, countRelease);
     EXPECT_EQ(loaded.bitmap.release(), &bitmap);  // the caller releases it itself
     EXPECT_EQ(releases, 3);
+}
+
+TEST(NodePool, ReusesFreedBlocksAndServesOneSizeOnly) {
+    trm::NodePool pool;
+    std::vector<void*> taken;
+    for (int i = 0; i < 100; ++i) taken.push_back(pool.take(40, 8));  // several chunks
+    for (void* block : taken) ASSERT_NE(block, nullptr);
+    std::sort(taken.begin(), taken.end());
+    for (size_t i = 1; i < taken.size(); ++i)
+        EXPECT_GE(static_cast<char*>(taken[i]) - static_cast<char*>(taken[i - 1]), 40);  // no overlap
+    pool.give(taken[7]);
+    EXPECT_EQ(pool.take(40, 8), taken[7]);
+    EXPECT_EQ(pool.take(48, 8), nullptr);  // another size goes to the heap
+    EXPECT_TRUE(pool.serves(40, 8));
+    EXPECT_FALSE(pool.serves(48, 8));
 }
 
 }  // namespace
