@@ -2,7 +2,6 @@
 
 #include <memory>
 
-#include "common/ascii.h"
 #include "common/command_ids.h"
 #include "menus/menu_rules.h"
 #include "menus/owner_draw_menu.h"
@@ -125,10 +124,10 @@ void MenuBuilder::addSubFolderItems(FolderNode& folder) {
             if (own) {
                 setIcons(menu, p, *own);
             } else {
-                const StandardFolderIcons& folderIcons = standardFolderIcons();
-                HICON highlighted = settings.displaybackground ? folderIcons.open : folderIcons.closed;
-                menu.setItemIcons(p, folderIcons.closed, folderIcons.width, folderIcons.height, highlighted,
-                                  folderIcons.width, folderIcons.height);
+                const StandardFolderIcons& standard = standardFolderIcons();
+                HICON highlighted = settings.displaybackground ? standard.open : standard.closed;
+                menu.setItemIcons(p, standard.closed, standard.width, standard.height, highlighted, standard.width,
+                                  standard.height);
             }
         }
         ++p;
@@ -156,9 +155,9 @@ int MenuBuilder::addEntryItem(MenuEntry& entry, int p, OwnerDrawMenu& menu) {
 
     if (displaysIcons(settings)) {
         if (entry.isCommand) {
-            const StandardFolderIcons& folderIcons = standardFolderIcons();
-            menu.setItemIcons(p, folderIcons.open, folderIcons.width, folderIcons.height, folderIcons.open,
-                              folderIcons.width, folderIcons.height);
+            const StandardFolderIcons& standard = standardFolderIcons();
+            menu.setItemIcons(p, standard.open, standard.width, standard.height, standard.open, standard.width,
+                              standard.height);
         } else {
             const IconRecord* icon = icons.findIcon(entry.path);
             if (icon == nullptr) icon = icons.findIcon(entry.extension);
