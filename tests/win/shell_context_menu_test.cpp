@@ -52,20 +52,16 @@ protected:
     int lastCommands = 0;
 };
 
-TEST_P(ShellContextMenuTest, DismissingTheMenuCarriesOutNothing) {
-    wintest::MenuTypist typist({VK_ESCAPE});
-    EXPECT_FALSE(show(tree.at("Sub")));
-    EXPECT_TRUE(typist.menuSeen);
-    ::Sleep(500);
-    EXPECT_EQ(tree.read("recorder.log"), "");
-    EXPECT_EQ(lastCommands, 0);
-}
-
-TEST_P(ShellContextMenuTest, ACommandChosenIsCarriedOut) {
+TEST_P(ShellContextMenuTest, ACommandChosenIsCarriedOutAndADismissedMenuCarriesOutNothing) {
+    {
+        wintest::MenuTypist typist({VK_ESCAPE});
+        EXPECT_FALSE(show(tree.at("Sub")));
+        EXPECT_TRUE(typist.menuSeen);
+    }
     // Wine's menu for a folder begins with Explore and Open.
     wintest::MenuTypist typist({VK_DOWN, VK_DOWN, VK_RETURN});
     EXPECT_TRUE(show(tree.at("Sub")));
-    EXPECT_EQ(recorded(1), tree.at("Sub") + "\r\n");
+    EXPECT_EQ(recorded(1), tree.at("Sub") + "\r\n") << "one line: the dismissed menu opened nothing";
     EXPECT_EQ(lastCommands, 0) << "only the last command is announced";
 }
 
