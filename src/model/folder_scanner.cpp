@@ -100,14 +100,14 @@ void addFile(FolderNode& node, ScanState& state, const std::string& cwd, const F
     MenuEntry entry;
     entry.id = nextCommandId;
     entry.extension = extensionOf(name);
-    entry.displayName = displayNameOf(name, true, settings);
+    entry.displayName = fileDisplayNameOf(name, entry.extension, settings);
     entry.path = joinPath(cwd, name);
     entry.created = item.created;
     entry.accessed = item.accessed;
     bool include = passesFileFilters(name, entry.extension, settings);
     if (isTitleImageCandidate(name, entry.extension, node)) include = true;
     // A shortcut to a folder becomes a sub-menu even when the filters reject the shortcut file.
-    if (entry.extension == ".lnk") state.platform.handleShortcut(entry, include, node);
+    if (equalsLiteral(entry.extension, ".lnk")) state.platform.handleShortcut(entry, include, node);
     if (!include) return;
 
     if (displaysIcons(settings)) state.platform.fetchIcon(entry.extension, entry.path, hasOwnIcon(entry.extension));

@@ -90,23 +90,23 @@ size_t extensionCut(const std::string& name) {
 }
 
 std::string extensionOf(const std::string& name) {
-    return asciiLowered(name.substr(extensionCut(name)));
+    std::string extension(name, extensionCut(name));
+    for (char& c : extension) c = asciiLower(c);
+    return extension;
 }
 
-std::string displayNameOf(const std::string& name, bool removeExtension, const Settings& settings) {
-    std::string text = name;
-    if (removeExtension) {
-        const size_t cut = extensionCut(name);
-        if (cut < name.size()) {
-            const std::string extension = asciiLowered(name.substr(cut));
-            if (extension == ".url" || extension == ".lnk" || extension == ".pif" ||
-                anyIsPrefixOf(settings.removeext, extension) || settings.removeallext)
-                text.resize(cut);
-        }
-    }
+std::string fileDisplayNameOf(const std::string& name, const std::string& extension, const Settings& settings) {
+    const bool removed = !extension.empty() && (equalsLiteral(extension, ".url") || equalsLiteral(extension, ".lnk") ||
+                                                equalsLiteral(extension, ".pif") || settings.removeallext ||
+                                                anyIsPrefixOf(settings.removeext, extension));
+    std::string text(name, 0, removed ? name.size() - extension.size() : name.size());
     makePretty(text, settings.makepretty, settings.textIsUtf8);
     applyBraceRule(text);
     return text;
+}
+
+std::string displayNameOf(const std::string& name, bool removeExtension, const Settings& settings) {
+    return fileDisplayNameOf(name, removeExtension ? extensionOf(name) : std::string(), settings);
 }
 
 bool passesFileFilters(const std::string& name, const std::string& extension, const Settings& settings) {
@@ -119,8 +119,8 @@ bool passesFileFilters(const std::string& name, const std::string& extension, co
 }
 
 bool hasOwnIcon(const std::string& extension) {
-    return extension == ".url" || extension == ".lnk" || extension == ".exe" || extension == ".com" ||
-           extension == ".bat" || extension == ".pif";
+    return equalsLiteral(extension, ".url") || equalsLiteral(extension, ".lnk") || equalsLiteral(extension, ".exe") ||
+           equalsLiteral(extension, ".com") || equalsLiteral(extension, ".bat") || equalsLiteral(extension, ".pif");
 }
 
 bool isPictureExtension(const std::string& extension) {

@@ -20,6 +20,9 @@ std::string extensionOf(const std::string& name);
 
 // The extension removal (files only), `makepretty` and the brace rule.
 std::string displayNameOf(const std::string& name, bool removeExtension, const Settings& settings);
+// The same for a file whose extensionOf is already known: a scan works it
+// out once per file.
+std::string fileDisplayNameOf(const std::string& name, const std::string& extension, const Settings& settings);
 
 bool passesFileFilters(const std::string& name, const std::string& extension, const Settings& settings);
 

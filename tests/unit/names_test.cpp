@@ -24,6 +24,8 @@ TEST(DisplayName, ShortcutsAndListedExtensionsLoseTheirExtension) {
     EXPECT_EQ(displayNameOf("Site.URL", true, settings), "Site");
     EXPECT_EQ(displayNameOf("Old.pif", true, settings), "Old");
     EXPECT_EQ(displayNameOf("notes.txt", true, settings), "notes.txt");
+    EXPECT_EQ(displayNameOf("Near.lnx", true, settings), "Near.lnx");
+    EXPECT_EQ(displayNameOf("Long.lnkx", true, settings), "Long.lnkx");
     EXPECT_EQ(displayNameOf("Backup.lnk", false, settings), "Backup.lnk");  // folders keep theirs
 
     settings.removeext = {".HTM"};
