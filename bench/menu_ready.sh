@@ -143,6 +143,7 @@ if [ -n "$stage_exe" ]; then
   stages typical-display0 'C:\bench\typical' -display 0 -sort 2
   stages typical-display3 'C:\bench\typical' -display 3 -dotitles -sort 2
   make_files 1000
+  stages files-1000-display0 'C:\bench\files-1000' -display 0 -sort 2
   stages files-1000-display3 'C:\bench\files-1000' -display 3 -sort 2
   make_files 10000
   stages files-10000-display0 'C:\bench\files-10000' -display 0 -sort 2
