@@ -34,47 +34,58 @@ HICON fileInfoIcon(const char* path, UINT extraFlags, bool large) {
     return info.hIcon;
 }
 
-}  // namespace
-
-void FolderIconSet::load(HWND owner, bool large, int shellIconSize) {
-    destroy();
+// The desktop directory's closed or open icon.
+HICON desktopDirectoryIcon(HWND owner, bool large, int shellIconSize, bool open) {
     ComPtr<IMalloc> allocator;
     ComPtr<IShellFolder> desktop;
-    if (FAILED(::SHGetMalloc(allocator.put())) || FAILED(::SHGetDesktopFolder(desktop.put()))) return;
+    if (FAILED(::SHGetMalloc(allocator.put())) || FAILED(::SHGetDesktopFolder(desktop.put()))) return nullptr;
     ShellItemList item(*allocator.get());
-    if (FAILED(::SHGetSpecialFolderLocation(owner, CSIDL_DESKTOPDIRECTORY, &item.list)) || item.list == nullptr) return;
+    if (FAILED(::SHGetSpecialFolderLocation(owner, CSIDL_DESKTOPDIRECTORY, &item.list)) || item.list == nullptr)
+        return nullptr;
     ComPtr<IShellFolder> bound;
-    if (FAILED(desktop->BindToObject(item.list, nullptr, IID_IShellFolder, bound.putVoid()))) return;
+    if (FAILED(desktop->BindToObject(item.list, nullptr, IID_IShellFolder, bound.putVoid()))) return nullptr;
 
     ComPtr<IExtractIconA> probe;
     const HRESULT offered = bound->QueryInterface(IID_IExtractIconA, probe.putVoid());
     if (offered == S_OK) {
         ComPtr<IExtractIconA> extractor;
         LPCITEMIDLIST items[] = {item.list};
-        if (FAILED(desktop->GetUIObjectOf(owner, 1, items, IID_IExtractIconA, nullptr, extractor.putVoid()))) return;
-        loaded.closed = extractIcon(*extractor.get(), 0, large, shellIconSize);
-        if (loaded.closed) measureIcon(loaded.closed, loaded.width, loaded.height);
-        loaded.open = extractIcon(*extractor.get(), GIL_OPENICON, large, shellIconSize);
-    } else if (offered == E_NOINTERFACE) {
-        char path[MAX_PATH] = {};
-        if (!::SHGetPathFromIDListA(item.list, path)) return;
-        loaded.closed = fileInfoIcon(path, 0, large);
-        if (loaded.closed) measureIcon(loaded.closed, loaded.width, loaded.height);
-        loaded.open = fileInfoIcon(path, SHGFI_OPENICON, large);
+        if (FAILED(desktop->GetUIObjectOf(owner, 1, items, IID_IExtractIconA, nullptr, extractor.putVoid())))
+            return nullptr;
+        return extractIcon(*extractor.get(), open ? GIL_OPENICON : 0, large, shellIconSize);
     }
+    if (offered == E_NOINTERFACE) {
+        char path[MAX_PATH] = {};
+        if (!::SHGetPathFromIDListA(item.list, path)) return nullptr;
+        return fileInfoIcon(path, open ? SHGFI_OPENICON : 0, large);
+    }
+    return nullptr;
 }
 
-void FolderIconSet::loadOnce(HWND owner, bool large, int shellIconSize) {
-    if (tried) return;
-    load(owner, large, shellIconSize);
-    tried = true;
+}  // namespace
+
+void FolderIconSet::load(HWND owner, bool large, int shellIconSize) {
+    destroy();
+    loadOnce(owner, large, shellIconSize, true);
+}
+
+void FolderIconSet::loadOnce(HWND owner, bool large, int shellIconSize, bool withOpen) {
+    if (!triedClosed) {
+        loaded.closed = desktopDirectoryIcon(owner, large, shellIconSize, false);
+        if (loaded.closed) measureIcon(loaded.closed, loaded.width, loaded.height);
+        triedClosed = true;
+    }
+    if (withOpen && !triedOpen) {
+        loaded.open = desktopDirectoryIcon(owner, large, shellIconSize, true);
+        triedOpen = true;
+    }
 }
 
 void FolderIconSet::destroy() {
     if (loaded.closed) ::DestroyIcon(loaded.closed);
     if (loaded.open && loaded.open != loaded.closed) ::DestroyIcon(loaded.open);
     loaded = StandardFolderIcons();
-    tried = false;
+    triedClosed = triedOpen = false;
 }
 
 int readShellIconSize() {

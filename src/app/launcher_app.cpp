@@ -22,9 +22,13 @@ namespace trm {
 LauncherApp::LauncherApp()
     : builder(settings, MenuMetrics::Instance().itemDataList, iconCache, folderIcons.icons()), hostWindow(*this) {
     builder.fetchFolderIcon = [this](const std::string& path) { scanPlatform.icons.fetchIcon(path, path, true); };
-    builder.needFolderIcons = [this] {
+    builder.needFolderIcons = [this](bool withOpen) {
         if (displaysIcons(settings))
-            folderIcons.loadOnce(hostWindow.m_hWnd, displaysShellSizeIcons(settings), readShellIconSize());
+            folderIcons.loadOnce(hostWindow.m_hWnd, displaysShellSizeIcons(settings), readShellIconSize(), withOpen);
+    };
+    MenuMetrics::Instance().lateSelectedIcon = [this] {
+        builder.needFolderIcons(true);
+        return folderIcons.icons().open;
     };
 }
 
@@ -32,6 +36,7 @@ LauncherApp::LauncherApp()
 // MenuMetrics is made while this object is constructed, so its registry
 // outlives this destructor.
 LauncherApp::~LauncherApp() {
+    MenuMetrics::Instance().lateSelectedIcon = nullptr;
     tearDownRoot(root);
 }
 

@@ -124,10 +124,13 @@ void MenuBuilder::addSubFolderItems(FolderNode& folder) {
             if (own) {
                 setIcons(menu, p, *own);
             } else {
-                const StandardFolderIcons& standard = standardFolderIcons();
+                const StandardFolderIcons& standard = standardFolderIcons(false);
+                // The open icon shows only on a highlighted item: asked for
+                // then, its 28 ms under Wine leave the start.
+                const bool late = settings.displaybackground && standard.open == nullptr;
                 HICON highlighted = settings.displaybackground ? standard.open : standard.closed;
                 menu.setItemIcons(p, standard.closed, standard.width, standard.height, highlighted, standard.width,
-                                  standard.height);
+                                  standard.height, late);
             }
         }
         ++p;
@@ -155,7 +158,7 @@ int MenuBuilder::addEntryItem(MenuEntry& entry, int p, OwnerDrawMenu& menu) {
 
     if (displaysIcons(settings)) {
         if (entry.isCommand) {
-            const StandardFolderIcons& standard = standardFolderIcons();
+            const StandardFolderIcons& standard = standardFolderIcons(true);
             menu.setItemIcons(p, standard.open, standard.width, standard.height, standard.open, standard.width,
                               standard.height);
         } else {
@@ -184,8 +187,8 @@ void MenuBuilder::loadTitlePicture(MenuEntry& entry) const {
     entry.loadedPicture = std::move(held);
 }
 
-const StandardFolderIcons& MenuBuilder::standardFolderIcons() const {
-    if (needFolderIcons) needFolderIcons();
+const StandardFolderIcons& MenuBuilder::standardFolderIcons(bool withOpen) const {
+    if (needFolderIcons) needFolderIcons(withOpen);
     return folderIcons;
 }
 

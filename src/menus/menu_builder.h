@@ -29,8 +29,9 @@ public:
     using OpenItem = std::function<bool(const std::string& path)>;
     // Loads the folder's own icon into the cache (iconsforfolders).
     using FetchFolderIcon = std::function<void(const std::string& path)>;
-    // Loads the standard folder icons if they are not loaded yet.
-    using NeedFolderIcons = std::function<void()>;
+    // Loads the standard closed folder icon, and the open one when asked,
+    // if they are not loaded yet.
+    using NeedFolderIcons = std::function<void(bool withOpen)>;
 
     MenuBuilder(const Settings& settings, ItemDataList& records, const IconCache& icons,
                 const StandardFolderIcons& folderIcons);
@@ -60,7 +61,7 @@ private:
     int appendMarksAfter(OwnerDrawMenu& menu, bool columnBreak, bool separator);
     static void setIcons(OwnerDrawMenu& menu, int position, const IconRecord& record);
     // The standard folder icons, loaded at the first item that shows one.
-    const StandardFolderIcons& standardFolderIcons() const;
+    const StandardFolderIcons& standardFolderIcons(bool withOpen) const;
 
     const Settings& settings;
     ItemDataList& records;

@@ -50,6 +50,7 @@ struct MenuItemData {
     bool isColumnBreak = false;
     bool isTitleColumnBreak = false;  // the zero-height break after a side title
     bool hasIcons = false;
+    bool selectedIconLate = false;  // selectedIcon still to be asked for when first drawn highlighted
     bool hasTextRow = true;
     bool inList = false;  // held by the list, not a free slot
 

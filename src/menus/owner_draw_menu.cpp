@@ -128,7 +128,7 @@ MenuItemData* OwnerDrawMenu::appendRecord(UINT flags, UINT_PTR commandId) {
 }
 
 int OwnerDrawMenu::setItemIcons(int position, HICON icon, int iconWidth, int iconHeight, HICON selectedIcon,
-                                int selectedIconWidth, int selectedIconHeight) {
+                                int selectedIconWidth, int selectedIconHeight, bool selectedIconLate) {
     NativeItem item;
     // No item there: no record to make (it would hang on nothing).
     if (!item.read(m_hMenu, static_cast<UINT>(position), TRUE)) return 1;
@@ -142,6 +142,7 @@ int OwnerDrawMenu::setItemIcons(int position, HICON icon, int iconWidth, int ico
     record->selectedIcon = selectedIcon;
     record->selectedIconWidth = static_cast<int16_t>(selectedIconWidth);
     record->selectedIconHeight = static_cast<int16_t>(selectedIconHeight);
+    record->selectedIconLate = selectedIconLate;
     record->hasIcons = 1;
     if (record->subMenu != nullptr) hasSubMenus = 1;
     maxCheckWidth = std::max({maxCheckWidth, iconWidth, selectedIconWidth});

@@ -30,8 +30,10 @@ public:
     BOOL appendItem(UINT flags, UINT_PTR commandId, const CString& text);
     // The same, borrowing the label, which must outlive the item.
     BOOL appendLentItem(UINT flags, UINT_PTR commandId, const CString& label);
+    // selectedIconLate: the highlighted icon is asked for when the item is
+    // first drawn highlighted (MenuMetrics::lateSelectedIcon).
     int setItemIcons(int position, HICON icon, int iconWidth, int iconHeight, HICON selectedIcon, int selectedIconWidth,
-                     int selectedIconHeight);
+                     int selectedIconHeight, bool selectedIconLate = false);
     // Returns 0 and changes nothing for a null picture.
     int setItemPicture(int position, IPicture* picture, int hasTextRow);
     // Frees this menu's records, then destroys the native menu.

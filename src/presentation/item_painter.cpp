@@ -74,6 +74,10 @@ int MenuMetrics::DrawItem(DRAWITEMSTRUCT* request) {
     if (request == nullptr || request->CtlType != ODT_MENU) return 0;
     MenuItemData* record = itemDataList.find(request->itemData);
     if (record == nullptr) return 0;
+    if (record->selectedIconLate && (request->itemState & ODS_SELECTED)) {
+        record->selectedIconLate = false;
+        if (lateSelectedIcon) record->selectedIcon = lateSelectedIcon();
+    }
     {
         TextColoursKept kept(request->hDC);
         if (record->isTitle)

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <functional>
+
 #include "common/gdi_handles.h"
 #include "menus/menu_item_data.h"
 #include "menus/owner_draw_menu.h"
@@ -45,6 +47,9 @@ public:
     FontHandle titleFont;
     FontHandle verticalTitleFont;  // Arial at the status font's height, running upwards
     ItemDataList itemDataList;
+    // Hands out the highlighted icon of an item marked selectedIconLate, when
+    // the item is first drawn highlighted.
+    std::function<HICON()> lateSelectedIcon;
     // Where labels are measured: the screen's metrics, kept for the process.
     MemoryDC measuringDC{nullptr};
     int reductionX = 0;

@@ -1,6 +1,7 @@
 // The host window while a menu is tracked and after: sub-menus of unread
 // folders are filled as they open (once), an empty folder offers its one
-// entry, the exit timer closes the window and ends the message loop, and a
+// entry, a folder item's open icon is fetched when it is first highlighted,
+// the exit timer closes the window and ends the message loop, and a
 // property sheet the shell shows keeps the loop until it is closed.
 #include "app/host_window.h"
 
@@ -15,6 +16,7 @@
 #include "common/command_ids.h"
 #include "fixture_folder.h"
 #include "launch/shell_context_menu.h"
+#include "menu_test_support.h"
 #include "menu_typist.h"
 #include "menus/owner_draw_menu.h"
 #include "model/folder_scanner.h"
@@ -25,13 +27,14 @@ namespace {
 
 class HostWindowTest : public ::testing::Test {
 protected:
-    HostWindowTest() : tree("host") {
+    explicit HostWindowTest(int display = 0) : tree("host") {
         tree.folder("Empty");
         tree.folder("Sub");
         tree.file("Sub\\a.txt");
         tree.file("top.txt");
         ::GetCurrentDirectoryA(MAX_PATH, startDirectory);
         app.settings.sort = 2;
+        app.settings.display = display;
         app.hostWindow.create();
         ::SetCurrentDirectoryA(tree.root.c_str());
         app.root.path = tree.root;
@@ -65,6 +68,31 @@ protected:
     char startDirectory[MAX_PATH] = {};
     trm::LauncherApp app;
 };
+
+class HostWindowIconsTest : public HostWindowTest {
+protected:
+    HostWindowIconsTest() : HostWindowTest(3) {}
+};
+
+TEST_F(HostWindowIconsTest, AFolderItemsOpenIconIsFetchedWhenItIsFirstDrawnHighlighted) {
+    const trm::StandardFolderIcons& standard = app.folderIcons.icons();
+    ASSERT_NE(standard.closed, nullptr);
+    EXPECT_EQ(standard.open, nullptr) << "not fetched at the start";
+    const HMENU root = app.root.menu->GetSafeHmenu();
+    trm::MenuItemData* folderItem = trm::MenuMetrics::Instance().itemDataList.find(itemDataAt(root, 0));
+    ASSERT_NE(folderItem, nullptr);
+    ASSERT_TRUE(folderItem->subMenu);
+    menutest::Canvas canvas(200, 40);
+    for (UINT state : {0u, static_cast<UINT>(ODS_SELECTED)}) {
+        DRAWITEMSTRUCT request = menutest::drawRequest(canvas.hdc(), itemDataAt(root, 0), RECT{0, 0, 200, 20}, state);
+        trm::MenuMetrics::Instance().DrawItem(&request);
+        if (state == 0) {
+            EXPECT_EQ(standard.open, nullptr) << "drawn plain, it needs none";
+        }
+    }
+    EXPECT_NE(standard.open, nullptr);
+    EXPECT_EQ(folderItem->selectedIcon, standard.open);
+}
 
 TEST_F(HostWindowTest, AnUnreadFolderIsReadWhenItsMenuOpensAndOnlyThen) {
     const HMENU sub = menuOf("Sub");
