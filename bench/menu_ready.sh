@@ -3,7 +3,8 @@
 # yardstick measured in the same run, interleaved:
 # - folders of 100, 1,000 and 10,000 files (-display 0 -sort 2) against a
 #   plain-menu program, and the launcher's peak working set at 10,000; the
-#   1,000 also with -display 3, the 10,000 with -display 3 -dotitles;
+#   1,000 also with -display 3 (against the plain program and against it
+#   fetching one shell icon), the 10,000 with -display 3 -dotitles;
 # - a typical folder (100 files of 10 extensions, 5 sub-folders) with
 #   -display 3 -dotitles against the plain-menu program;
 # - 1,000 files of 20 extensions, and 200 shortcuts to files, with -display 3
