@@ -22,7 +22,7 @@ target_link_libraries(trm_win PUBLIC trm_core ${TRM_WIN_LIBS})
 add_executable(trellimond WIN32 src/main.cpp ${TRM_MANIFEST_RC})
 target_compile_options(trellimond PRIVATE ${TRM_WARNINGS})
 target_link_libraries(trellimond PRIVATE trm_win ${TRM_DELAYED_LIBS})
-target_link_options(trellimond PRIVATE ${TRM_STATIC_RUNTIME})
+target_link_options(trellimond PRIVATE ${TRM_STATIC_RUNTIME} ${TRM_DELAY_LINK_OPTIONS})
 set_target_properties(trellimond PROPERTIES OUTPUT_NAME trellimond SUFFIX .exe)
 
 # Helper programs of the tests (the recorder, the idle keeper, the baseline).
@@ -89,5 +89,9 @@ foreach(test_script ${TRM_E2E_TESTS})
                        ENVIRONMENT "${TRM_TEST_ENV}" TIMEOUT 300 RESOURCE_LOCK desktop LABELS ${TRM_WINE_FIXTURE})
 endforeach()
 
-add_test(NAME build.${TRM_ARCH}.exe_format COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/check_exe_format.sh
+# Checks of the executable itself, run on every machine: what the Wine tiers
+# cannot show where this architecture's programs cannot run.
+add_test(NAME build.${TRM_ARCH}.exe_format COMMAND bash ${CMAKE_SOURCE_DIR}/tests/build/check_exe_format.sh
+         $<TARGET_FILE:trellimond> ${TRM_ARCH})
+add_test(NAME build.${TRM_ARCH}.imports COMMAND python3 ${CMAKE_SOURCE_DIR}/tests/build/check_imports.py
          $<TARGET_FILE:trellimond> ${TRM_ARCH})

@@ -7,7 +7,7 @@ packages=(cmake make g++ file googletest libgtest-dev clang-format clang libclan
           mingw-w64 g++-mingw-w64-i686-posix binutils-mingw-w64-i686
           g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
           wine wine32:i386 wine64 xvfb xdotool x11-utils imagemagick
-          tesseract-ocr tesseract-ocr-eng)
+          tesseract-ocr tesseract-ocr-eng python3)
 sudo_cmd=()
 [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
 

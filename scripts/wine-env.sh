@@ -9,6 +9,8 @@
 #                          (lines "ARCH: reason"); TRM_WINE_ARCHS (e.g.
 #                          "x86_64") restricts the choice
 #   trm_wine_summary       one line saying what was chosen and what was not
+#   trm_wine_not_run       for each architecture whose programs were not run,
+#                          a line that a reader of a test summary cannot miss
 #   trm_wine_use ARCH      exports WINELOADER and WINEARCH for ARCH and the
 #                          C.UTF-8 locale, and puts scripts/wine-bin first on
 #                          PATH, so that wine, wineboot and winepath run under
@@ -68,6 +70,23 @@ trm_wine_summary() {
     while IFS= read -r line; do
         if [ -n "$line" ]; then echo "Wine: not as $line"; fi
     done <<<"$TRM_WINE_NOT_STARTED"
+}
+
+trm_wine_not_run() {
+    local line arch
+    while IFS= read -r line; do
+        [ -n "$line" ] || continue
+        arch=${line%%: *}
+        echo "*** $arch Wine tiers NOT RUN: ${line#*: }; the $(trm_arch_bits "$arch") executable was checked statically only ***"
+    done <<<"$TRM_WINE_NOT_STARTED"
+}
+
+trm_arch_bits() {
+    case "$1" in
+        i686) echo 32-bit ;;
+        x86_64) echo 64-bit ;;
+        *) echo "$1" ;;
+    esac
 }
 
 trm_wine_use() {

@@ -22,9 +22,12 @@ detect "$work/refused" "$work/starts" ""
 echo "$TRM_WINE_NOT_STARTED" | grep -q '^i686: .*refused does not start: .*Exec format error' ||
   fail "reason not given: $TRM_WINE_NOT_STARTED"
 grep -qx 'Wine: running Windows programs as: x86_64' <<<"$(trm_wine_summary)" || fail "summary: $(trm_wine_summary)"
+grep -qx '\*\*\* i686 Wine tiers NOT RUN: .*Exec format error; the 32-bit executable was checked statically only \*\*\*' \
+  <<<"$(trm_wine_not_run)" || fail "not-run line: $(trm_wine_not_run)"
 
 detect "$work/starts" "$work/starts" ""
 [ "$TRM_WINE_STARTED" = "i686 x86_64" ] || fail "both start: started '$TRM_WINE_STARTED'"
+[ -z "$(trm_wine_not_run)" ] || fail "a full run says: $(trm_wine_not_run)"
 
 detect "$work/starts" "$work/starts" x86_64
 [ "$TRM_WINE_STARTED" = x86_64 ] || fail "restricted to x86_64: started '$TRM_WINE_STARTED'"
