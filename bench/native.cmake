@@ -3,3 +3,7 @@
 add_executable(bench_scan_order ${CMAKE_SOURCE_DIR}/bench/scan_order_bench.cpp)
 target_link_libraries(bench_scan_order PRIVATE trm_core)
 target_compile_options(bench_scan_order PRIVATE ${TRM_WARNINGS})
+
+add_executable(bench_offline_shortcuts ${CMAKE_SOURCE_DIR}/bench/offline_shortcuts_bench.cpp)
+target_link_libraries(bench_offline_shortcuts PRIVATE trm_core)
+target_compile_options(bench_offline_shortcuts PRIVATE ${TRM_WARNINGS})

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "app/launcher_app.h"
-#include "app/property_sheet.h"
+#include "app/shell_windows.h"
 #include "common/command_ids.h"
 #include "common/stage_clock.h"
 #include "menus/menu_builder.h"
@@ -51,6 +51,7 @@ LRESULT HostWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             return 1;
         case WM_TIMER: onTimer(wParam); break;
         case WM_INITMENU: trackingState.currentMenu = reinterpret_cast<HMENU>(wParam); break;
+        case WM_CANCELMODE: trackingState.launcherMenuCancelled = true; break;
         case WM_MENUCHAR: return answerTypedCharacter(wParam, reinterpret_cast<HMENU>(lParam));
         case typeAheadCheck: typeAhead.confirmSelection(m_hWnd); return 0;
         case WM_INITMENUPOPUP:
@@ -73,41 +74,52 @@ LRESULT HostWindow::answerTypedCharacter(WPARAM wParam, HMENU menu) {
 
 void HostWindow::onTimer(UINT_PTR id) {
     const int fired = static_cast<int>(id);
-    if (fired == sheetTimer && trackingState.propertySheetWindow == nullptr) watchForPropertySheet();
-    // The sheet watch has stopped by the time a check runs on the same identifier.
-    const bool exitDue = fired == exitTimer;
-    const bool checkDue = sheetTimer == -1 && fired == sheetCheckTimer;
-    if (!exitDue && !checkDue) return;
-
-    if (exitDue) {
+    if (fired != exitTimer && fired != sheetCheckTimer) return;
+    if (fired == exitTimer) {
         KillTimer(static_cast<UINT_PTR>(exitTimer));
         exitTimer = -1;
     }
-    HWND sheet = trackingState.propertySheetWindow;
-    if (trackingState.contextCommandDone && sheet && ::IsWindow(sheet)) {
-        // Check again every second while the sheet is on screen.
+    if (trackingState.contextCommandDone && shellWindowOpen()) {
+        // Check again every second while the shell's windows are on screen.
         if (sheetCheckTimer == -1) sheetCheckTimer = static_cast<int>(SetTimer(sheetCheckTimerId, 1000));
         return;
     }
     if (sheetCheckTimer != -1) KillTimer(static_cast<UINT_PTR>(sheetCheckTimer));
     sheetCheckTimer = -1;
-    if (sheetTimer != -1) KillTimer(static_cast<UINT_PTR>(sheetTimer));
-    sheetTimer = -1;
     ::CoUninitialize();
     PostMessage(WM_CLOSE);
 }
 
-void HostWindow::watchForPropertySheet() {
-    HWND foreground = ::GetForegroundWindow();
-    if (foreground == nullptr) return;
-    std::vector<ChildWindowFacts> children;
-    for (HWND child = ::GetWindow(foreground, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
-        children.push_back({classNameOf(child), ::GetWindowLongA(child, GWL_ID)});
-    const unsigned long style = static_cast<unsigned long>(::GetWindowLongA(foreground, GWL_STYLE));
-    if (!looksLikePropertySheet(style, classNameOf(foreground), children)) return;
-    KillTimer(static_cast<UINT_PTR>(sheetTimer));
-    sheetTimer = -1;
-    trackingState.propertySheetWindow = foreground;
+namespace {
+
+struct OwnWindowSearch {
+    DWORD process;
+    HWND host;
+    HWND tip;
+    bool found;
+};
+
+BOOL CALLBACK findShellWindow(HWND window, LPARAM lParam) noexcept {
+    OwnWindowSearch& search = *reinterpret_cast<OwnWindowSearch*>(lParam);
+    DWORD process = 0;
+    ::GetWindowThreadProcessId(window, &process);
+    if (process != search.process) return TRUE;
+    try {
+        search.found = keepsProcessAlive(
+            {classNameOf(window), ::IsWindowVisible(window) != FALSE, window == search.host || window == search.tip});
+    } catch (...) {
+        // Out of memory for a class name: better to stay than to take a sheet along.
+        search.found = true;
+    }
+    return search.found ? FALSE : TRUE;
+}
+
+}  // namespace
+
+bool HostWindow::shellWindowOpen() const {
+    OwnWindowSearch search{::GetCurrentProcessId(), m_hWnd, app.thumbnailTip.m_hWnd, false};
+    ::EnumWindows(findShellWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
 }
 
 void HostWindow::fillOpeningMenu(HMENU popup) {

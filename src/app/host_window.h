@@ -21,10 +21,8 @@ public:
     LauncherApp& app;
     // Identifiers of the running timers, -1 when none.
     int exitTimer = -1;        // timer 2: waittodietime
-    int sheetTimer = -1;       // timer 1: the 500 ms watch for a property sheet
-    int sheetCheckTimer = -1;  // timer 1 again, once the sheet is found: the 1000 ms check that it is still there
+    int sheetCheckTimer = -1;  // timer 1: once waittodietime is over, the 1000 ms check for the shell's windows
 
-    static const UINT_PTR sheetTimerId = 1;
     static const UINT_PTR exitTimerId = 2;
     static const UINT_PTR sheetCheckTimerId = 1;
     // Posted while answering a typed character, handled once the menu loop
@@ -36,7 +34,8 @@ protected:
 
 private:
     void onTimer(UINT_PTR id);
-    void watchForPropertySheet();
+    // Whether a window the shell's last command put up is still open.
+    bool shellWindowOpen() const;
     void fillOpeningMenu(HMENU popup);
     LRESULT answerTypedCharacter(WPARAM wParam, HMENU menu);
 

@@ -68,14 +68,11 @@ BOOL LauncherApp::InitInstance() {
         runPopup();
 
     hostWindow.exitTimer = -1;
-    hostWindow.sheetTimer = -1;
     // Without a native host window (an item opened directly) no timer could
     // ever end the process, so it ends now as with waittodietime 0.
     // A negative time (quoted on the command line) is none: as a timer it
     // would keep an invisible process for weeks.
     if (settings.waittodietime > 0 && hostWindow.m_hWnd != nullptr) {
-        if (trackingState.contextCommandDone)
-            hostWindow.sheetTimer = static_cast<int>(hostWindow.SetTimer(HostWindow::sheetTimerId, 500));
         hostWindow.exitTimer =
             static_cast<int>(hostWindow.SetTimer(HostWindow::exitTimerId, static_cast<UINT>(settings.waittodietime)));
         m_pMainWnd = &hostWindow;
@@ -108,15 +105,23 @@ namespace trm {
 
 bool LauncherApp::showShellContextMenu(HWND owner, const std::string& path, int x, int y) {
     const ContextMenuMode mode = contextMenuModeFor(underWine);
-    ShellContextMenuCall call{owner, hostWindow.m_hWnd, path, x, y, mode.ownThread, [this, mode]() {
+    ShellContextMenuCall call{owner,
+                              hostWindow.m_hWnd,
+                              path,
+                              x,
+                              y,
+                              mode.ownThread,
+                              [this, mode]() {
                                   // Keeps the process for the property sheet the command shows.
                                   if (mode.sheetOutlivesInvoke)
                                       settings.waittodietime = waitToDieAfterLastCommand(settings.waittodietime);
                                   trackingState.contextCommandDone = true;
-                              }};
+                              },
+                              [] { return trackingState.launcherMenuCancelled; }};
     // Our hooks and menu windows leave the shell's menu and what its
     // command shows alone, also when they run inside our menu loop.
     trackingState.shellMenuShown = true;
+    trackingState.launcherMenuCancelled = false;
     const bool done = trm::showShellContextMenu(call);
     trackingState.shellMenuShown = false;
     return done;

@@ -10,6 +10,7 @@
 #include "model/folder_scanner.h"
 #include "presentation/menu_hooks.h"
 #include "presentation/monitor_bounds.h"
+#include "presentation/mouse_rules.h"
 #include "presentation/tracking_state.h"
 
 namespace trm {
@@ -25,7 +26,7 @@ void LauncherApp::runPopup() {
     scanRoot();
     markStage("scan");
 
-    HookApp running{settings, root, thumbnailTip, [this](HWND owner, const std::string& path, int x, int y) {
+    HookApp running{settings, underWine, root, thumbnailTip, [this](HWND owner, const std::string& path, int x, int y) {
                         showShellContextMenu(owner, path, x, y);
                     }};
     MenuHooks hooks(::GetWindowThreadProcessId(hostWindow.m_hWnd, nullptr), running);
@@ -84,11 +85,9 @@ UINT LauncherApp::trackRootMenu(POINT atStart) {
     ::SetForegroundWindow(hostWindow.m_hWnd);
     trackingState.currentMenu = root.menu->GetSafeHmenu();
     UINT flags = static_cast<UINT>(settings.menuyalignment | settings.menuxalignment) | TPM_RETURNCMD;
-    // With swapped buttons the mouse hook takes the right button for the
-    // primary one and the left one for the shell's context menu, so the
-    // right button picks items too. (Wine hands programs the buttons as
-    // pressed, whatever the setting.)
-    if (::GetSystemMetrics(SM_SWAPBUTTON)) flags |= TPM_RIGHTBUTTON;
+    // Where the launcher swaps the buttons itself (under Wine), the right
+    // button, the user's primary, picks items too.
+    if (launcherSwapsButtons(underWine, ::GetSystemMetrics(SM_SWAPBUTTON) != 0)) flags |= TPM_RIGHTBUTTON;
     return static_cast<UINT>(
         ::TrackPopupMenu(root.menu->GetSafeHmenu(), flags, anchor.x, anchor.y, 0, hostWindow.m_hWnd, nullptr));
 }

@@ -3,7 +3,7 @@ list(APPEND TRM_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/option_parser.cpp
   ${CMAKE_CURRENT_LIST_DIR}/options_file_text.cpp
   ${CMAKE_CURRENT_LIST_DIR}/options_file_tokenizer.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/property_sheet.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/shell_windows.cpp
 )
 list(APPEND TRM_WIN_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/folder_icons.cpp

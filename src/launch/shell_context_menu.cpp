@@ -2,7 +2,9 @@
 
 #include <shlobj.h>
 
+#include <atomic>
 #include <cstring>
+#include <memory>
 #include <string>
 
 #include "common/com_ptr.h"
@@ -11,6 +13,7 @@
 #include "common/user_handles.h"
 #include "common/win_text.h"
 #include "framework/wnd.h"
+#include "launch/menu_thread_wait.h"
 
 namespace trm {
 
@@ -23,17 +26,23 @@ namespace {
 const UINT firstCommandId = 1;
 const UINT lastCommandId = 0x7FFF;
 
-// What the menu's thread needs, and what it hands back.
+// What the menu's thread needs, and what it hands back. Shared with that
+// thread, which may outlive the call when it has to be left to itself.
 struct ContextMenuRequest {
-    HMENU menu = nullptr;
+    explicit ContextMenuRequest(HMENU menu) : menu(menu) {}
+
+    PopupMenuHandle menu;
     int x = 0;
     int y = 0;
-    int chosen = 0;  // 0 for none
-    IContextMenu* contextMenu = nullptr;
-    IContextMenu2* contextMenu2 = nullptr;  // kind 2
-    IContextMenu3* contextMenu3 = nullptr;  // kind 3
+    std::atomic<int> chosen{0};          // 0 for none
+    ComPtr<IContextMenu2> contextMenu2;  // kind 2
+    ComPtr<IContextMenu3> contextMenu3;  // kind 3
     int kind = 1;
     LPCSTR windowClass = nullptr;
+    // The window that owns the menu while it is tracked, and a request to
+    // close the menu made before it was up.
+    std::atomic<HWND> window{nullptr};
+    std::atomic<bool> cancelled{false};
 };
 
 // The hidden owner of the shell's menu: owner-drawn items of the shell's
@@ -60,6 +69,8 @@ protected:
             request.contextMenu2->HandleMenuMsg(message, wParam, lParam);
             return message == WM_INITMENUPOPUP ? 0 : 1;
         }
+        // Posted by the waiting thread: only the tracking thread can end its menu.
+        if (message == WM_CANCELMODE) ::EndMenu();
         return CWnd::WindowProc(message, wParam, lParam);
     }
 
@@ -71,26 +82,44 @@ private:
 int trackOnThisThread(ContextMenuRequest& request) {
     ContextMenuWindow window(request);
     if (!window.create()) return 0;
-    const int chosen = static_cast<int>(
-        ::TrackPopupMenu(request.menu, TPM_RETURNCMD, request.x, request.y, 0, window.GetSafeHwnd(), nullptr));
+    request.window = window.GetSafeHwnd();
+    int chosen = 0;
+    if (!request.cancelled)
+        chosen = static_cast<int>(::TrackPopupMenu(request.menu.get(), TPM_RETURNCMD, request.x, request.y, 0,
+                                                   window.GetSafeHwnd(), nullptr));
+    request.window = nullptr;
     window.DestroyWindow();
     return chosen;
 }
 
 DWORD WINAPI menuThread(void* argument) noexcept {
-    ContextMenuRequest& request = *static_cast<ContextMenuRequest*>(argument);
-    request.chosen = trackOnThisThread(request);
+    const std::unique_ptr<std::shared_ptr<ContextMenuRequest>> held(
+        static_cast<std::shared_ptr<ContextMenuRequest>*>(argument));
+    try {
+        (*held)->chosen = trackOnThisThread(**held);
+    } catch (...) {
+        // Nothing chosen: out of memory for the window.
+    }
     return 0;
 }
 
-// The caller does nothing while it waits, so the request needs no lock.
-int trackOnOwnThread(ContextMenuRequest& request) {
-    ThreadHandle thread(::CreateThread(nullptr, 0, menuThread, &request, 0, nullptr));
+// The caller answers only sent messages while it waits, and those never
+// touch the request, so it needs no lock beyond its atomics.
+int trackOnOwnThread(const std::shared_ptr<ContextMenuRequest>& request, const ShellContextMenuCall& call) {
+    auto held = std::make_unique<std::shared_ptr<ContextMenuRequest>>(request);
+    ThreadHandle thread(::CreateThread(nullptr, 0, menuThread, held.get(), 0, nullptr));
     if (!thread.valid()) return 0;
+    held.release();  // the thread's now
     // Ends when the menu is dismissed or a command chosen: on Windows a menu
     // tracked by a second thread takes the mouse from the first one's.
-    ::WaitForSingleObject(thread.get(), INFINITE);
-    return request.chosen;
+    MenuThreadWatch watch;
+    watch.launcherMenuEnded = call.launcherMenuEnded;
+    watch.closeShellMenu = [&request]() {
+        request->cancelled = true;
+        if (HWND window = request->window) ::PostMessageA(window, WM_CANCELMODE, 0, 0);
+    };
+    if (waitForMenuThread(thread.get(), watch) == MenuThreadEnd::abandoned) return 0;
+    return request->chosen;
 }
 
 LPCITEMIDLIST nextItem(LPCITEMIDLIST item) {
@@ -142,32 +171,27 @@ bool showShellContextMenu(const ShellContextMenuCall& call) {
     if (FAILED(folder->GetUIObjectOf(call.owner, 1, &item, IID_IContextMenu, nullptr, contextMenu.putVoid())) ||
         !contextMenu)
         return false;
-    ComPtr<IContextMenu2> contextMenu2;
-    ComPtr<IContextMenu3> contextMenu3;
-    ContextMenuRequest request;
-    request.contextMenu = contextMenu.get();
-    if (SUCCEEDED(contextMenu->QueryInterface(IID_IContextMenu3, contextMenu3.putVoid())) && contextMenu3) {
-        request.contextMenu3 = contextMenu3.get();
-        request.kind = 3;
-    } else if (SUCCEEDED(contextMenu->QueryInterface(IID_IContextMenu2, contextMenu2.putVoid())) && contextMenu2) {
-        request.contextMenu2 = contextMenu2.get();
-        request.kind = 2;
+    const auto request = std::make_shared<ContextMenuRequest>(::CreatePopupMenu());
+    if (SUCCEEDED(contextMenu->QueryInterface(IID_IContextMenu3, request->contextMenu3.putVoid())) &&
+        request->contextMenu3) {
+        request->kind = 3;
+    } else if (SUCCEEDED(contextMenu->QueryInterface(IID_IContextMenu2, request->contextMenu2.putVoid())) &&
+               request->contextMenu2) {
+        request->kind = 2;
     }
+    const HMENU menu = request->menu.get();
+    if (menu == nullptr) return false;
+    if (FAILED(contextMenu->QueryContextMenu(menu, 0, firstCommandId, lastCommandId, CMF_EXPLORE))) return false;
 
-    PopupMenuHandle menu(::CreatePopupMenu());
-    if (menu.get() == nullptr) return false;
-    if (FAILED(contextMenu->QueryContextMenu(menu.get(), 0, firstCommandId, lastCommandId, CMF_EXPLORE))) return false;
-
-    request.menu = menu.get();
-    request.x = call.x;
-    request.y = call.y;
+    request->x = call.x;
+    request->y = call.y;
     // Registered here: the class list is not for two threads at once.
-    request.windowClass = AfxRegisterWndClass(0, nullptr, nullptr, nullptr);
-    const int chosen = call.ownThread ? trackOnOwnThread(request) : trackOnThisThread(request);
+    request->windowClass = AfxRegisterWndClass(0, nullptr, nullptr, nullptr);
+    const int chosen = call.ownThread ? trackOnOwnThread(request, call) : trackOnThisThread(*request);
     if (chosen == 0) return false;
 
-    const int count = ::GetMenuItemCount(menu.get());
-    if (count > 0 && static_cast<UINT>(chosen) == ::GetMenuItemID(menu.get(), count - 1) && call.lastCommandChosen)
+    const int count = ::GetMenuItemCount(menu);
+    if (count > 0 && static_cast<UINT>(chosen) == ::GetMenuItemID(menu, count - 1) && call.lastCommandChosen)
         call.lastCommandChosen();
     CMINVOKECOMMANDINFO command = {};
     command.cbSize = sizeof command;

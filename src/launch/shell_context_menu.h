@@ -22,6 +22,9 @@ struct ShellContextMenuCall {
     // Called just before the command is carried out when it is the menu's
     // last one (Properties), whose sheet may outlive the call.
     std::function<void()> lastCommandChosen;
+    // With ownThread: whether the caller's own menu has ended meanwhile,
+    // which closes the shell's too.
+    std::function<bool()> launcherMenuEnded;
 };
 
 // True only when a command was chosen and carried out successfully. Every

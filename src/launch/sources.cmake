@@ -4,5 +4,6 @@ list(APPEND TRM_CORE_SOURCES
 )
 list(APPEND TRM_WIN_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/item_launcher.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/menu_thread_wait.cpp
   ${CMAKE_CURRENT_LIST_DIR}/shell_context_menu.cpp
 )

@@ -55,7 +55,7 @@ void MenuBuilder::addTitle(FolderNode& folder, OwnerDrawMenu& menu) {
 void MenuBuilder::fillMenu(FolderNode& folder) {
     OwnerDrawMenu& menu = *folder.menu;
     int n = menu.GetMenuItemCount();
-    if (folder.titleImageEntry) n = addEntryItem(*folder.titleImageEntry, n, menu);
+    if (folder.titleImageEntry) n = addEntryItem(*folder.titleImageEntry, n, menu, true);
     if (folder.exploreEntry && settings.addexploreposition == PositionAbsoluteTop)
         n = addEntryItem(*folder.exploreEntry, n, menu);
     if (folder.openAllEntry && settings.addopenallposition == PositionAbsoluteTop)
@@ -139,10 +139,10 @@ void MenuBuilder::addSubFolderItems(FolderNode& folder) {
     }
 }
 
-int MenuBuilder::addEntryItem(MenuEntry& entry, int p, OwnerDrawMenu& menu) {
-    const std::string fileName = entryFileName(entry.path);
-
-    if (settings.dotitleimages && isTitlePictureFile(fileName, entry.extension, settings)) {
+int MenuBuilder::addEntryItem(MenuEntry& entry, int p, OwnerDrawMenu& menu, bool titlePicture) {
+    // Only the folder's one title picture is decoded and shown as a picture:
+    // with usefirst every other picture file stays a plain item.
+    if (titlePicture && settings.dotitleimages) {
         // A menu filled again keeps the picture its items already borrow.
         if (!entry.loadedPicture) loadTitlePicture(entry);
         entry.isTitlePicture = true;

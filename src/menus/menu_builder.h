@@ -52,7 +52,7 @@ private:
     void addSubFolderItems(FolderNode& folder);
     void addFilesFoldersSeparator(FolderNode& folder);
     void loadTitlePicture(MenuEntry& entry) const;
-    int addEntryItem(MenuEntry& entry, int position, OwnerDrawMenu& menu);
+    int addEntryItem(MenuEntry& entry, int position, OwnerDrawMenu& menu, bool titlePicture = false);
     void appendSeparator(OwnerDrawMenu& menu);
     void appendColumnBreak(OwnerDrawMenu& menu);
     // Separator first, then column break; the number of items appended.

@@ -1,5 +1,6 @@
 #include "model/shortcut_rules.h"
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <utility>
@@ -26,6 +27,24 @@ bool driveReachable(const std::string& root, const Settings& settings, ShortcutP
     return settings.noavailablecheck || platform.driveSelectable(root[0]);
 }
 
+bool onDrive(const std::string& path) {
+    return path.size() >= 2 && path[1] == ':';
+}
+
+// What a lookup of a target finds, asked only where the answer is not known
+// yet: a place found unreachable, or a drive that the run's drive test (made
+// once per drive) finds not selectable, is not asked again.
+PathState lookUpTarget(const std::string& path, bool folder, const Settings& settings, ShortcutPlatform& platform) {
+    if (platform.unreachable.holds(path)) return PathState::unreachable;
+    if (onDrive(path) && !driveReachable(path, settings, platform)) {
+        platform.unreachable.add(path);
+        return PathState::unreachable;
+    }
+    const PathState found = folder ? platform.lookUpFolder(path) : platform.lookUp(path);
+    if (found == PathState::unreachable) platform.unreachable.add(path);
+    return found;
+}
+
 // Whether a folder shortcut's target may be shown as its sub-menu.
 bool folderReachable(const std::string& target, const Settings& settings, ShortcutPlatform& platform) {
     if (isDriveRoot(target)) return driveReachable(target, settings, platform);
@@ -40,10 +59,10 @@ bool targetReachable(const LinkTarget& target, const Settings& settings, Shortcu
     if (target.attributes & attributeDirectory) {
         if (isDriveRoot(target.path)) return driveReachable(target.path, settings, platform);
         if (isUnc(target.path)) return isKnownServer(target.path, platform.networkServers());
-        return platform.exists(target.path);
+        return lookUpTarget(target.path, false, settings, platform) == PathState::present;
     }
     // A shortcut to something that is not a file (a printer, a control panel item).
-    return target.path.empty() || platform.exists(target.path);
+    return target.path.empty() || lookUpTarget(target.path, false, settings, platform) == PathState::present;
 }
 
 void addShortcutFolder(MenuEntry& entry, const LinkTarget& target, FolderNode& node, ShortcutPlatform& platform) {
@@ -53,7 +72,8 @@ void addShortcutFolder(MenuEntry& entry, const LinkTarget& target, FolderNode& n
     child->created = target.created;
     child->accessed = target.accessed;
     child->path = target.folderPath.empty() ? target.path : target.folderPath;
-    if (!(folderReachable(target.path, settings, platform) && platform.canListFolder(target.path))) {
+    if (!(folderReachable(target.path, settings, platform) &&
+          lookUpTarget(target.path, true, settings, platform) == PathState::present)) {
         MenuEntry unavailable;
         unavailable.id = nextCommandId++;
         unavailable.unavailable = true;
@@ -100,11 +120,60 @@ bool readLinkHeader(const unsigned char* bytes, size_t size, LinkTarget& target)
     return true;
 }
 
+bool readLinkItemListKind(const unsigned char* bytes, size_t size, uint32_t& attributes) {
+    LinkTarget header;
+    const uint32_t hasItemList = 0x1;
+    if (!readLinkHeader(bytes, size, header) || !(bytes[0x14] & hasItemList) || size < linkHeaderSize + 2) return false;
+    const auto half = [bytes](size_t at) { return static_cast<size_t>(bytes[at] | bytes[at + 1] << 8); };
+    const size_t end = std::min(size, linkHeaderSize + 2 + half(linkHeaderSize));
+    size_t at = linkHeaderSize + 2;
+    size_t last = 0;
+    // Each item: its size (including these two bytes), then its data; a size
+    // of 0 ends the list.
+    while (at + 2 <= end) {
+        const size_t itemSize = half(at);
+        if (itemSize == 0) break;
+        if (itemSize < 3 || at + itemSize > end) return false;
+        last = at;
+        at += itemSize;
+    }
+    if (last == 0) return false;
+    const unsigned char type = bytes[last + 2];
+    if ((type & 0x70) == 0x30 && (type & 0x03) != 0) {
+        // A file-system item: bit 0 a folder, bit 1 a file.
+        attributes = (type & 0x01) ? attributeDirectory : 0;
+        return true;
+    }
+    if ((type & 0x70) == 0x20) {  // a drive
+        attributes = attributeDirectory;
+        return true;
+    }
+    return false;
+}
+
 std::string iconSourceOf(const std::string& path, const std::string& target,
                          const std::function<bool()>& networkDriveReachable) {
     if (path.empty() || target.empty()) return path;
     if (asciiLower(path[0]) == asciiLower(target[0])) return target;
     return networkDriveReachable() ? target : path;
+}
+
+namespace {
+std::string placeOf(const std::string& path) {
+    std::string place = onDrive(path) ? path.substr(0, 2) : serverPartOf(path);
+    for (char& c : place) c = asciiLower(c);
+    return place;
+}
+}  // namespace
+
+bool UnreachablePlaces::holds(const std::string& path) const {
+    const std::string place = placeOf(path);
+    return !place.empty() && std::find(places.begin(), places.end(), place) != places.end();
+}
+
+void UnreachablePlaces::add(const std::string& path) {
+    const std::string place = placeOf(path);
+    if (!place.empty() && !holds(path)) places.push_back(place);
 }
 
 bool isKnownServer(const std::string& path, const std::vector<std::string>& servers) {

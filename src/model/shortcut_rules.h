@@ -28,6 +28,28 @@ struct LinkTarget {
     bool ownIcon = false;  // the link names an icon of its own
 };
 
+// What a path lookup found.
+enum class PathState {
+    present,
+    absent,
+    unreachable,  // its drive or server did not answer
+};
+
+// The drives and servers a run found unreachable, so that a shortcut to a
+// place that did not answer costs no second lookup: on Windows each can
+// take many seconds.
+class UnreachablePlaces {
+public:
+    // Whether the path lies on a drive or server found unreachable.
+    bool holds(const std::string& path) const;
+    // Remembers the path's drive (letter) or server.
+    void add(const std::string& path);
+    void clear() { places.clear(); }
+
+private:
+    std::vector<std::string> places;  // "x:" or "\\server", lower case
+};
+
 class ShortcutPlatform {
 public:
     virtual ~ShortcutPlatform() = default;
@@ -38,10 +60,13 @@ public:
     // Whether the drive of that letter can be selected now.
     virtual bool driveSelectable(char letter) = 0;
     // Whether the folder's items can be listed.
-    virtual bool canListFolder(const std::string& folder) = 0;
-    virtual bool exists(const std::string& path) = 0;
+    virtual PathState lookUpFolder(const std::string& folder) = 0;
+    virtual PathState lookUp(const std::string& path) = 0;
     // The servers of the network neighbourhood (two backslashes and a name).
     virtual const std::vector<std::string>& networkServers() = 0;
+
+    // What this run has learnt; the platform forgets it with the run.
+    UnreachablePlaces unreachable;
 };
 
 // A shortcut read by the scanner: it may become a sub-folder of `node`
@@ -59,6 +84,15 @@ bool isKnownServer(const std::string& path, const std::vector<std::string>& serv
 // (Windows records them; links made by Wine hold zeros.)
 bool readLinkHeader(const unsigned char* bytes, size_t size, LinkTarget& target);
 const size_t linkHeaderSize = 0x4C;
+
+// The attribute the item list stored after the header says the target had:
+// the type of its last item marks a folder (attributeDirectory) or a file
+// (0). Used when the header holds no attributes (some link writers, Wine
+// among them, leave them zero) and the target is gone; false when the bytes
+// hold no such list or its last item is of another kind.
+bool readLinkItemListKind(const unsigned char* bytes, size_t size, uint32_t& attributes);
+// The most a header and its item list take.
+const size_t linkItemListEnd = linkHeaderSize + 2 + 0xFFFF;
 
 // The file whose icon a shortcut or program shows, given the target it
 // resolves to: the target when it lies on the same drive, or on a network

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cstring>
+#include <vector>
 
 #include "common/ascii.h"
 #include "common/kernel_handles.h"
@@ -32,28 +33,56 @@ private:
     UINT kept;
 };
 
-// What the link file recorded of its target in its header when it was made:
-// Windows writes the attributes and times there, Wine writes zeros.
+// What the link file recorded of its target when it was made: Windows
+// writes the attributes and times into its header, Wine writes zeros there;
+// both store the target's item list, whose last item says whether it was a
+// folder.
 void readRecordedTarget(const std::string& linkPath, LinkTarget& target) {
-    unsigned char header[linkHeaderSize];
+    std::vector<unsigned char> bytes(linkItemListEnd);
     DWORD got = 0;
     const FileHandle file(::CreateFileA(linkPath.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                         OPEN_EXISTING, 0, nullptr));
+    if (!file.valid() || !::ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr)) return;
     LinkTarget recorded;
-    if (file.valid() && ::ReadFile(file.get(), header, sizeof header, &got, nullptr) &&
-        readLinkHeader(header, got, recorded) && recorded.attributes != 0) {
+    if (!readLinkHeader(bytes.data(), got, recorded)) return;
+    if (recorded.attributes != 0) {
         target.attributes = recorded.attributes;
         target.created = recorded.created;
         target.accessed = recorded.accessed;
+        return;
+    }
+    uint32_t stored = 0;
+    if (readLinkItemListKind(bytes.data(), got, stored)) target.attributes = stored;
+}
+
+// Errors that say the drive or server did not answer, rather than that the
+// path is not there.
+bool placeUnreachable(DWORD error) {
+    switch (error) {
+        case ERROR_BAD_NETPATH:
+        case ERROR_NETNAME_DELETED:
+        case ERROR_REM_NOT_LIST:
+        case ERROR_UNEXP_NET_ERR:
+        case ERROR_BAD_NET_RESP:
+        case ERROR_SEM_TIMEOUT:
+        case ERROR_NO_NETWORK:
+        case ERROR_NETWORK_UNREACHABLE:
+        case ERROR_HOST_UNREACHABLE:
+        case ERROR_NOT_READY:
+        case ERROR_DEVICE_NOT_CONNECTED: return true;
+        default: return false;
     }
 }
 
 // Through the UTF-16 find data: the ANSI one holds 260 bytes, fewer than a
 // long name needs in UTF-8.
-bool found(const std::string& pattern) {
+PathState found(const std::string& pattern) {
     WIN32_FIND_DATAW data;
     const QuietErrors quiet;
-    return FindHandle(::FindFirstFileW(wideOf(pattern).c_str(), &data)).valid();
+    const std::wstring wide = wideOf(pattern);
+    const FindHandle search(::FindFirstFileW(wide.c_str(), &data));
+    if (search.valid()) return PathState::present;
+    return placeUnreachable(::GetLastError()) ? PathState::unreachable : PathState::absent;
 }
 
 }  // namespace
@@ -97,13 +126,13 @@ bool WinShortcutPlatform::driveSelectable(char letter) {
     return known > 0;
 }
 
-bool WinShortcutPlatform::canListFolder(const std::string& folder) {
+PathState WinShortcutPlatform::lookUpFolder(const std::string& folder) {
     std::string pattern = folder;
     if (pattern.empty() || pattern.back() != '\\') pattern += '\\';
     return found(pattern + "*.*");
 }
 
-bool WinShortcutPlatform::exists(const std::string& path) {
+PathState WinShortcutPlatform::lookUp(const std::string& path) {
     return found(path);
 }
 
@@ -126,6 +155,7 @@ void WinShortcutPlatform::reset() {
     servers.clear();
     listings = 0;
     lastLink.clear();
+    unreachable.clear();
 }
 
 }  // namespace trm

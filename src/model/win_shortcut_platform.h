@@ -19,8 +19,8 @@ public:
 
     bool readLink(const std::string& linkPath, bool wantFolderPath, LinkTarget& target) override;
     bool driveSelectable(char letter) override;
-    bool canListFolder(const std::string& folder) override;
-    bool exists(const std::string& path) override;
+    PathState lookUpFolder(const std::string& folder) override;
+    PathState lookUp(const std::string& path) override;
     const std::vector<std::string>& networkServers() override;
 
     // Whether the target's drive is a network drive that can be reached now.
@@ -32,7 +32,8 @@ public:
         return linkPath == lastLink ? &lastTarget : nullptr;
     }
 
-    // Forgets the drive results and the network list at the end of a run.
+    // Forgets the drive results, the unreachable places and the network list
+    // at the end of a run.
     void reset();
 
     // How many times the network was listed in this run (0 or 1).

@@ -162,7 +162,8 @@ void secondaryUp(HookApp& app, POINT pointer, bool menusOwnButton) {
     if (!menuUnderPointer(pointer, pointed) || !highlightedItem(pointed, item) || item.subMenu != nullptr) return;
     FolderNode* folder = findFolderByMenu(app.root, pointed.menu);
     MenuEntry* entry = folder ? entryWithId(*folder, item.id) : nullptr;
-    if (entry == nullptr || !app.showContextMenu) return;
+    // The Open-all entry stands for no one file: the shell has no menu for it.
+    if (entry == nullptr || entry->path.empty() || !app.showContextMenu) return;
     if (entry->isTitlePicture && settings.dotitleimages && settings.dotitleimagesnoclick) return;
     // No thumbnail over the shell's menu, nor one whose timer fires meanwhile.
     cancelHover();
@@ -191,7 +192,8 @@ void menuMouseMessage(UINT message, POINT pointer) {
     if (kind == MouseMessage::other) return;
     if (kind != MouseMessage::move) trackingState.clickWentToShellMenu = false;
     // Read at every click: the user may swap the buttons while the menu is open.
-    const bool swapped = kind != MouseMessage::move && ::GetSystemMetrics(SM_SWAPBUTTON) != 0;
+    const bool swapped =
+        kind != MouseMessage::move && launcherSwapsButtons(app->underWine, ::GetSystemMetrics(SM_SWAPBUTTON) != 0);
     switch (mouseRoleOf(kind, swapped)) {
         case MouseRole::move: pointerMoved(*app, pointer); break;
         case MouseRole::primaryUp: primaryUp(*app, pointer); break;

@@ -243,6 +243,7 @@ LRESULT CALLBACK MenuWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         case WM_WINDOWPOSCHANGING:
             if (trackingState.openMenuWindows.size() >= 2) shiftSubMenu(window, *reinterpret_cast<WINDOWPOS*>(lParam));
             break;
+        case WM_CANCELMODE: trackingState.launcherMenuCancelled = true; break;
         case WM_ERASEBKGND:
             if (!settings.displaybackground || settings.displayxp) return 1;
             break;

@@ -2,6 +2,10 @@
 
 namespace trm {
 
+bool launcherSwapsButtons(bool underWine, bool systemSwapped) {
+    return underWine && systemSwapped;
+}
+
 MouseRole mouseRoleOf(MouseMessage message, bool buttonsSwapped) {
     switch (message) {
         case MouseMessage::move: return MouseRole::move;

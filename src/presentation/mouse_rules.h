@@ -14,8 +14,15 @@ enum class MouseRole {
     none,
 };
 
-// With swapped buttons the right button's messages are the primary ones and
-// the left button's up the secondary one.
-MouseRole mouseRoleOf(MouseMessage message, bool buttonsSwapped);
+// Whether the launcher must swap the buttons itself. Windows swaps them
+// before any program sees them (hooks included), so there the left-button
+// messages are always the primary ones. Wine hands programs the buttons as
+// pressed, whatever the setting: there the launcher swaps them as Windows
+// would.
+bool launcherSwapsButtons(bool underWine, bool systemSwapped);
+
+// With `swap` the right button's messages are the primary ones and the left
+// button's up the secondary one.
+MouseRole mouseRoleOf(MouseMessage message, bool swap);
 
 }  // namespace trm

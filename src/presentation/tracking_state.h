@@ -23,6 +23,7 @@ struct HookApp {
     using ShowContextMenu = std::function<void(HWND owner, const std::string& path, int x, int y)>;
 
     const Settings& settings;
+    bool underWine;
     FolderNode& root;
     ThumbnailTip& tip;
     ShowContextMenu showContextMenu;
@@ -54,13 +55,16 @@ struct TrackingState {
     std::string pendingOpenPath;                  // a folder to open once the menus have closed; never cleared
     SetLayeredWindowAttributesFn setLayeredWindowAttributes = nullptr;  // looked up on first use
     bool contextCommandDone = false;                                    // a shell context menu command was carried out
-    HWND propertySheetWindow = nullptr;                                 // the property sheet the host window waits for
     // The shell's context menu is tracked on this thread (inside our menu
     // loop): its windows and its mouse messages are not ours to handle.
     bool shellMenuShown = false;
-    // The last click was the menu's own button (the left one, with swapped
-    // buttons the secondary) and showed the shell's context menu: the item
-    // the menu chose with that same click is not opened as well.
+    // The system cancelled our menu (WM_CANCELMODE) while the shell's was
+    // shown: the shell's menu is closed too.
+    bool launcherMenuCancelled = false;
+    // The last click was the menu's own button and showed the shell's
+    // context menu (under Wine with swapped buttons, where the menu picks
+    // with the left button, the user's secondary): the item the menu chose
+    // with that same click is not opened as well.
     bool clickWentToShellMenu = false;
 };
 

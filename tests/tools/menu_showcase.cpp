@@ -62,7 +62,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     settings.displaybackground = std::strcmp(look, "nobackground") != 0;
     trm::FolderNode folder{settings};
     trm::ThumbnailTip tip;
-    trm::HookApp app{settings, folder, tip, {}};
+    trm::HookApp app{settings, false, folder, tip, {}};
 
     trm::MenuMetrics& metrics = trm::MenuMetrics::Instance();
     metrics.SetImageReduction(1, 1);

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/anchor_point.h"
-#include "app/property_sheet.h"
+#include "app/shell_windows.h"
 
 namespace {
 
@@ -62,17 +62,19 @@ TEST(AnchorPoint, EdgesAreThoseOfThePointsMonitor) {
     EXPECT_EQ(p.x, 1100);
 }
 
-TEST(PropertySheet, NeedsHelpStyleDialogClassButtonsAndTabs) {
-    const std::vector<trm::ChildWindowFacts> sheet = {
-        {"Button", 1}, {"BUTTON", 2}, {"Button", 12321}, {"SysTabControl32", 12320}, {"Static", 5}};
-    EXPECT_TRUE(trm::looksLikePropertySheet(0x2000 | 0x80000000, "#32770", sheet));
-    EXPECT_FALSE(trm::looksLikePropertySheet(0x80000000, "#32770", sheet));
-    EXPECT_FALSE(trm::looksLikePropertySheet(0x2000, "Notepad", sheet));
-    std::vector<trm::ChildWindowFacts> noTabs(sheet.begin(), sheet.begin() + 3);
-    EXPECT_FALSE(trm::looksLikePropertySheet(0x2000, "#32770", noTabs));
-    std::vector<trm::ChildWindowFacts> wrongId = sheet;
-    wrongId[2].id = 12322;
-    EXPECT_FALSE(trm::looksLikePropertySheet(0x2000, "#32770", wrongId));
+TEST(ShellWindows, AnyVisibleWindowButMenusTooltipsAndTheLaunchersOwnKeepsTheProcess) {
+    const struct {
+        trm::TopWindowFacts window;
+        bool keeps;
+    } cases[] = {
+        {{"#32770", true, false}, true},             // a property sheet, whatever its buttons
+        {{"SomeHandlerWindow", true, false}, true},  // whatever else the shell put up
+        {{"#32770", false, false}, false},           // hidden
+        {{"#32768", true, false}, false},            // a menu
+        {{"tooltips_class32", true, false}, false},
+        {{"ToolTip", true, true}, false},  // the launcher's own host window and tip
+    };
+    for (const auto& c : cases) EXPECT_EQ(trm::keepsProcessAlive(c.window), c.keeps) << c.window.className;
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "common/ascii.h"
 #include "common/settings.h"
 #include "model/folder_node.h"
 #include "model/scan_platform.h"
@@ -27,8 +28,19 @@ public:
         ++driveProbes;
         return drives.count(letter) != 0;
     }
-    bool canListFolder(const std::string& folder) override { return listable.count(folder) != 0; }
-    bool exists(const std::string& path) override { return present.count(path) != 0; }
+    trm::PathState lookUpFolder(const std::string& folder) override {
+        return listable.count(folder) ? trm::PathState::present : look(folder);
+    }
+    trm::PathState lookUp(const std::string& path) override {
+        return present.count(path) ? trm::PathState::present : look(path);
+    }
+    trm::PathState look(const std::string& path) {
+        ++lookups;
+        std::string server = trm::serverPartOf(path);
+        for (char& c : server) c = trm::asciiLower(c);
+        const bool dead = deadServers.count(server) || deadDrives.count(path[0]);
+        return dead ? trm::PathState::unreachable : trm::PathState::absent;
+    }
     const std::vector<std::string>& networkServers() override {
         ++networkAsked;
         return servers;
@@ -45,11 +57,13 @@ public:
     }
 
     std::map<std::string, trm::LinkTarget> links;
-    std::set<char> drives;
-    std::set<std::string> listable, present;
+    std::set<char> drives{'C'};
+    std::set<std::string> listable, present, deadServers;
+    std::set<char> deadDrives;  // mapped drives that can be selected but whose server does not answer
     std::vector<std::string> servers;
     int driveProbes = 0;
     int networkAsked = 0;
+    int lookups = 0;  // of paths that are not there
 };
 
 const uint32_t folder = trm::attributeDirectory;
@@ -76,7 +90,7 @@ protected:
 
 TEST_F(Shortcuts, EntriesOfUnreachableTargetsAreMarked) {
     fake.present = {"C:\\Files\\there.txt", "C:\\Files"};
-    fake.drives = {'D'};
+    fake.drives = {'C', 'D'};
     fake.servers = {"\\\\KNOWN"};
     fake.link("there.lnk", "C:\\Files\\there.txt", file);
     fake.link("gone.lnk", "C:\\Files\\gone.txt", file);
@@ -119,7 +133,7 @@ TEST_F(Shortcuts, FolderShortcutsBecomeSubMenusEvenWhenFilteredOrInTheOneMenu) {
     settings.onlyonemenu = true;
     settings.sort = trm::SortNameNoCase;
     fake.listable = {"C:\\WORK~1", "D:\\"};
-    fake.drives = {'D'};
+    fake.drives = {'C', 'D'};
     fake.link("Work.lnk", "C:\\WORK~1", folder, "C:\\Work files");
     fake.link("Drive.lnk", "D:\\", folder);
     fake.link("Lost.lnk", "C:\\Lost", folder);
@@ -156,6 +170,37 @@ TEST_F(Shortcuts, FolderShortcutsBecomeSubMenusEvenWhenFilteredOrInTheOneMenu) {
             EXPECT_TRUE(sub.entries.front().path.empty());
         }
     }
+}
+
+// A target on a drive or server that did not answer costs one lookup per
+// run, whatever the number of shortcuts to it.
+TEST_F(Shortcuts, UnreachablePlacesAreAskedOncePerRun) {
+    settings.menusforshortcutstofolders = true;
+    fake.deadServers = {"\\\\dead"};
+    fake.deadDrives = {'N'};
+    fake.drives = {'C', 'N'};
+    for (int i = 0; i < 50; ++i) {
+        // The server's name in either case: places are told apart without regard to case.
+        fake.link("net" + std::to_string(i) + ".lnk",
+                  (i % 2 ? "\\\\DEAD\\share\\file" : "\\\\dead\\share\\file") + std::to_string(i) + ".txt", file);
+        fake.link("mapped" + std::to_string(i) + ".lnk", "N:\\file" + std::to_string(i) + ".txt", file);
+        fake.link("off" + std::to_string(i) + ".lnk", "Z:\\file" + std::to_string(i) + ".txt", file);
+    }
+    fake.link("netfolder.lnk", "\\\\dead\\share\\docs", folder);
+    fake.link("gone.lnk", "C:\\gone.txt", file);
+    fake.link("gone too.lnk", "C:\\gone too.txt", file);
+    for (int i = 0; i < 50; ++i)
+        for (const char* kind : {"net", "mapped", "off"})
+            EXPECT_TRUE(handle(kind + std::to_string(i) + ".lnk").unavailable) << kind << i;
+    EXPECT_EQ(fake.lookups, 2) << "one lookup for the dead server, one for the dead mapped drive";
+    EXPECT_EQ(fake.driveProbes, 2) << "N: and Z:, once each";
+    handle("netfolder.lnk");
+    ASSERT_EQ(node.subfolders.size(), 1u);
+    EXPECT_TRUE(node.subfolders[0]->entries.front().unavailable);
+    // A file that is merely missing says nothing about its drive.
+    EXPECT_TRUE(handle("gone.lnk").unavailable);
+    EXPECT_TRUE(handle("gone too.lnk").unavailable);
+    EXPECT_EQ(fake.lookups, 4);
 }
 
 TEST_F(Shortcuts, TheNetworkListIsAskedForOnlyByNetworkFolders) {
@@ -200,6 +245,52 @@ TEST(LinkHeader, GivesTheRecordedAttributesAndTimesOfARealHeaderOnly) {
     EXPECT_FALSE(trm::readLinkHeader(header, sizeof header - 1, target)) << "truncated";
     header[19] = 0x47;
     EXPECT_FALSE(trm::readLinkHeader(header, sizeof header, target)) << "not a shell link";
+}
+
+// A link as Wine writes it: no attributes in the header, and an item list
+// (the computer, the drive, then the target) whose last item tells.
+TEST(LinkItemList, TellsAFolderFromAFileByItsLastItem) {
+    const auto link = [](std::vector<std::vector<unsigned char>> items, unsigned char flags = 0x1) {
+        std::vector<unsigned char> bytes = {0x4C, 0, 0,    0, 0x01, 0x14, 0x02, 0, 0, 0,
+                                            0,    0, 0xC0, 0, 0,    0,    0,    0, 0, 0x46};
+        bytes.resize(0x4C);
+        bytes[0x14] = flags;
+        size_t listSize = 2;
+        for (const auto& item : items) listSize += item.size() + 2;
+        bytes.push_back(static_cast<unsigned char>(listSize));
+        bytes.push_back(static_cast<unsigned char>(listSize >> 8));
+        for (const auto& item : items) {
+            bytes.push_back(static_cast<unsigned char>(item.size() + 2));
+            bytes.push_back(0);
+            bytes.insert(bytes.end(), item.begin(), item.end());
+        }
+        bytes.push_back(0), bytes.push_back(0);
+        return bytes;
+    };
+    const std::vector<unsigned char> computer = {0x1F, 0x50, 1, 2, 3}, drive = {0x2F, 'C', ':', '\\', 0};
+    const struct {
+        const char* what;
+        std::vector<unsigned char> bytes;
+        bool known;
+        uint32_t attributes;
+    } cases[] = {
+        {"folder", link({computer, drive, {0x31, 0, 'G', 'o', 'n', 'e'}}), true, trm::attributeDirectory},
+        {"unicode folder", link({computer, drive, {0x35, 0, 'x'}}), true, trm::attributeDirectory},
+        {"file", link({computer, drive, {0x32, 0, 'a'}}), true, 0},
+        {"drive", link({computer, drive}), true, trm::attributeDirectory},
+        {"computer", link({computer}), false, 0},
+        {"no list", link({computer, drive, {0x31, 0}}, 0), false, 0},
+    };
+    for (const auto& c : cases) {
+        uint32_t attributes = 0x80;
+        EXPECT_EQ(trm::readLinkItemListKind(c.bytes.data(), c.bytes.size(), attributes), c.known) << c.what;
+        EXPECT_EQ(attributes, c.known ? c.attributes : 0x80u) << c.what;
+    }
+    // An item that claims to run past the end of the file.
+    std::vector<unsigned char> cut = link({computer, drive, {0x31, 0, 'x'}});
+    cut.resize(cut.size() - 4);
+    uint32_t attributes = 0;
+    EXPECT_FALSE(trm::readLinkItemListKind(cut.data(), cut.size(), attributes));
 }
 
 }  // namespace

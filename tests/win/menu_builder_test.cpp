@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -55,14 +56,15 @@ protected:
 
     // Shortcuts to a file, a removed file, a folder, a removed folder, the
     // drive root and a network folder that is not in the (empty) network
-    // list; those whose targets are gone as Windows makes them.
+    // list. The removed file's link records its target as Windows does, the
+    // removed folder's with a zero header as Wine does.
     void makeShortcuts() {
         tree.file("gone.txt");
         tree.folder("Gone");
         shortcut("Doc", tree.at("a.txt"));
         shortcut("Missing", tree.at("gone.txt"), FILE_ATTRIBUTE_ARCHIVE);
         shortcut("ToBeta", tree.at("Beta"));
-        shortcut("Removed", tree.at("Gone"), FILE_ATTRIBUTE_DIRECTORY);
+        shortcut("Removed", tree.at("Gone"));
         shortcut("Root", "C:\\");
         shortcut("Net", "\\\\nowhere\\share", FILE_ATTRIBUTE_DIRECTORY);
         ::DeleteFileA(tree.at("gone.txt").c_str());
@@ -286,6 +288,25 @@ TEST_F(MenuBuilderTest, TheTitlePictureIsLoadedIntoItsItemFirst) {
     const HMENU again = build();
     EXPECT_FALSE(root.titleImageEntry->loadedPicture && root.titleImageEntry->loadedPicture->picture);
     EXPECT_EQ(itemsOf(again).at(0), "broken.gif!");
+
+    // With usefirst the first picture met is the title; every other picture
+    // stays a plain item with its name, not decoded.
+    trm::tearDownRoot(root);
+    settings.dotitleimagesusefirst = true;
+    tree.file("second.bmp", wintest::bmpFile(20, 20, RGB(1, 1, 1)));
+    const Items items = itemsOf(build());
+    int titles = 0, loaded = 0;
+    for (const trm::MenuEntry& entry : root.entries) {
+        titles += entry.isTitlePicture;
+        loaded += entry.loadedPicture != nullptr;
+    }
+    EXPECT_EQ(titles, 1);
+    EXPECT_EQ(loaded, 1);
+    for (const char* name : {"broken.gif", "cover.bmp", "second.bmp"})
+        EXPECT_EQ(std::count(items.begin(), items.end(), name) +
+                      std::count(items.begin(), items.end(), std::string(name) + "!"),
+                  1)
+            << name;
 }
 
 TEST_F(MenuBuilderTest, ShortcutsToMissingTargetsAreDisabled) {

@@ -127,7 +127,7 @@ protected:
         int x, y;
     };
     std::vector<Asked> asked;
-    trm::HookApp running{app.settings, app.root, app.thumbnailTip,
+    trm::HookApp running{app.settings, app.underWine, app.root, app.thumbnailTip,
                          [this](HWND owner, const std::string& path, int x, int y) {
                              asked.push_back({owner, path, x, y});
                          }};

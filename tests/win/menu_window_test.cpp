@@ -95,7 +95,7 @@ protected:
     trm::Settings settings;
     trm::FolderNode root{settings};
     trm::ThumbnailTip tip;
-    trm::HookApp app{settings, root, tip, {}};
+    trm::HookApp app{settings, false, root, tip, {}};
     std::unique_ptr<trm::MenuHooks> hooks;
     trm::OwnerDrawMenu menu{trm::MenuMetrics::Instance().itemDataList, 0, -1};
     std::vector<HWND> made;

@@ -9,9 +9,11 @@
 #include <gtest/gtest.h>
 #include <objbase.h>
 
+#include <functional>
 #include <string>
 
 #include "fixture_folder.h"
+#include "launch/menu_thread_wait.h"
 #include "menu_typist.h"
 
 namespace {
@@ -31,7 +33,7 @@ protected:
     }
 
     bool show(const std::string& path) {
-        trm::ShellContextMenuCall call{owner, owner, path, 200, 200, GetParam(), [this]() { ++lastCommands; }};
+        trm::ShellContextMenuCall call{owner, owner, path, 200, 200, GetParam(), [this]() { ++lastCommands; }, {}};
         return trm::showShellContextMenu(call);
     }
     // What the recorder logged once `lines` lines are there or 10 s have passed.
@@ -78,6 +80,71 @@ TEST_P(ShellContextMenuTest, APathTheShellCannotParseShowsNothing) {
         EXPECT_FALSE(show(path));
         EXPECT_FALSE(typist.menuSeen) << path;
     }
+}
+
+// A thread of the system's own, whose handle the wait takes; joined at the end of scope.
+class Thread {
+public:
+    explicit Thread(std::function<void()> work)
+        : work(std::move(work)), handle(::CreateThread(nullptr, 0, run, this, 0, nullptr)) {}
+    ~Thread() {
+        ::WaitForSingleObject(handle, INFINITE);
+        ::CloseHandle(handle);
+    }
+    HANDLE get() const { return handle; }
+
+private:
+    static DWORD WINAPI run(void* self) {
+        static_cast<Thread*>(self)->work();
+        return 0;
+    }
+    std::function<void()> work;
+    HANDLE handle;
+};
+
+// The wait for the menu's thread answers what other threads send to this
+// one, closes the shell's menu once the launcher's has ended, and gives up on
+// a thread that does not end after that.
+TEST(MenuThreadWait, AnswersSentMessagesAndNeverWaitsOnAClosedMenuForever) {
+    const HWND window =
+        ::CreateWindowExA(0, "STATIC", "waiting", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    DWORD_PTR answer = 0;
+    trm::MenuThreadWatch watch;
+    {
+        // A plain SendMessage would hang for good on a wait that answers
+        // nothing; with a time-out the test fails instead.
+        Thread sender([&]() { ::SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_NORMAL, 5000, &answer); });
+        EXPECT_EQ(trm::waitForMenuThread(sender.get(), watch), trm::MenuThreadEnd::finished);
+    }
+    EXPECT_EQ(answer, 7u) << "the sent message was not answered during the wait";
+
+    const HANDLE closed = ::CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    int checks = 0, closeRequests = 0;
+    watch.launcherMenuEnded = [&checks]() { return ++checks >= 3; };
+    watch.closeShellMenu = [&]() {
+        ++closeRequests;
+        ::SetEvent(closed);
+    };
+    watch.checkEveryMilliseconds = 20;
+    {
+        Thread closing([closed]() { ::WaitForSingleObject(closed, 10000); });
+        EXPECT_EQ(trm::waitForMenuThread(closing.get(), watch), trm::MenuThreadEnd::finished);
+    }
+    EXPECT_EQ(closeRequests, 1);
+
+    const HANDLE never = ::CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    watch.closeShellMenu = [] {};
+    watch.graceMilliseconds = 200;
+    {
+        Thread stuck([never]() { ::WaitForSingleObject(never, 10000); });
+        const DWORD started = ::GetTickCount();
+        EXPECT_EQ(trm::waitForMenuThread(stuck.get(), watch), trm::MenuThreadEnd::abandoned);
+        EXPECT_LT(::GetTickCount() - started, 5000u);
+        ::SetEvent(never);
+    }
+    ::CloseHandle(never);
+    ::CloseHandle(closed);
+    ::DestroyWindow(window);
 }
 
 INSTANTIATE_TEST_SUITE_P(Threads, ShellContextMenuTest, ::testing::Values(true, false),

@@ -10,6 +10,22 @@
 
 namespace wintest {
 
+// The link stores the target's item list as the shell parses it, as
+// Explorer makes shortcuts: its last item says whether the target is a
+// folder. (Wine's SetPath stores a bare file item instead, even for a
+// folder.) A target the shell cannot parse goes in by its path.
+inline bool pointLinkAt(IShellLinkA& link, const std::string& target) {
+    wchar_t wide[MAX_PATH * 4];
+    LPITEMIDLIST items = nullptr;
+    if (::MultiByteToWideChar(CP_ACP, 0, target.c_str(), -1, wide, MAX_PATH * 4) &&
+        SUCCEEDED(::SHParseDisplayName(wide, nullptr, &items, 0, nullptr)) && items != nullptr) {
+        const HRESULT set = link.SetIDList(items);
+        ::CoTaskMemFree(items);
+        return SUCCEEDED(set);
+    }
+    return SUCCEEDED(link.SetPath(target.c_str()));
+}
+
 // A shortcut at `linkPath` to `target`. `recordedAttributes` are written into
 // the link's header as Windows records its target's (Wine writes zeros).
 inline bool makeShortcut(const std::string& linkPath, const std::string& target, DWORD recordedAttributes = 0) {
@@ -17,7 +33,7 @@ inline bool makeShortcut(const std::string& linkPath, const std::string& target,
     trm::ComPtr<IShellLinkA> link;
     trm::ComPtr<IPersistFile> file;
     if (FAILED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, link.putVoid())) ||
-        FAILED(link->SetPath(target.c_str())) || FAILED(link->QueryInterface(IID_IPersistFile, file.putVoid())))
+        !pointLinkAt(*link.get(), target) || FAILED(link->QueryInterface(IID_IPersistFile, file.putVoid())))
         return false;
     wchar_t wide[MAX_PATH * 4];
     if (!::MultiByteToWideChar(CP_ACP, 0, linkPath.c_str(), -1, wide, MAX_PATH * 4) || FAILED(file->Save(wide, TRUE)))
