@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "../tests/unit/fake_directory.h"
+#include "common/command_ids.h"
 #include "common/settings.h"
 #include "model/folder_scanner.h"
 #include "model/shortcut_rules.h"
@@ -47,7 +48,8 @@ int main() {
         trm::handleShortcut(entry, include, node, server);
     };
     trm::Settings settings;
-    trm::FolderNode root(settings);
+    trm::CommandIds ids;
+    trm::FolderNode root(settings, ids);
     const auto started = std::chrono::steady_clock::now();
     trm::scanFolder(root, folder);
     const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - started;

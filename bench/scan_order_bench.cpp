@@ -13,6 +13,7 @@
 
 #include "../tests/unit/fake_directory.h"
 #include "common/ascii.h"
+#include "common/command_ids.h"
 #include "common/settings.h"
 #include "model/folder_scanner.h"
 #include "model/ordering.h"
@@ -60,10 +61,11 @@ void fill(Listing& listing, int count, bool tree, unsigned seed) {
 
 double scanMilliseconds(Listing& listing, int sort, bool tree, bool explore) {
     trm::Settings settings;
+    trm::CommandIds ids;
     settings.sort = sort;
     settings.onlyonemenu = tree;
     settings.addexplore = explore;
-    trm::FolderNode node(settings);
+    trm::FolderNode node(settings, ids);
     listing.fs.current = "C:\\Root";
     const Clock::time_point start = Clock::now();
     trm::scanFolder(node, listing.fs);

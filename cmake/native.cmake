@@ -22,7 +22,9 @@ if(EXISTS ${CMAKE_SOURCE_DIR}/bench/native.cmake)
   include(${CMAKE_SOURCE_DIR}/bench/native.cmake)
 endif()
 
-# Checks of the project itself: every source formatted, and the choice of
-# Wine loaders on loaders that start and one the kernel refuses.
+# Checks of the project itself: every source formatted, folders including
+# downwards only, and the choice of Wine loaders on loaders that start and
+# one the kernel refuses.
 add_test(NAME build.source_format COMMAND bash ${CMAKE_SOURCE_DIR}/scripts/format.sh --check)
+add_test(NAME build.layers COMMAND bash ${CMAKE_SOURCE_DIR}/tests/build/check_layers.sh ${CMAKE_SOURCE_DIR})
 add_test(NAME setup.wine_detection COMMAND bash ${CMAKE_SOURCE_DIR}/tests/setup/wine_detection_test.sh)

@@ -21,8 +21,4 @@ ScreenPoint snapToScreenEdges(ScreenPoint point, ScreenBounds monitor) {
     return {snap(point.x, monitor.left, monitor.right), snap(point.y, monitor.top, monitor.bottom)};
 }
 
-ScreenPoint anchorPoint(ScreenPoint atStart, ScreenPoint now, const Settings& settings, ScreenBounds screen) {
-    return snapToScreenEdges(chosenAnchor(atStart, now, settings), screen);
-}
-
 }  // namespace trm

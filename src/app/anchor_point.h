@@ -13,7 +13,4 @@ ScreenPoint chosenAnchor(ScreenPoint atStart, ScreenPoint now, const Settings& s
 // A point within 32 pixels of an edge of its monitor snaps to that edge.
 ScreenPoint snapToScreenEdges(ScreenPoint point, ScreenBounds monitor);
 
-// Both in turn, on one monitor.
-ScreenPoint anchorPoint(ScreenPoint atStart, ScreenPoint now, const Settings& settings, ScreenBounds screen);
-
 }  // namespace trm

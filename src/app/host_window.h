@@ -1,27 +1,28 @@
 // The hidden window that owns the popup menu: it answers the menu's
-// measuring and painting requests, fills a folder's sub-menu as it opens,
-// and after the menu has closed carries the timers that end the process.
+// measuring and painting requests, has a folder's sub-menu filled as it
+// opens, and after the menu has closed carries the timers that end the
+// process.
 #pragma once
 
+#include "common/user_handles.h"
 #include "framework/wnd.h"
 #include "presentation/menu_type_ahead.h"
 
 namespace trm {
 
-class LauncherApp;
+class PopupRun;
 
 class HostWindow : public CWnd {
 public:
-    explicit HostWindow(LauncherApp& app) : app(app) {}
+    explicit HostWindow(PopupRun& run) : run(run) {}
     ~HostWindow() override;
 
     // Creates the invisible native window.
     bool create();
 
-    LauncherApp& app;
-    // Identifiers of the running timers, -1 when none.
-    int exitTimer = -1;        // timer 2: waittodietime
-    int sheetCheckTimer = -1;  // timer 1: once waittodietime is over, the 1000 ms check for the shell's windows
+    // Ends the process (closes this window, the main one) after `milliseconds`,
+    // or later while a window the shell's last command put up is open.
+    void startExitTimer(int milliseconds);
 
     static const UINT_PTR exitTimerId = 2;
     static const UINT_PTR sheetCheckTimerId = 1;
@@ -36,10 +37,12 @@ private:
     void onTimer(UINT_PTR id);
     // Whether a window the shell's last command put up is still open.
     bool shellWindowOpen() const;
-    void fillOpeningMenu(HMENU popup);
     LRESULT answerTypedCharacter(WPARAM wParam, HMENU menu);
 
+    PopupRun& run;
     MenuTypeAhead typeAhead;
+    WindowTimer exitTimer;        // waittodietime
+    WindowTimer sheetCheckTimer;  // then every second while the shell's windows are open
 };
 
 }  // namespace trm

@@ -1,19 +1,14 @@
-// The application object: the settings, the run state the subsystems share,
-// and the whole life of the program from the Shift key at start to the
-// decision to end.
+// The application object: the settings, and the whole life of the program
+// from the Shift key at start to the decision to end: an item opened
+// directly, or one popup run.
 #pragma once
 
+#include <memory>
 #include <string>
 
-#include "app/folder_icons.h"
-#include "app/host_window.h"
+#include "app/popup_run.h"
 #include "common/settings.h"
 #include "framework/win_app.h"
-#include "menus/menu_builder.h"
-#include "model/folder_node.h"
-#include "model/icon_cache.h"
-#include "model/win_scan_platform.h"
-#include "presentation/thumbnail_tip.h"
 
 namespace trm {
 
@@ -23,32 +18,19 @@ public:
     ~LauncherApp() override;
 
     BOOL InitInstance() override;
+    // Releases the run, once the message loop has ended or was never entered.
+    int ExitInstance() override;
 
-    // Opens path through the shell (the one way any item is opened).
-    bool openItem(CWnd& owner, std::string path);
-
-    // Shows the menu once and carries out what was chosen.
-    void runPopup();
-
-    // The shell's context menu for path at screen point (x, y), asked for by
-    // the mouse hook while the menu is tracked; carries out the command
-    // chosen. True only when one was chosen and carried out.
-    bool showShellContextMenu(HWND owner, const std::string& path, int x, int y);
+    // Shows the menu once; true when the process is to stay for a while
+    // (waittodietime), with the run's exit timer started.
+    bool runPopup();
 
     Settings settings;
     bool underWine = false;  // detected once at start
-    FolderNode root{settings};
-    IconCache iconCache;
-    FolderIconSet folderIcons;
-    WinScanPlatform scanPlatform{settings, iconCache};
-    MenuBuilder builder;
-    HostWindow hostWindow;
-    ThumbnailTip thumbnailTip;
+    std::unique_ptr<PopupRun> run;
 
 private:
     void readOptionsFile();
-    void scanRoot();
-    UINT trackRootMenu(POINT atStart);
 };
 
 }  // namespace trm

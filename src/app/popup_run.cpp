@@ -1,67 +1,105 @@
-// The one popup run: scan the folder, build the menus, track the root menu
-// at the anchor point, carry out the choice, release everything.
-#include <windows.h>
+#include "app/popup_run.h"
 
 #include "app/anchor_point.h"
-#include "app/launcher_app.h"
+#include "app/option_parser.h"
+#include "common/kernel_handles.h"
 #include "common/stage_clock.h"
+#include "launch/item_launcher.h"
+#include "launch/launch_policy.h"
 #include "menus/menu_teardown.h"
 #include "menus/owner_draw_menu.h"
 #include "model/folder_scanner.h"
 #include "presentation/menu_hooks.h"
+#include "presentation/menu_metrics.h"
 #include "presentation/monitor_bounds.h"
 #include "presentation/mouse_rules.h"
-#include "presentation/tracking_state.h"
 
 namespace trm {
 
-void LauncherApp::runPopup() {
+namespace {
+
+// "Shell Icon Size" of the desktop's window metrics, read as a number; 0
+// when absent.
+int readShellIconSize() {
+    HKEY opened = nullptr;
+    if (::RegOpenKeyA(HKEY_CURRENT_USER, "Control Panel\\desktop\\WindowMetrics", &opened) != ERROR_SUCCESS) return 0;
+    const RegistryKey key(opened);
+    char value[512] = {};
+    DWORD size = sizeof value - 1;  // room for the terminator the value may lack
+    DWORD type = 0;
+    const LONG read =
+        ::RegQueryValueExA(key.get(), "Shell Icon Size", nullptr, &type, reinterpret_cast<BYTE*>(value), &size);
+    if (read != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ)) return 0;
+    return readNumber(std::string(value));
+}
+
+}  // namespace
+
+PopupRun::PopupRun(const Settings& settings, bool underWine)
+    : settings(settings),
+      underWine(underWine),
+      hostWindow(*this),
+      shortcuts(settings),
+      icons(settings, shortcuts),
+      scanPlatform(shortcuts, icons),
+      root(settings, ids),
+      menus(MenuMetrics::Instance().itemDataList),
+      builder(settings, MenuMetrics::Instance().itemDataList, menus, icons),
+      hookApp{settings, underWine, menus, thumbnailTip, nullptr},
+      tracked(tracking) {
+    markStage("com");
+}
+
+// What a run that never finished built goes with it.
+PopupRun::~PopupRun() {
+    tearDown();
+}
+
+void PopupRun::show() {
     POINT atStart = {};
     ::GetCursorPos(&atStart);
     hostWindow.create();
+    hookApp.commandWindow = hostWindow.m_hWnd;
     // Made only when thumbnails are asked for: a window costs start-up time.
     if (settings.dothumbnailsontooltip) thumbnailTip.create();
+    icons.setOwner(hostWindow.m_hWnd, displaysShellSizeIcons(settings) ? readShellIconSize() : 0);
     markStage("host-window");
 
     scanRoot();
     markStage("scan");
 
-    HookApp running{settings, underWine, root, thumbnailTip, [this](HWND owner, const std::string& path, int x, int y) {
-                        showShellContextMenu(owner, path, x, y);
-                    }};
-    MenuHooks hooks(::GetWindowThreadProcessId(hostWindow.m_hWnd, nullptr), running);
-
-    builder.buildMenu(root);
-    markStage("build");
-    ::SetCursor(::LoadCursorA(nullptr, IDC_ARROW));
-    const UINT command = trackRootMenu(atStart);
-    hostWindow.PostMessage(WM_NULL);
-
-    hooks.remove();
-    if (trackingState.hoverTimer.id != 0) {
-        ::KillTimer(trackingState.hoverTimer.window, trackingState.hoverTimer.id);
-        trackingState.hoverTimer = TimerRef();
+    UINT command = 0;
+    {
+        MenuHooks hooks(::GetWindowThreadProcessId(hostWindow.m_hWnd, nullptr), hookApp);
+        builder.buildMenu(root);
+        markStage("build");
+        ::SetCursor(::LoadCursorA(nullptr, IDC_ARROW));
+        command = trackRootMenu(atStart);
+        hostWindow.PostMessage(WM_NULL);
     }
+    tracking.hoverTimer.stop();
     // A thumbnail shown when the menus closed would stay on screen while
     // the process waits to end.
     thumbnailTip.hide();
 
     bool handled = false;
-    const auto open = [this](const std::string& path) { return openItem(hostWindow, path); };
-    if (command != 0 && !trackingState.clickWentToShellMenu)
+    const auto open = [this](const std::string& path) { return openItem(path); };
+    if (command != 0 && !tracking.clickWentToShellMenu)
         handled = builder.runCommand(root, static_cast<int>(command), open);
-    if (!trackingState.pendingOpenPath.empty() && !handled && !trackingState.contextCommandDone)
-        openItem(hostWindow, trackingState.pendingOpenPath);
+    if (!tracking.pendingOpenPath.empty() && !handled && !tracking.contextCommandDone)
+        openItem(tracking.pendingOpenPath);
 
     writeStageMarks();
-    tearDownRoot(root);
-    iconCache.clear();
-    scanPlatform.shortcuts.reset();
-    folderIcons.destroy();
-    settings.clearFilterLists();
+    tearDown();
 }
 
-void LauncherApp::scanRoot() {
+void PopupRun::tearDown() {
+    tearDownRun(menus, root);
+    icons.clear();
+    shortcuts.reset();
+}
+
+void PopupRun::scanRoot() {
     const std::string started = scanPlatform.currentDirectory();
     root.path = started;
     bool entered = true;
@@ -76,14 +114,25 @@ void LauncherApp::scanRoot() {
     if (!settings.previousdirectory.empty()) scanPlatform.setCurrentDirectory(settings.previousdirectory);
 }
 
-UINT LauncherApp::trackRootMenu(POINT atStart) {
+int PopupRun::waitToDie() const {
+    // A negative time (quoted on the command line) is none: as a timer it
+    // would keep an invisible process for weeks.
+    const int wanted = settings.waittodietime > 0 ? settings.waittodietime : 0;
+    return tracking.sheetMayOutliveCommand ? waitToDieAfterLastCommand(wanted) : wanted;
+}
+
+bool PopupRun::openItem(const std::string& path) {
+    return launchItem(hostWindow.m_hWnd, path, tracking.pendingOpenPath, underWine);
+}
+
+UINT PopupRun::trackRootMenu(POINT atStart) {
     if (root.menu == nullptr || root.menu->GetSafeHmenu() == nullptr) return 0;
     POINT now = {};
     ::GetCursorPos(&now);
     const ScreenPoint chosen = chosenAnchor({atStart.x, atStart.y}, {now.x, now.y}, settings);
     const ScreenPoint anchor = snapToScreenEdges(chosen, monitorBounds(chosen));
     ::SetForegroundWindow(hostWindow.m_hWnd);
-    trackingState.currentMenu = root.menu->GetSafeHmenu();
+    tracking.currentMenu = root.menu->GetSafeHmenu();
     UINT flags = static_cast<UINT>(settings.menuyalignment | settings.menuxalignment) | TPM_RETURNCMD;
     // Where the launcher swaps the buttons itself (under Wine), the right
     // button, the user's primary, picks items too.

@@ -6,7 +6,6 @@ list(APPEND TRM_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/shell_windows.cpp
 )
 list(APPEND TRM_WIN_SOURCES
-  ${CMAKE_CURRENT_LIST_DIR}/folder_icons.cpp
   ${CMAKE_CURRENT_LIST_DIR}/host_window.cpp
   ${CMAKE_CURRENT_LIST_DIR}/launcher_app.cpp
   ${CMAKE_CURRENT_LIST_DIR}/popup_run.cpp

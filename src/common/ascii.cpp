@@ -2,16 +2,6 @@
 
 namespace trm {
 
-std::string asciiLowered(std::string text) {
-    for (char& c : text) c = asciiLower(c);
-    return text;
-}
-
-std::string asciiUppered(std::string text) {
-    for (char& c : text) c = asciiUpper(c);
-    return text;
-}
-
 namespace {
 template <typename Fold>
 int compareWith(const std::string& a, const std::string& b, Fold fold) {
@@ -45,10 +35,6 @@ bool beginsWithNoCase(const std::string& text, const std::string& prefix) {
     for (size_t i = 0; i < prefix.size(); ++i)
         if (asciiLower(text[i]) != asciiLower(prefix[i])) return false;
     return true;
-}
-
-bool beginsWith(const std::string& text, const std::string& prefix) {
-    return text.size() >= prefix.size() && text.compare(0, prefix.size(), prefix) == 0;
 }
 
 }  // namespace trm

@@ -14,9 +14,6 @@ inline char asciiUpper(char c) {
     return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
-std::string asciiLowered(std::string text);
-std::string asciiUppered(std::string text);
-
 // <0, 0, >0 like strcmp, A-Z folded, bytes unsigned.
 int compareNoCase(const std::string& a, const std::string& b);
 // <0, 0, >0 by unsigned byte value.
@@ -26,7 +23,6 @@ bool equalsNoCase(const std::string& a, const std::string& b);
 // True when the first prefix.size() characters of text equal prefix, A-Z folded.
 // A text shorter than the prefix does not begin with it.
 bool beginsWithNoCase(const std::string& text, const std::string& prefix);
-bool beginsWith(const std::string& text, const std::string& prefix);
 
 // Equal to a string literal. Its length known when compiling, the compiler
 // compares without calls: a scan compares every file's extension this way.

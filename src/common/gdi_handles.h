@@ -4,42 +4,21 @@
 
 #include <windows.h>
 
-#include <utility>
+#include "common/unique_handle.h"
 
 namespace trm {
 
-// A font, pen, brush or bitmap, deleted with DeleteObject.
-template <typename Handle>
-class GdiObject {
-public:
-    GdiObject() = default;
-    explicit GdiObject(Handle handle) : handle(handle) {}
-    ~GdiObject() { reset(); }
-    GdiObject(GdiObject&& other) noexcept : handle(std::exchange(other.handle, nullptr)) {}
-    GdiObject& operator=(GdiObject&& other) noexcept {
-        if (this != &other) reset(std::exchange(other.handle, nullptr));
-        return *this;
-    }
-    GdiObject(const GdiObject&) = delete;
-    GdiObject& operator=(const GdiObject&) = delete;
-
-    Handle get() const { return handle; }
-    explicit operator bool() const { return handle != nullptr; }
-    void reset(Handle replacement = nullptr) {
-        if (handle != nullptr) ::DeleteObject(handle);
-        handle = replacement;
-    }
-    // Hands the object to a caller that deletes it itself.
-    Handle detach() { return std::exchange(handle, nullptr); }
-
-private:
-    Handle handle = nullptr;
+struct DeleteObjectCall {
+    void operator()(HGDIOBJ object) const { ::DeleteObject(object); }
+};
+struct DeleteDCCall {
+    void operator()(HDC dc) const { ::DeleteDC(dc); }
 };
 
-using FontHandle = GdiObject<HFONT>;
-using PenHandle = GdiObject<HPEN>;
-using BrushHandle = GdiObject<HBRUSH>;
-using BitmapHandle = GdiObject<HBITMAP>;
+using FontHandle = UniqueHandle<HFONT, DeleteObjectCall>;
+using PenHandle = UniqueHandle<HPEN, DeleteObjectCall>;
+using BrushHandle = UniqueHandle<HBRUSH, DeleteObjectCall>;
+using BitmapHandle = UniqueHandle<HBITMAP, DeleteObjectCall>;
 
 // GetWindowDC / ReleaseDC; a null window gives the whole screen.
 class WindowDC {
@@ -74,18 +53,9 @@ private:
 };
 
 // CreateCompatibleDC / DeleteDC.
-class MemoryDC {
+class MemoryDC : public UniqueHandle<HDC, DeleteDCCall> {
 public:
-    explicit MemoryDC(HDC compatibleWith) : dc(::CreateCompatibleDC(compatibleWith)) {}
-    ~MemoryDC() {
-        if (dc != nullptr) ::DeleteDC(dc);
-    }
-    MemoryDC(const MemoryDC&) = delete;
-    MemoryDC& operator=(const MemoryDC&) = delete;
-    HDC get() const { return dc; }
-
-private:
-    HDC dc;
+    explicit MemoryDC(HDC compatibleWith) : UniqueHandle(::CreateCompatibleDC(compatibleWith)) {}
 };
 
 // Selects an object for the scope's lifetime. Declare the object's owner

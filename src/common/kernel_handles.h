@@ -1,30 +1,33 @@
-// Owners of kernel handles: closed exactly once, with the function that
-// belongs to their kind.
+// Owners of kernel and system-library handles.
 #pragma once
 
 #include <windows.h>
 
+#include "common/unique_handle.h"
+
 namespace trm {
 
-template <BOOL(WINAPI* Close)(HANDLE)>
-class KernelHandle {
-public:
-    explicit KernelHandle(HANDLE handle) : handle(handle) {}
-    ~KernelHandle() {
-        if (valid()) Close(handle);
-    }
-    KernelHandle(const KernelHandle&) = delete;
-    KernelHandle& operator=(const KernelHandle&) = delete;
-
-    bool valid() const { return handle != INVALID_HANDLE_VALUE && handle != nullptr; }
-    HANDLE get() const { return handle; }
-
-private:
-    HANDLE handle;
+struct CloseHandleCall {
+    void operator()(HANDLE handle) const { ::CloseHandle(handle); }
+};
+struct FindCloseCall {
+    void operator()(HANDLE handle) const { ::FindClose(handle); }
+};
+struct RegCloseKeyCall {
+    void operator()(HKEY key) const { ::RegCloseKey(key); }
+};
+struct FreeLibraryCall {
+    void operator()(HMODULE module) const { ::FreeLibrary(module); }
+};
+struct GlobalFreeCall {
+    void operator()(HGLOBAL block) const { ::GlobalFree(block); }
 };
 
-using FindHandle = KernelHandle<::FindClose>;      // FindFirstFileW
-using FileHandle = KernelHandle<::CloseHandle>;    // CreateFileA
-using ThreadHandle = KernelHandle<::CloseHandle>;  // CreateThread
+using FindHandle = UniqueHandle<HANDLE, FindCloseCall>;      // FindFirstFileW
+using FileHandle = UniqueHandle<HANDLE, CloseHandleCall>;    // CreateFileA
+using ThreadHandle = UniqueHandle<HANDLE, CloseHandleCall>;  // CreateThread
+using RegistryKey = UniqueHandle<HKEY, RegCloseKeyCall>;
+using LibraryHandle = UniqueHandle<HMODULE, FreeLibraryCall>;
+using GlobalBlock = UniqueHandle<HGLOBAL, GlobalFreeCall>;  // GlobalAlloc
 
 }  // namespace trm

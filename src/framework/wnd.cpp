@@ -55,7 +55,14 @@ LRESULT CALLBACK CWnd::routeMessage(HWND window, UINT message, WPARAM wParam, LP
     }
     if (object == nullptr) return ::DefWindowProcA(window, message, wParam, lParam);
 
-    const LRESULT result = object->WindowProc(message, wParam, lParam);
+    LRESULT result = 0;
+    try {
+        result = object->WindowProc(message, wParam, lParam);
+    } catch (...) {
+        // Nothing may leave a window procedure: the message gets the
+        // default handling instead of ours.
+        result = ::DefWindowProcA(window, message, wParam, lParam);
+    }
     if (message == WM_NCDESTROY) {
         ::SetWindowLongPtrA(window, GWLP_USERDATA, 0);
         object->m_hWnd = nullptr;

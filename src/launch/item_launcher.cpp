@@ -64,11 +64,10 @@ bool launchItem(HWND owner, const std::string& path, const std::string& pendingO
     info.nShow = SW_SHOWNORMAL;
     const BOOL done = ::ShellExecuteExA(&info);
     const INT_PTR code = reinterpret_cast<INT_PTR>(info.hInstApp);
-    if (!done || code <= 32) {
-        const std::string message = errorText(static_cast<int>(code));
-        if (!message.empty()) ::MessageBoxA(nullptr, message.c_str(), messageCaption, MB_ICONINFORMATION);
-    }
-    return true;
+    if (done && code > 32) return true;
+    const std::string message = errorText(static_cast<int>(code));
+    if (!message.empty()) ::MessageBoxA(nullptr, message.c_str(), messageCaption, MB_ICONINFORMATION);
+    return false;
 }
 
 bool runningUnderWine() {

@@ -8,8 +8,8 @@
 
 namespace trm {
 
-// Returns false when the item was refused because another path is pending,
-// true otherwise, whether or not the shell succeeded.
+// True when the shell opened the item; false when it failed (its message then
+// shown) or the item was refused because another path is pending.
 bool launchItem(HWND owner, const std::string& path, const std::string& pendingOpenPath, bool underWine);
 
 // True when this process runs under Wine (its ntdll exports wine_get_version).

@@ -61,6 +61,7 @@ protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
         const bool forMenu =
             ((message == WM_DRAWITEM || message == WM_MEASUREITEM) && wParam == 0) || message == WM_INITMENUPOPUP;
+        // The handler draws its own items; what it answers changes nothing here.
         if (forMenu && request.kind == 3) {
             request.contextMenu3->HandleMenuMsg(message, wParam, lParam);
             return message == WM_INITMENUPOPUP ? 0 : 1;

@@ -6,26 +6,30 @@
 #include "menus/menu_rules.h"
 #include "menus/owner_draw_menu.h"
 #include "menus/picture.h"
+#include "menus/run_menus.h"
+#include "model/folder_scanner.h"
 #include "model/name_rules.h"
 
 namespace trm {
 
 namespace {
-int takeCommandId() {
-    return nextCommandId++;
+
+bool menuHoldsPlaceholder(HMENU menu) {
+    const int count = ::GetMenuItemCount(menu);
+    for (int i = 0; i < count; ++i)
+        if (::GetMenuItemID(menu, i) == static_cast<UINT>(placeholderCommandId)) return true;
+    return false;
 }
+
 }  // namespace
 
-MenuBuilder::MenuBuilder(const Settings& settings, ItemDataList& records, const IconCache& icons,
-                         const StandardFolderIcons& folderIcons)
-    : settings(settings), records(records), icons(icons), folderIcons(folderIcons) {}
+MenuBuilder::MenuBuilder(const Settings& settings, ItemDataList& records, RunMenus& menus, IconService& icons)
+    : settings(settings), records(records), menus(menus), icons(icons) {}
 
 void MenuBuilder::buildMenu(FolderNode& folder) {
-    auto menu = std::make_unique<OwnerDrawMenu>(records, settings.displayxp ? 1 : 0, settings.maxmenuwidth);
-    const bool created = menu->CreatePopupMenu();
-    folder.menu = menu.release();
-    if (!created) return;
-    if (settings.dotitles) addTitle(folder, *folder.menu);
+    OwnerDrawMenu& menu = menus.create(folder, settings.displayxp ? 1 : 0, settings.maxmenuwidth);
+    if (menu.GetSafeHmenu() == nullptr) return;
+    if (settings.dotitles) addTitle(folder, menu);
     fillMenu(folder);
 }
 
@@ -42,12 +46,12 @@ void MenuBuilder::addTitle(FolderNode& folder, OwnerDrawMenu& menu) {
     const std::string text = folderTitle(folder.path, haveLabel ? &label : nullptr, settings);
     const int background = settings.dotitlesbackground ? 1 : 0;
     const int outline = settings.dotitlesoutline ? 1 : 0;
-    const UINT titleId = settings.dotitlesclicktoopenfolder ? static_cast<UINT>(takeCommandId()) : 0;
+    const UINT titleId = settings.dotitlesclicktoopenfolder ? static_cast<UINT>(folder.ids.take()) : 0;
     if (!settings.dotitlesleft) {
         menu.insertTopTitle(text, background, outline, titleId);
     } else {
         // A clickable side title shares its identifier with its break item.
-        const UINT breakId = settings.dotitlesclicktoopenfolder ? titleId : static_cast<UINT>(takeCommandId());
+        const UINT breakId = settings.dotitlesclicktoopenfolder ? titleId : static_cast<UINT>(folder.ids.take());
         menu.insertSideTitle(text, background, outline, titleId, breakId);
     }
 }
@@ -55,11 +59,11 @@ void MenuBuilder::addTitle(FolderNode& folder, OwnerDrawMenu& menu) {
 void MenuBuilder::fillMenu(FolderNode& folder) {
     OwnerDrawMenu& menu = *folder.menu;
     int n = menu.GetMenuItemCount();
-    if (folder.titleImageEntry) n = addEntryItem(*folder.titleImageEntry, n, menu, true);
+    if (folder.titleImageEntry) n = addEntryItem(folder, *folder.titleImageEntry, n, true);
     if (folder.exploreEntry && settings.addexploreposition == PositionAbsoluteTop)
-        n = addEntryItem(*folder.exploreEntry, n, menu);
+        n = addEntryItem(folder, *folder.exploreEntry, n);
     if (folder.openAllEntry && settings.addopenallposition == PositionAbsoluteTop)
-        n = addEntryItem(*folder.openAllEntry, n, menu);
+        n = addEntryItem(folder, *folder.openAllEntry, n);
     if (!settings.foldersatbottom) {
         addSubFolderItems(folder);
         addFilesFoldersSeparator(folder);
@@ -70,7 +74,7 @@ void MenuBuilder::fillMenu(FolderNode& folder) {
         for (MenuEntry& entry : folder.entries) {
             if (&entry == folder.titleImageEntry || &entry == folder.exploreEntry || &entry == folder.openAllEntry)
                 continue;
-            n = addEntryItem(entry, n, menu);
+            n = addEntryItem(folder, entry, n);
         }
     }
     if (settings.foldersatbottom) {
@@ -80,9 +84,9 @@ void MenuBuilder::fillMenu(FolderNode& folder) {
 
     n = menu.GetMenuItemCount();
     if (folder.openAllEntry && settings.addopenallposition == PositionAbsoluteBottom)
-        n = addEntryItem(*folder.openAllEntry, n, menu);
+        n = addEntryItem(folder, *folder.openAllEntry, n);
     if (folder.exploreEntry && settings.addexploreposition == PositionAbsoluteBottom)
-        addEntryItem(*folder.exploreEntry, n, menu);
+        addEntryItem(folder, *folder.exploreEntry, n);
 
     // Marks a menu still to be filled: the host window reads the folder when it opens.
     if (folder.entries.empty() && folder.subfolders.empty())
@@ -91,15 +95,15 @@ void MenuBuilder::fillMenu(FolderNode& folder) {
 
 void MenuBuilder::addFilesFoldersSeparator(FolderNode& folder) {
     if (settings.separatorbetweenfilesandfolders && !folder.subfolders.empty() && !folder.entries.empty())
-        appendSeparator(*folder.menu);
+        appendSeparator(folder);
 }
 
-void MenuBuilder::appendSeparator(OwnerDrawMenu& menu) {
-    menu.appendItem(MF_SEPARATOR, takeCommandId(), "");
+void MenuBuilder::appendSeparator(FolderNode& folder) {
+    folder.menu->appendItem(MF_SEPARATOR, folder.ids.take(), "");
 }
 
-void MenuBuilder::appendColumnBreak(OwnerDrawMenu& menu) {
-    menu.appendItem(MF_MENUBREAK, takeCommandId(), "mb");
+void MenuBuilder::appendColumnBreak(FolderNode& folder) {
+    folder.menu->appendItem(MF_MENUBREAK, folder.ids.take(), "mb");
 }
 
 void MenuBuilder::addSubFolderItems(FolderNode& folder) {
@@ -108,25 +112,22 @@ void MenuBuilder::addSubFolderItems(FolderNode& folder) {
     for (const std::unique_ptr<FolderNode>& child : folder.subfolders) {
         FolderNode& sub = *child;
         buildMenu(sub);
-        p += appendMarksBefore(menu, nameListMatches(settings.separatorbefore, sub),
+        p += appendMarksBefore(folder, nameListMatches(settings.separatorbefore, sub),
                                nameListMatches(settings.barbreakbefore, sub));
         menu.appendLentItem(MF_POPUP, reinterpret_cast<UINT_PTR>(sub.menu->GetSafeHmenu()),
                             itemTextFor(sub.name, settings));
         if (displaysIcons(settings)) {
             const IconRecord* own = nullptr;
             if (settings.iconsforfolders) {
+                icons.fetchIcon(sub.path, sub.path, true);
                 own = icons.findIcon(sub.path);
-                if (own == nullptr && fetchFolderIcon) {
-                    fetchFolderIcon(sub.path);
-                    own = icons.findIcon(sub.path);
-                }
             }
             if (own) {
                 setIcons(menu, p, *own);
             } else {
-                const StandardFolderIcons& standard = standardFolderIcons(false);
+                const StandardFolderIcons& standard = icons.folderIcons(false);
                 // The open icon shows only on a highlighted item: asked for
-                // then, its 28 ms under Wine leave the start.
+                // then, its cost leaves the start.
                 const bool late = settings.displaybackground && standard.open == nullptr;
                 HICON highlighted = settings.displaybackground ? standard.open : standard.closed;
                 menu.setItemIcons(p, standard.closed, standard.width, standard.height, highlighted, standard.width,
@@ -134,12 +135,13 @@ void MenuBuilder::addSubFolderItems(FolderNode& folder) {
             }
         }
         ++p;
-        p += appendMarksAfter(menu, nameListMatches(settings.barbreakafter, sub),
+        p += appendMarksAfter(folder, nameListMatches(settings.barbreakafter, sub),
                               nameListMatches(settings.separatorafter, sub));
     }
 }
 
-int MenuBuilder::addEntryItem(MenuEntry& entry, int p, OwnerDrawMenu& menu, bool titlePicture) {
+int MenuBuilder::addEntryItem(FolderNode& folder, MenuEntry& entry, int p, bool titlePicture) {
+    OwnerDrawMenu& menu = *folder.menu;
     // Only the folder's one title picture is decoded and shown as a picture:
     // with usefirst every other picture file stays a plain item.
     if (titlePicture && settings.dotitleimages) {
@@ -148,7 +150,7 @@ int MenuBuilder::addEntryItem(MenuEntry& entry, int p, OwnerDrawMenu& menu, bool
         entry.isTitlePicture = true;
     }
 
-    p += appendMarksBefore(menu, nameListMatches(settings.separatorbefore, entry, settings),
+    p += appendMarksBefore(folder, nameListMatches(settings.separatorbefore, entry, settings),
                            nameListMatches(settings.barbreakbefore, entry, settings));
     const bool unclickable = settings.dotitleimages && settings.dotitleimagesnoclick && entry.isTitlePicture;
     menu.appendLentItem(unclickable ? MF_DISABLED : MF_STRING, static_cast<UINT_PTR>(entry.id),
@@ -158,7 +160,7 @@ int MenuBuilder::addEntryItem(MenuEntry& entry, int p, OwnerDrawMenu& menu, bool
 
     if (displaysIcons(settings)) {
         if (entry.isCommand) {
-            const StandardFolderIcons& standard = standardFolderIcons(true);
+            const StandardFolderIcons& standard = icons.folderIcons(true);
             menu.setItemIcons(p, standard.open, standard.width, standard.height, standard.open, standard.width,
                               standard.height);
         } else {
@@ -172,7 +174,7 @@ int MenuBuilder::addEntryItem(MenuEntry& entry, int p, OwnerDrawMenu& menu, bool
     if (entry.unavailable && (displaysIcons(settings) || entry.path.empty()))
         ::EnableMenuItem(menu.GetSafeHmenu(), p, MF_BYPOSITION | MF_DISABLED);
     ++p;
-    return p + appendMarksAfter(menu, nameListMatches(settings.barbreakafter, entry, settings),
+    return p + appendMarksAfter(folder, nameListMatches(settings.barbreakafter, entry, settings),
                                 nameListMatches(settings.separatorafter, entry, settings));
 }
 
@@ -187,20 +189,15 @@ void MenuBuilder::loadTitlePicture(MenuEntry& entry) const {
     entry.loadedPicture = std::move(held);
 }
 
-const StandardFolderIcons& MenuBuilder::standardFolderIcons(bool withOpen) const {
-    if (needFolderIcons) needFolderIcons(withOpen);
-    return folderIcons;
-}
-
-int MenuBuilder::appendMarksBefore(OwnerDrawMenu& menu, bool separator, bool columnBreak) {
-    if (separator) appendSeparator(menu);
-    if (columnBreak) appendColumnBreak(menu);
+int MenuBuilder::appendMarksBefore(FolderNode& folder, bool separator, bool columnBreak) {
+    if (separator) appendSeparator(folder);
+    if (columnBreak) appendColumnBreak(folder);
     return (separator ? 1 : 0) + (columnBreak ? 1 : 0);
 }
 
-int MenuBuilder::appendMarksAfter(OwnerDrawMenu& menu, bool columnBreak, bool separator) {
-    if (columnBreak) appendColumnBreak(menu);
-    if (separator) appendSeparator(menu);
+int MenuBuilder::appendMarksAfter(FolderNode& folder, bool columnBreak, bool separator) {
+    if (columnBreak) appendColumnBreak(folder);
+    if (separator) appendSeparator(folder);
     return (separator ? 1 : 0) + (columnBreak ? 1 : 0);
 }
 
@@ -232,11 +229,28 @@ bool MenuBuilder::runCommand(FolderNode& folder, int commandId, const OpenItem& 
     return false;
 }
 
-FolderNode* findFolderByMenu(FolderNode& folder, HMENU menuHandle) {
-    for (const std::unique_ptr<FolderNode>& sub : folder.subfolders)
-        if (FolderNode* found = findFolderByMenu(*sub, menuHandle)) return found;
-    if (folder.menu && folder.menu->GetSafeHmenu() == menuHandle) return &folder;
-    return nullptr;
+void MenuBuilder::fillOpeningMenu(HMENU popup, ScanPlatform& platform) {
+    FolderNode* folder = menus.folderOf(popup);
+    if (folder == nullptr || !menuHoldsPlaceholder(popup)) return;
+    const std::string saved = platform.currentDirectory();
+    ::DeleteMenu(popup, placeholderCommandId, MF_BYCOMMAND);
+    // A folder that cannot be entered is not read at all (reading the
+    // directory we are in instead would show the wrong files).
+    if (platform.setCurrentDirectory(folder->path)) scanFolder(*folder, platform);
+    fillMenu(*folder);
+    platform.setCurrentDirectory(saved);
+
+    if (menuHoldsPlaceholder(popup)) {
+        // An empty folder offers one entry that opens the folder itself.
+        ::DeleteMenu(popup, placeholderCommandId, MF_BYCOMMAND);
+        MenuEntry entry;
+        entry.id = folder->ids.take();
+        entry.isCommand = true;
+        entry.displayName = settings.addexploretext;
+        entry.path = folder->path;
+        folder->entries.push_back(std::move(entry));
+        fillMenu(*folder);
+    }
 }
 
 }  // namespace trm

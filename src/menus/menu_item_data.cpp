@@ -50,12 +50,6 @@ MenuItemData* ItemDataList::find(ULONG_PTR itemData) const {
     return record->inList ? record : nullptr;
 }
 
-OwnerDrawMenu* ItemDataList::findMenuByHandle(HMENU menuHandle) const {
-    for (MenuItemData* record = first; record != nullptr; record = record->next)
-        if (record->menuHandle == menuHandle) return record->menu;
-    return nullptr;
-}
-
 void ItemDataList::unlinkAndFree(MenuItemData* record) {
     if (record->prev != nullptr)
         record->prev->next = record->next;

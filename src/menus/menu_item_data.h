@@ -28,10 +28,10 @@ struct MenuItemData {
     IPicture* titlePicture = nullptr;
     // The label: lent by the entry or folder the item shows, which outlives
     // its menus, or held here (titles, marks). Lending spares a copy of every
-    // name, 56 bytes of heap per item under Wine.
+    // name on the heap.
     const CString* lentText = nullptr;
     std::unique_ptr<CString> heldText;
-    // Icon sizes fit in 16 bits; every byte counts 10,000 times in a large folder.
+    // Icon sizes fit in 16 bits; every byte counts once per item of a large folder.
     int16_t iconWidth = 0;
     int16_t iconHeight = 0;
     int16_t selectedIconWidth = 0;
@@ -67,9 +67,8 @@ struct MenuItemData {
 // Newest first. Owns its records: whatever is left is freed with the list.
 //
 // Records are slots of blocks rather than one allocation each, and an item's
-// data is ours when it names a slot in use: under Wine each heap block costs
-// 24 bytes beyond its size and a hash-set node 56 more, together about 100
-// bytes per item of a 10,000-file menu.
+// data is ours when it names a slot in use: a heap block and a hash-set node
+// per record would cost more than the record itself (bench/NOTES.md).
 class ItemDataList {
 public:
     ItemDataList() = default;
@@ -81,8 +80,6 @@ public:
 
     // The record an item's data points to, or null when it is none of ours.
     MenuItemData* find(ULONG_PTR itemData) const;
-    // The menu of the newest record held by the native menu, or null.
-    OwnerDrawMenu* findMenuByHandle(HMENU menuHandle) const;
 
     void remove(const MenuItemData* record);
     void removeRecordsOf(HMENU menuHandle);
@@ -92,8 +89,7 @@ public:
     MenuItemData* head() const { return first; }
 
 private:
-    // 256 records of about 150 bytes: a block is small beside a menu's
-    // windows, and a 10,000-item menu needs 40 of them.
+    // A block is small beside a menu's windows, and a large menu needs few.
     static constexpr size_t blockSize = 256;
     using Block = std::unique_ptr<MenuItemData[]>;
 

@@ -31,7 +31,7 @@ public:
     // The same, borrowing the label, which must outlive the item.
     BOOL appendLentItem(UINT flags, UINT_PTR commandId, const CString& label);
     // selectedIconLate: the highlighted icon is asked for when the item is
-    // first drawn highlighted (MenuMetrics::lateSelectedIcon).
+    // first drawn highlighted (the open folder icon, from the run's icons).
     int setItemIcons(int position, HICON icon, int iconWidth, int iconHeight, HICON selectedIcon, int selectedIconWidth,
                      int selectedIconHeight, bool selectedIconLate = false);
     // Returns 0 and changes nothing for a null picture.

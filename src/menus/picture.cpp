@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "common/kernel_handles.h"
 #include "common/shell_item_list.h"
 #include "framework/cfile.h"
 #include "menus/picture_header.h"
@@ -16,24 +17,16 @@ namespace {
 using OlePictureLoader = HRESULT(WINAPI*)(IStream*, LONG, BOOL, REFIID, void**);
 
 // OLEPRO32.DLL, loaded on the first picture and kept to process exit.
-class OlePictureLibrary {
-public:
+struct OlePictureLibrary {
     OlePictureLibrary() : module(::LoadLibraryA("OLEPRO32.DLL")) {
         // The loader is exported by ordinal only.
         if (module)
             loader = reinterpret_cast<OlePictureLoader>(
-                reinterpret_cast<void*>(::GetProcAddress(module, MAKEINTRESOURCEA(251))));
+                reinterpret_cast<void*>(::GetProcAddress(module.get(), MAKEINTRESOURCEA(251))));
     }
-    ~OlePictureLibrary() {
-        if (module) ::FreeLibrary(module);
-    }
-    OlePictureLibrary(const OlePictureLibrary&) = delete;
-    OlePictureLibrary& operator=(const OlePictureLibrary&) = delete;
 
+    LibraryHandle module;
     OlePictureLoader loader = nullptr;
-
-private:
-    HMODULE module;
 };
 
 OlePictureLoader olePictureLoader() {
@@ -54,20 +47,14 @@ IPicture* decodeFile(const std::string& path) {
     // scale them all down again.
     if (pictureTooLarge(bytes)) return nullptr;
 
-    HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE, bytes.size());
-    if (block == nullptr) return nullptr;
-    void* target = ::GlobalLock(block);
-    if (target == nullptr) {
-        ::GlobalFree(block);
-        return nullptr;
-    }
+    GlobalBlock block(::GlobalAlloc(GMEM_MOVEABLE, bytes.size()));
+    void* target = block ? ::GlobalLock(block.get()) : nullptr;
+    if (target == nullptr) return nullptr;
     std::memcpy(target, bytes.data(), bytes.size());
-    ::GlobalUnlock(block);
+    ::GlobalUnlock(block.get());
     ComPtr<IStream> stream;
-    if (FAILED(::CreateStreamOnHGlobal(block, TRUE, stream.put()))) {
-        ::GlobalFree(block);
-        return nullptr;
-    }
+    if (FAILED(::CreateStreamOnHGlobal(block.get(), TRUE, stream.put()))) return nullptr;
+    block.detach();  // the stream's now
     ComPtr<IPicture> picture;
     if (FAILED(load(stream.get(), static_cast<LONG>(bytes.size()), FALSE, IID_IPicture, picture.putVoid())))
         return nullptr;
@@ -146,6 +133,7 @@ void renderPicture(IPicture* picture, HDC dc, int x, int y, int width, int heigh
     POINT oldOrigin{};
     ::SetBrushOrgEx(dc, 0, 0, &oldOrigin);
     // Source from the bottom edge with a negative height: drawn upright.
+    // A picture that will not render leaves its place blank; nothing else to do.
     picture->Render(dc, x, y, width, height, 0, hmHeight, hmWidth, -hmHeight, nullptr);
     ::SetBrushOrgEx(dc, oldOrigin.x, oldOrigin.y, nullptr);
     if (oldMode != 0) ::SetStretchBltMode(dc, oldMode);

@@ -3,6 +3,7 @@ list(APPEND TRM_WIN_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/menu_item_data.cpp
   ${CMAKE_CURRENT_LIST_DIR}/menu_system_metrics.cpp
   ${CMAKE_CURRENT_LIST_DIR}/owner_draw_menu.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/run_menus.cpp
 )
 
 # The builder's rules (titles, name lists, Open all).

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "common/ascii.h"
+#include "common/prefetch.h"
 
 namespace trm {
 
@@ -119,9 +120,9 @@ MenuEntry& EntryList::insertSorted(MenuEntry entry, int sort, bool revsort) {
 }
 
 // Stable by prefix alone. Large runs take a radix sort, a byte at a time,
-// skipping the bytes all keys share (the high ones of times): for 50,000 keys
-// it takes 0.3 ms where std::stable_sort takes 3.6 ms, mostly mispredicted
-// branches; below about a thousand keys the two are even.
+// skipping the bytes all keys share (the high ones of times): a comparison
+// sort spends most of its time on mispredicted branches there; small runs
+// gain nothing from it (bench/NOTES.md).
 void EntryList::sortByPrefix(Record* first, Record* last, bool descending, std::vector<Record>& scratch) {
     const size_t count = static_cast<size_t>(last - first);
     if (count < 1024) {
@@ -154,18 +155,15 @@ void EntryList::sortByPrefix(Record* first, Record* last, bool descending, std::
 
 // Keys whose texts agree on their first `offset` bytes, put in order by the
 // rest eight bytes at a time: each entry is reached once per chunk, where
-// comparing in full reaches two entries at every comparison (50,000 files of
-// seven extensions, sorted by extension, took 27-30 ms to scan that way and
-// 12-13 ms this way).
+// comparing in full reaches two entries at every comparison.
 void EntryList::sortTies(Record* first, Record* last, size_t offset, const EntryOrder& order,
                          std::vector<Record>& scratch) {
     bool longer = false;
     for (Record* key = first; key != last; ++key) {
-        // Entries and texts a few keys ahead are fetched early: 50,000 names,
-        // 14,000 of them tied on their first bytes, sorted in 2.4-2.8 ms
-        // instead of 2.6-4.1.
-        if (last - key > 8) __builtin_prefetch(&*key[8].entry);
-        if (last - key > 4) __builtin_prefetch(sortedText(*key[4].entry, order.sort).data());
+        // Entries and texts a few keys ahead are fetched early: the keys lie
+        // out of the order the entries were made in.
+        if (last - key > 8) prefetch(&*key[8].entry);
+        if (last - key > 4) prefetch(sortedText(*key[4].entry, order.sort).data());
         const std::string& text = sortedText(*key->entry, order.sort);
         key->prefix = textChunk(text, offset, foldsCase(order.sort));
         longer = longer || text.size() > offset + 8;
@@ -213,9 +211,9 @@ void EntryList::placePending() const {
     size_t lastAddedPlace = 0;
     for (size_t i = 0; i < newcomers.size(); ++i) {
         const Record newcomer = newcomers[i];
-        // The entries are visited out of the order they were made in; fetching
-        // a few ahead placed 50,000 in 3.1-3.8 ms instead of 3.7-5.0.
-        if (i + 8 < newcomers.size()) __builtin_prefetch(&*newcomers[i + 8].entry);
+        // The entries are visited out of the order they were made in: a few
+        // ahead are fetched early.
+        if (i + 8 < newcomers.size()) prefetch(&*newcomers[i + 8].entry);
         if (place < oldCount && !less(newcomer, records_[place])) {
             size_t low = place + 1;
             size_t step = 1;

@@ -14,15 +14,18 @@
 namespace trm {
 
 struct Settings;
+class CommandIds;
 class OwnerDrawMenu;
 
 struct FolderNode {
-    explicit FolderNode(const Settings& governing) : settings(governing) {}
+    // Every node of a run shares the run's settings and identifier source.
+    FolderNode(const Settings& governing, CommandIds& ids) : settings(governing), ids(ids) {}
     FolderNode(const FolderNode&) = delete;
     FolderNode& operator=(const FolderNode&) = delete;
 
     const Settings& settings;
-    // Built by the menu builder; the menu teardown destroys it, not the node.
+    CommandIds& ids;
+    // The folder's menu, made by the builder and owned by the run's menus.
     OwnerDrawMenu* menu = nullptr;
     std::string path;
     // Point into `entries`: the command entries the builder places outside the

@@ -43,9 +43,9 @@ std::string joinPath(const std::string& folder, const std::string& name) {
     return path;
 }
 
-MenuEntry commandEntry(const std::string& text, const std::string& path, const char* marker) {
+MenuEntry commandEntry(CommandIds& ids, const std::string& text, const std::string& path, const char* marker) {
     MenuEntry entry;
-    entry.id = nextCommandId++;
+    entry.id = ids.take();
     entry.isCommand = true;
     entry.displayName = text;
     entry.path = path;
@@ -85,7 +85,7 @@ void addFolder(FolderNode& node, ScanState& state, const std::string& cwd, const
         readSubfolderInto(node, state, cwd, fullPath);
         return;
     }
-    auto child = std::make_unique<FolderNode>(settings);
+    auto child = std::make_unique<FolderNode>(settings, node.ids);
     child->name = displayNameOf(item.name, false, settings);
     child->created = item.created;
     child->accessed = item.accessed;
@@ -98,7 +98,6 @@ void addFile(FolderNode& node, ScanState& state, const std::string& cwd, const F
     if (settings.onlyfolders) return;
     const std::string& name = item.name;
     MenuEntry entry;
-    entry.id = nextCommandId;
     entry.extension = extensionOf(name);
     entry.displayName = fileDisplayNameOf(name, entry.extension, settings);
     entry.path = joinPath(cwd, name);
@@ -111,8 +110,8 @@ void addFile(FolderNode& node, ScanState& state, const std::string& cwd, const F
     if (!include) return;
 
     if (displaysIcons(settings)) state.platform.fetchIcon(entry.extension, entry.path, hasOwnIcon(entry.extension));
+    entry.id = node.ids.take();
     MenuEntry& added = node.entries.insertSorted(std::move(entry), settings.sort, settings.revsort);
-    ++nextCommandId;
     if (settings.dotitleimages && !node.titleImageEntry && isTitlePictureFile(name, added.extension, settings))
         node.titleImageEntry = &added;
 }
@@ -130,9 +129,9 @@ void scanInto(FolderNode& node, ScanState& state) {
     const std::string cwd = platform.currentDirectory();
 
     if (settings.addexplore && settings.addexploreposition == PositionDefault)
-        node.entries.push_back(commandEntry(settings.addexploretext, cwd, exploreMarker));
+        node.entries.push_back(commandEntry(node.ids, settings.addexploretext, cwd, exploreMarker));
     if (settings.addopenall && settings.addopenallposition == PositionDefault)
-        node.entries.push_back(commandEntry(settings.addopenalltext, std::string(), openAllMarker));
+        node.entries.push_back(commandEntry(node.ids, settings.addopenalltext, std::string(), openAllMarker));
 
     platform.listCurrentDirectory([&](const FoundItem& item) {
         if (settings.noshowhidden && (item.attributes & attributeHidden)) return;
@@ -143,10 +142,11 @@ void scanInto(FolderNode& node, ScanState& state) {
     });
 
     if (settings.addexplore && settings.addexploreposition != PositionDefault)
-        addTrailingEntry(node, commandEntry(settings.addexploretext, platform.currentDirectory(), exploreMarker),
+        addTrailingEntry(node,
+                         commandEntry(node.ids, settings.addexploretext, platform.currentDirectory(), exploreMarker),
                          settings.addexploreposition, node.exploreEntry);
     if (settings.addopenall && settings.addopenallposition != PositionDefault)
-        addTrailingEntry(node, commandEntry(settings.addopenalltext, std::string(), openAllMarker),
+        addTrailingEntry(node, commandEntry(node.ids, settings.addopenalltext, std::string(), openAllMarker),
                          settings.addopenallposition, node.openAllEntry);
 }
 

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "common/gdi_handles.h"
+
 namespace trm {
 
 const IconRecord* IconCache::findIcon(const std::string& key) const {
@@ -17,13 +19,14 @@ void measureIcon(HICON icon, int& width, int& height) {
     width = height = 0;
     ICONINFO info = {};
     if (!::GetIconInfo(icon, &info)) return;
+    // The icon's bitmaps are copies made for the caller.
+    const BitmapHandle colour(info.hbmColor);
+    const BitmapHandle mask(info.hbmMask);
     BITMAP bitmap = {};
-    if (info.hbmColor && ::GetObjectA(info.hbmColor, sizeof bitmap, &bitmap)) {
+    if (colour && ::GetObjectA(colour.get(), sizeof bitmap, &bitmap)) {
         width = bitmap.bmWidth;
         height = bitmap.bmHeight;
     }
-    if (info.hbmColor) ::DeleteObject(info.hbmColor);
-    if (info.hbmMask) ::DeleteObject(info.hbmMask);
 }
 
 }  // namespace trm

@@ -8,35 +8,9 @@
 #include <memory>
 #include <string>
 
+#include "common/user_handles.h"
+
 namespace trm {
-
-// Owner of one icon: destroyed exactly once.
-class IconHandle {
-public:
-    IconHandle() = default;
-    explicit IconHandle(HICON icon) : icon(icon) {}
-    ~IconHandle() { reset(); }
-    IconHandle(IconHandle&& other) noexcept : icon(other.icon) { other.icon = nullptr; }
-    IconHandle& operator=(IconHandle&& other) noexcept {
-        if (this != &other) {
-            reset();
-            icon = other.icon;
-            other.icon = nullptr;
-        }
-        return *this;
-    }
-    IconHandle(const IconHandle&) = delete;
-    IconHandle& operator=(const IconHandle&) = delete;
-
-    HICON get() const { return icon; }
-    void reset() {
-        if (icon) ::DestroyIcon(icon);
-        icon = nullptr;
-    }
-
-private:
-    HICON icon = nullptr;
-};
 
 // Icons are shared between keys that show the same picture (a shortcut and
 // the extension of its target).

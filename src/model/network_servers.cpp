@@ -5,22 +5,16 @@
 
 #include <vector>
 
+#include "common/unique_handle.h"
+
 namespace trm {
 
 namespace {
 
-class Enumeration {
-public:
-    Enumeration() {
-        if (::WNetOpenEnumA(RESOURCE_CONTEXT, RESOURCETYPE_DISK, 0, nullptr, &handle) != NO_ERROR) handle = nullptr;
-    }
-    ~Enumeration() {
-        if (handle) ::WNetCloseEnum(handle);
-    }
-    Enumeration(const Enumeration&) = delete;
-    Enumeration& operator=(const Enumeration&) = delete;
-    HANDLE handle = nullptr;
+struct CloseEnumCall {
+    void operator()(HANDLE handle) const { ::WNetCloseEnum(handle); }
 };
+using Enumeration = UniqueHandle<HANDLE, CloseEnumCall>;
 
 // A provider that keeps answering with nothing must not keep the menu waiting.
 const int maxEmptyAnswers = 16;
@@ -29,8 +23,9 @@ const int maxEmptyAnswers = 16;
 
 std::vector<std::string> listNetworkServers() {
     std::vector<std::string> servers;
-    Enumeration enumeration;
-    if (!enumeration.handle) return servers;
+    HANDLE opened = nullptr;
+    if (::WNetOpenEnumA(RESOURCE_CONTEXT, RESOURCETYPE_DISK, 0, nullptr, &opened) != NO_ERROR) return servers;
+    const Enumeration enumeration(opened);
     // 8-byte aligned, as the records it receives hold pointers.
     std::vector<unsigned long long> buffer(50000 / sizeof(unsigned long long));
     for (int empty = 0; empty < maxEmptyAnswers;) {
@@ -39,7 +34,7 @@ std::vector<std::string> listNetworkServers() {
         DWORD size = static_cast<DWORD>(buffer.size() * sizeof buffer[0]);
         // Anything but a batch ends the listing: ERROR_NO_MORE_ITEMS normally,
         // and an error is never asked again.
-        if (::WNetEnumResourceA(enumeration.handle, &count, buffer.data(), &size) != NO_ERROR) break;
+        if (::WNetEnumResourceA(enumeration.get(), &count, buffer.data(), &size) != NO_ERROR) break;
         empty = count == 0 ? empty + 1 : 0;
         const NETRESOURCEA* records = reinterpret_cast<const NETRESOURCEA*>(buffer.data());
         for (DWORD i = 0; i < count; ++i)

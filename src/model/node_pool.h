@@ -1,6 +1,6 @@
 // Storage for the nodes of a folder's entry lists: blocks of one size carved
-// from chunks that grow as the folder does. Under Wine every heap block costs
-// 24 bytes beyond its size and a scan made one per entry; a chunk holds many.
+// from chunks that grow as the folder does. Every heap block costs bytes
+// beyond its size, and a scan made one per entry; a chunk holds many.
 // A freed node is taken again first; the chunks go with the pool.
 #pragma once
 

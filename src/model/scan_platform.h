@@ -18,7 +18,6 @@ struct MenuEntry;
 // File attribute bits as the platform reports them.
 const uint32_t attributeHidden = 0x2;
 const uint32_t attributeDirectory = 0x10;
-const uint32_t attributeReparsePoint = 0x400;
 
 struct FoundItem {
     std::string name;

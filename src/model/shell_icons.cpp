@@ -36,7 +36,7 @@ const IconRecord* ShellIcons::fetch(const std::string& source, const std::string
 bool ShellIcons::shareTargetIcon(const std::string& linkPath) {
     // A shortcut without an icon of its own shows its target's icon, so one
     // to an ordinary file shares the icon of the target's extension: asking
-    // the shell for each shortcut took 4 ms apiece under Wine.
+    // the shell for each shortcut is slow under Wine.
     const LinkTarget* target = shortcuts.lastTargetOf(linkPath);
     if (target == nullptr || !target->exists || target->ownIcon || (target->attributes & attributeDirectory) ||
         target->longPath.empty() || iconSourceOf(linkPath, target->longPath, [] { return false; }) != target->longPath)

@@ -67,7 +67,7 @@ bool targetReachable(const LinkTarget& target, const Settings& settings, Shortcu
 
 void addShortcutFolder(MenuEntry& entry, const LinkTarget& target, FolderNode& node, ShortcutPlatform& platform) {
     const Settings& settings = node.settings;
-    auto child = std::make_unique<FolderNode>(settings);
+    auto child = std::make_unique<FolderNode>(settings, node.ids);
     child->name = entry.displayName;
     child->created = target.created;
     child->accessed = target.accessed;
@@ -75,7 +75,7 @@ void addShortcutFolder(MenuEntry& entry, const LinkTarget& target, FolderNode& n
     if (!(folderReachable(target.path, settings, platform) &&
           lookUpTarget(target.path, true, settings, platform) == PathState::present)) {
         MenuEntry unavailable;
-        unavailable.id = nextCommandId++;
+        unavailable.id = node.ids.take();
         unavailable.unavailable = true;
         unavailable.displayName = settings.unavailabletext;
         child->entries.push_back(std::move(unavailable));

@@ -5,8 +5,8 @@
 
 #include <string>
 
+#include "model/icon_service.h"
 #include "model/scan_platform.h"
-#include "model/shell_icons.h"
 #include "model/win_shortcut_platform.h"
 
 namespace trm {
@@ -19,8 +19,7 @@ bool enterDirectory(const std::string& path);
 
 class WinScanPlatform : public ScanPlatform {
 public:
-    WinScanPlatform(const Settings& settings, IconCache& cache)
-        : shortcuts(settings), icons(settings, cache, shortcuts) {}
+    WinScanPlatform(WinShortcutPlatform& shortcuts, IconService& icons) : shortcuts(shortcuts), icons(icons) {}
 
     void* showWaitCursor() override;
     void restoreCursor(void* kept) override;
@@ -35,8 +34,9 @@ public:
         icons.fetchIcon(extension, path, perFile);
     }
 
-    WinShortcutPlatform shortcuts;
-    ShellIcons icons;
+private:
+    WinShortcutPlatform& shortcuts;
+    IconService& icons;
 };
 
 }  // namespace trm

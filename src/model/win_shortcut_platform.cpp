@@ -101,8 +101,8 @@ bool WinShortcutPlatform::readLink(const std::string& linkPath, bool wantFolderP
     // lists cannot tell: its shell calls every missing item a folder.)
     if (!target.exists && !target.path.empty()) readRecordedTarget(linkPath, target);
     if (wantFolderPath && (target.attributes & attributeDirectory))
-        link.targetPath(SLGP_UNCPRIORITY, target.folderPath);
-    link.targetPath(0, target.longPath);
+        link.targetPath(SLGP_UNCPRIORITY, target.folderPath);  // failed: the short path serves
+    link.targetPath(0, target.longPath);                       // failed: no icon is shared by extension
     target.ownIcon = link.hasIconLocation();
     lastLink = linkPath;
     lastTarget = target;
@@ -137,9 +137,9 @@ PathState WinShortcutPlatform::lookUp(const std::string& path) {
 }
 
 const std::vector<std::string>& WinShortcutPlatform::networkServers() {
-    if (listings == 0 && !settings.noavailablecheck) {
+    if (!listed && !settings.noavailablecheck) {
         servers = listNetworkServers();
-        ++listings;
+        listed = true;
     }
     return servers;
 }
@@ -153,7 +153,7 @@ bool WinShortcutPlatform::onReachableNetworkDrive(const std::string& target) {
 void WinShortcutPlatform::reset() {
     std::memset(drives, 0, sizeof drives);
     servers.clear();
-    listings = 0;
+    listed = false;
     lastLink.clear();
     unreachable.clear();
 }

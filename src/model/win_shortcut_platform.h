@@ -36,15 +36,12 @@ public:
     // at the end of a run.
     void reset();
 
-    // How many times the network was listed in this run (0 or 1).
-    int networkListings() const { return listings; }
-
 private:
     const Settings& settings;
     // Per drive letter: 0 not probed yet, 1 selectable, -1 not.
     signed char drives[26] = {};
     std::vector<std::string> servers;
-    int listings = 0;
+    bool listed = false;
     std::string lastLink;
     LinkTarget lastTarget;
 };

@@ -70,13 +70,13 @@ bool systemGradientCaptions() {
 
 }  // namespace
 
-int MenuMetrics::DrawItem(DRAWITEMSTRUCT* request) {
+int MenuMetrics::DrawItem(DRAWITEMSTRUCT* request, IconService* icons) {
     if (request == nullptr || request->CtlType != ODT_MENU) return 0;
     MenuItemData* record = itemDataList.find(request->itemData);
     if (record == nullptr) return 0;
-    if (record->selectedIconLate && (request->itemState & ODS_SELECTED)) {
+    if (record->selectedIconLate && (request->itemState & ODS_SELECTED) && icons != nullptr) {
         record->selectedIconLate = false;
-        if (lateSelectedIcon) record->selectedIcon = lateSelectedIcon();
+        record->selectedIcon = icons->folderIcons(true).open;
     }
     {
         TextColoursKept kept(request->hDC);

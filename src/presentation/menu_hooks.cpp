@@ -7,11 +7,15 @@ namespace trm {
 
 LRESULT CALLBACK MenuCreationHook(int code, WPARAM wParam, LPARAM lParam) noexcept {
     // The shell's context menu, tracked on this thread, keeps its own look.
-    if (code == HCBT_CREATEWND && !trackingState.shellMenuShown)
-        menuWindowCreated(reinterpret_cast<HWND>(wParam));
-    else if (code == HCBT_DESTROYWND)
-        menuWindowDestroyed(reinterpret_cast<HWND>(wParam));
-    return ::CallNextHookEx(trackingState.creationHook, code, wParam, lParam);
+    try {
+        if (code == HCBT_CREATEWND && !tracking().shellMenuShown)
+            menuWindowCreated(reinterpret_cast<HWND>(wParam));
+        else if (code == HCBT_DESTROYWND)
+            menuWindowDestroyed(reinterpret_cast<HWND>(wParam));
+    } catch (...) {
+        // Out of memory for the window list: the window stays the system's.
+    }
+    return ::CallNextHookEx(tracking().creationHook, code, wParam, lParam);
 }
 
 // Looks at each mouse message as the menu loop takes it from the queue
@@ -19,27 +23,32 @@ LRESULT CALLBACK MenuCreationHook(int code, WPARAM wParam, LPARAM lParam) noexce
 // passes it on. The message's own point stands for the pointer: asking for
 // the cursor costs a round trip to the X server under Wine.
 LRESULT CALLBACK MenuMouseHook(int code, WPARAM wParam, LPARAM lParam) noexcept {
-    if (code == HC_ACTION && lParam != 0)
-        menuMouseMessage(static_cast<UINT>(wParam), reinterpret_cast<const MOUSEHOOKSTRUCT*>(lParam)->pt);
-    return ::CallNextHookEx(trackingState.mouseHook, code, wParam, lParam);
+    try {
+        if (code == HC_ACTION && lParam != 0)
+            menuMouseMessage(static_cast<UINT>(wParam), reinterpret_cast<const MOUSEHOOKSTRUCT*>(lParam)->pt);
+    } catch (...) {
+        // Out of memory for a path or a picture: the click or the hover does
+        // nothing more than the menu's own.
+    }
+    return ::CallNextHookEx(tracking().mouseHook, code, wParam, lParam);
 }
 
 MenuHooks::MenuHooks(DWORD thread, HookApp& app) {
-    trackingState.hookApp = &app;
+    tracking().hookApp = &app;
     // A CBT hook sees every window created and destroyed, as the menus'
     // creation hook needs, without a call per message: under Wine each
     // message sent while a WH_CALLWNDPROC hook exists asks the wine server
-    // for the hook chain, which made a 10,000-file menu seconds slower.
-    trackingState.creationHook = ::SetWindowsHookExA(WH_CBT, MenuCreationHook, nullptr, thread);
-    trackingState.mouseHook = ::SetWindowsHookExA(WH_MOUSE, MenuMouseHook, nullptr, thread);
+    // for the hook chain, which made large menus much slower.
+    tracking().creationHook = ::SetWindowsHookExA(WH_CBT, MenuCreationHook, nullptr, thread);
+    tracking().mouseHook = ::SetWindowsHookExA(WH_MOUSE, MenuMouseHook, nullptr, thread);
 }
 
 void MenuHooks::remove() {
-    if (trackingState.mouseHook) ::UnhookWindowsHookEx(trackingState.mouseHook);
-    if (trackingState.creationHook) ::UnhookWindowsHookEx(trackingState.creationHook);
-    trackingState.mouseHook = nullptr;
-    trackingState.creationHook = nullptr;
-    trackingState.hookApp = nullptr;
+    if (tracking().mouseHook) ::UnhookWindowsHookEx(tracking().mouseHook);
+    if (tracking().creationHook) ::UnhookWindowsHookEx(tracking().creationHook);
+    tracking().mouseHook = nullptr;
+    tracking().creationHook = nullptr;
+    tracking().hookApp = nullptr;
 }
 
 }  // namespace trm

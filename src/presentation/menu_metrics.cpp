@@ -24,8 +24,8 @@ LOGFONTA uprightTitleFont(LONG height) {
 }
 
 // Text extents measured on a DC compatible with the whole screen. It is
-// made once: asking Wine for a screen DC per item cost about a third of a
-// millisecond, which a folder of thousands of files pays on every start.
+// made once: a screen DC per item is slow to get from Wine, and a folder of
+// thousands of files would pay for it on every start.
 class ScreenTextExtents : public MenuTextExtents {
 public:
     explicit ScreenTextExtents(const MenuMetrics& metrics) : metrics(metrics), screen(metrics.measuringDC) {}

@@ -5,11 +5,10 @@
 
 #include <windows.h>
 
-#include <functional>
-
 #include "common/gdi_handles.h"
 #include "menus/menu_item_data.h"
 #include "menus/owner_draw_menu.h"
+#include "model/icon_service.h"
 
 namespace trm {
 
@@ -35,21 +34,18 @@ public:
     void SetGradientTitles(bool on) { gradientTitles = on; }
     void SetPaintBackgrounds(bool on) { paintBackgrounds = on; }
 
-    OwnerDrawMenu* FindMenuByHandle(HMENU menuHandle) const { return itemDataList.findMenuByHandle(menuHandle); }
     MenuItemData* createItemData(OwnerDrawMenu& menu) { return itemDataList.createItemData(menu); }
 
     // Both return 1 when the request was for one of the registered items,
-    // else 0 without touching anything.
+    // else 0 without touching anything. An item first drawn highlighted
+    // takes its highlighted icon, if it waits for one, from `icons`.
     int MeasureItem(MEASUREITEMSTRUCT* request);
-    int DrawItem(DRAWITEMSTRUCT* request);
+    int DrawItem(DRAWITEMSTRUCT* request, IconService* icons = nullptr);
 
     FontHandle menuFont;
     FontHandle titleFont;
     FontHandle verticalTitleFont;  // Arial at the status font's height, running upwards
     ItemDataList itemDataList;
-    // Hands out the highlighted icon of an item marked selectedIconLate, when
-    // the item is first drawn highlighted.
-    std::function<HICON()> lateSelectedIcon;
     // Where labels are measured: the screen's metrics, kept for the process.
     MemoryDC measuringDC{nullptr};
     int reductionX = 0;

@@ -3,9 +3,11 @@
 #include <string>
 
 #include "common/gdi_handles.h"
-#include "menus/menu_builder.h"
+#include "launch/launch_policy.h"
 #include "menus/owner_draw_menu.h"
+#include "menus/run_menus.h"
 #include "model/folder_node.h"
+#include "presentation/hover_tip.h"
 #include "presentation/menu_item_info.h"
 #include "presentation/menu_metrics.h"
 #include "presentation/menu_window.h"
@@ -100,13 +102,39 @@ void repaintTitle(HWND window, OwnerDrawMenu& menu, bool lit, const Settings& se
 
 // The title under the pointer is lit, every other one plain; each is
 // repainted only when that changes.
-void lightTitles(const PointedMenu& pointed, const Settings& settings) {
-    for (const OpenMenuWindow& open : trackingState.openMenuWindows) {
-        OwnerDrawMenu* menu = MenuMetrics::Instance().FindMenuByHandle(open.menuHandle);
+void lightTitles(const PointedMenu& pointed, const HookApp& app) {
+    const Settings& settings = app.settings;
+    for (const OpenMenuWindow& open : tracking().openMenuWindows) {
+        OwnerDrawMenu* menu = app.menus.menuOf(open.menuHandle);
         if (menu == nullptr || !menu->hasTitle) continue;
         const bool lit = open.window == pointed.window && pointerOnTitle(pointed, *menu);
         if (lit != (menu->titleHighlighted != 0)) repaintTitle(open.window, *menu, lit, settings);
     }
+}
+
+// The shell's context menu of the entry at `path`, owned by the menu window
+// under the pointer; the command chosen is carried out for the host window.
+void showShellMenu(const HookApp& app, HWND owner, const std::string& path, POINT at) {
+    TrackingState& state = tracking();
+    const ContextMenuMode mode = contextMenuModeFor(app.underWine);
+    ShellContextMenuCall call{owner,
+                              app.commandWindow,
+                              path,
+                              at.x,
+                              at.y,
+                              mode.ownThread,
+                              [mode]() {
+                                  // Keeps the process for the property sheet the command shows.
+                                  if (mode.sheetOutlivesInvoke) tracking().sheetMayOutliveCommand = true;
+                                  tracking().contextCommandDone = true;
+                              },
+                              [] { return tracking().launcherMenuCancelled; }};
+    // Our hooks and menu windows leave the shell's menu and what its
+    // command shows alone, also when they run inside our menu loop.
+    state.shellMenuShown = true;
+    state.launcherMenuCancelled = false;
+    app.showShellMenu(call);
+    state.shellMenuShown = false;
 }
 
 bool titlesOpenFolders(const Settings& settings) {
@@ -115,7 +143,7 @@ bool titlesOpenFolders(const Settings& settings) {
 
 // Opening is left to the popup run, once the menus have closed.
 void openAfterTracking(const std::string& folderPath) {
-    trackingState.pendingOpenPath = folderPath;
+    tracking().pendingOpenPath = folderPath;
     closeAllMenus();
 }
 
@@ -123,12 +151,12 @@ void pointerMoved(HookApp& app, POINT pointer) {
     const Settings& settings = app.settings;
     PointedMenu pointed;
     const bool overMenu = menuUnderPointer(pointer, pointed);
-    if (titlesOpenFolders(settings)) lightTitles(pointed, settings);
+    if (titlesOpenFolders(settings)) lightTitles(pointed, app);
     if (overMenu && settings.dothumbnailsontooltip) {
         MenuItem item;
         FolderNode* folder = nullptr;
         if (highlightedItem(pointed, item) && item.subMenu == nullptr &&
-            (folder = findFolderByMenu(app.root, pointed.menu)) != nullptr) {
+            (folder = app.menus.folderOf(pointed.menu)) != nullptr) {
             // An entry that stays under the pointer keeps its running timer.
             if (MenuEntry* entry = entryWithId(*folder, item.id)) {
                 startHoverTimer(pointed.window, *entry);
@@ -143,7 +171,7 @@ void primaryUp(HookApp& app, POINT pointer) {
     if (!titlesOpenFolders(app.settings)) return;
     PointedMenu pointed;
     if (!menuUnderPointer(pointer, pointed)) return;
-    FolderNode* folder = findFolderByMenu(app.root, pointed.menu);
+    FolderNode* folder = app.menus.folderOf(pointed.menu);
     if (folder == nullptr || folder->menu == nullptr || !pointerOnTitle(pointed, *folder->menu)) return;
     openAfterTracking(folder->path);
 }
@@ -152,7 +180,7 @@ void primaryDoubleClick(HookApp& app, POINT pointer) {
     PointedMenu pointed;
     MenuItem item;
     if (!menuUnderPointer(pointer, pointed) || !highlightedItem(pointed, item) || item.subMenu == nullptr) return;
-    if (FolderNode* folder = findFolderByMenu(app.root, item.subMenu)) openAfterTracking(folder->path);
+    if (FolderNode* folder = app.menus.folderOf(item.subMenu)) openAfterTracking(folder->path);
 }
 
 void secondaryUp(HookApp& app, POINT pointer, bool menusOwnButton) {
@@ -160,16 +188,15 @@ void secondaryUp(HookApp& app, POINT pointer, bool menusOwnButton) {
     PointedMenu pointed;
     MenuItem item;
     if (!menuUnderPointer(pointer, pointed) || !highlightedItem(pointed, item) || item.subMenu != nullptr) return;
-    FolderNode* folder = findFolderByMenu(app.root, pointed.menu);
+    FolderNode* folder = app.menus.folderOf(pointed.menu);
     MenuEntry* entry = folder ? entryWithId(*folder, item.id) : nullptr;
     // The Open-all entry stands for no one file: the shell has no menu for it.
-    if (entry == nullptr || entry->path.empty() || !app.showContextMenu) return;
+    if (entry == nullptr || entry->path.empty()) return;
     if (entry->isTitlePicture && settings.dotitleimages && settings.dotitleimagesnoclick) return;
     // No thumbnail over the shell's menu, nor one whose timer fires meanwhile.
     cancelHover();
-    const std::string path = entry->path;
-    trackingState.clickWentToShellMenu = menusOwnButton;
-    app.showContextMenu(pointed.window, path, pointed.pointer.x, pointed.pointer.y);
+    tracking().clickWentToShellMenu = menusOwnButton;
+    showShellMenu(app, pointed.window, entry->path, pointed.pointer);
 }
 
 MouseMessage mouseMessageOf(UINT message) {
@@ -186,11 +213,11 @@ MouseMessage mouseMessageOf(UINT message) {
 }  // namespace
 
 void menuMouseMessage(UINT message, POINT pointer) {
-    HookApp* app = trackingState.hookApp;
-    if (app == nullptr || trackingState.shellMenuShown) return;
+    HookApp* app = tracking().hookApp;
+    if (app == nullptr || tracking().shellMenuShown) return;
     const MouseMessage kind = mouseMessageOf(message);
     if (kind == MouseMessage::other) return;
-    if (kind != MouseMessage::move) trackingState.clickWentToShellMenu = false;
+    if (kind != MouseMessage::move) tracking().clickWentToShellMenu = false;
     // Read at every click: the user may swap the buttons while the menu is open.
     const bool swapped =
         kind != MouseMessage::move && launcherSwapsButtons(app->underWine, ::GetSystemMetrics(SM_SWAPBUTTON) != 0);

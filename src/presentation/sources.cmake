@@ -14,11 +14,16 @@ list(APPEND TRM_WIN_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/tracking_state.cpp
 )
 # The thread hooks installed while the root menu is tracked, the menu
-# windows they subclass and the thumbnail tooltip.
+# windows they subclass with the jobs done on them, and the thumbnail tooltip.
 list(APPEND TRM_WIN_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/frame_painter.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/hover_tip.cpp
   ${CMAKE_CURRENT_LIST_DIR}/menu_hooks.cpp
   ${CMAKE_CURRENT_LIST_DIR}/menu_mouse.cpp
   ${CMAKE_CURRENT_LIST_DIR}/menu_window.cpp
   ${CMAKE_CURRENT_LIST_DIR}/monitor_bounds.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/mouse_out_watch.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/submenu_nudge.cpp
   ${CMAKE_CURRENT_LIST_DIR}/thumbnail_tip.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/translucency.cpp
 )

@@ -2,6 +2,21 @@
 
 namespace trm {
 
-TrackingState trackingState;
+namespace {
+TrackingState idle;
+TrackingState* current = &idle;
+}  // namespace
+
+TrackingState& tracking() {
+    return *current;
+}
+
+TrackingScope::TrackingScope(TrackingState& state) : previous(current) {
+    current = &state;
+}
+
+TrackingScope::~TrackingScope() {
+    current = previous;
+}
 
 }  // namespace trm

@@ -1,5 +1,7 @@
-// The process-wide state shared by the popup run, the host window, the menu
-// hooks, the menu windows and the launcher while one menu is tracked.
+// The state one popup run shares between its host window, the menu hooks,
+// the menu windows and the shell's context menu while its menu is tracked.
+// Each run owns one, fresh; hook and window procedures reach it through
+// tracking(), which the run points at its own for its lifetime.
 #pragma once
 
 #include <windows.h>
@@ -9,38 +11,34 @@
 #include <vector>
 
 #include "common/settings.h"
+#include "common/user_handles.h"
+#include "launch/shell_context_menu.h"
 
 namespace trm {
 
-struct FolderNode;
 struct MenuEntry;
+class RunMenus;
 class ThumbnailTip;
 
-// What the hooks and the menu windows read of the running application.
+// What the hooks and the menu windows read of the running popup run.
 struct HookApp {
-    // Shows the shell's context menu for a file at a screen point, owned by
-    // the menu window under the pointer, and carries out the command chosen.
-    using ShowContextMenu = std::function<void(HWND owner, const std::string& path, int x, int y)>;
+    using ShowShellMenu = std::function<bool(const ShellContextMenuCall& call)>;
 
     const Settings& settings;
     bool underWine;
-    FolderNode& root;
+    RunMenus& menus;
     ThumbnailTip& tip;
-    ShowContextMenu showContextMenu;
+    HWND commandWindow;  // the shell's commands are carried out for it (the host window)
+    // Shows the shell's context menu; the tests put a recorder here.
+    ShowShellMenu showShellMenu = showShellContextMenu;
 };
 
 struct OpenMenuWindow {
     HWND window;
-    HMENU menuHandle;      // currentMenu when the window was created
-    WNDPROC previousProc;  // also kept in the window's "TRM_OldWndProc" property
+    HMENU menuHandle;          // currentMenu when the window was created
+    WNDPROC previousProc;      // also kept in the window's "TRM_OldWndProc" property
+    WindowTimer pointerWatch;  // dieonmouseout's look at the pointer
 };
-
-struct TimerRef {
-    UINT_PTR id = 0;  // 0 = none
-    HWND window = nullptr;
-};
-
-using SetLayeredWindowAttributesFn = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
 
 struct TrackingState {
     HookApp* hookApp = nullptr;                   // set while the hooks are installed
@@ -48,13 +46,15 @@ struct TrackingState {
     HHOOK mouseHook = nullptr;                    // WH_MOUSE
     HMENU currentMenu = nullptr;                  // the menu whose window is created next
     std::vector<OpenMenuWindow> openMenuWindows;  // from the root to the deepest sub-menu
-    bool pointerHasEntered = false;               // the pointer has been over a menu window; never cleared
-    TimerRef closeTimer;                          // dieonmouseout's delay
-    TimerRef hoverTimer;                          // the thumbnail's hover delay
+    bool pointerHasEntered = false;               // the pointer has been over a menu window
+    WindowTimer closeTimer;                       // dieonmouseout's delay
+    WindowTimer hoverTimer;                       // the thumbnail's hover delay
     MenuEntry* hoveredEntry = nullptr;            // the entry whose thumbnail is pending or shown
-    std::string pendingOpenPath;                  // a folder to open once the menus have closed; never cleared
-    SetLayeredWindowAttributesFn setLayeredWindowAttributes = nullptr;  // looked up on first use
-    bool contextCommandDone = false;                                    // a shell context menu command was carried out
+    std::string pendingOpenPath;                  // a folder to open once the menus have closed
+    bool contextCommandDone = false;              // a shell context menu command was carried out
+    // The shell's last command (Properties) was chosen where its sheet
+    // outlives the command: the process waits for it.
+    bool sheetMayOutliveCommand = false;
     // The shell's context menu is tracked on this thread (inside our menu
     // loop): its windows and its mouse messages are not ours to handle.
     bool shellMenuShown = false;
@@ -68,6 +68,20 @@ struct TrackingState {
     bool clickWentToShellMenu = false;
 };
 
-extern TrackingState trackingState;
+// The state of the run on now; between runs an idle one, so that a stray
+// message never finds none.
+TrackingState& tracking();
+
+// Makes `state` the one tracking() gives, for the scope's lifetime.
+class TrackingScope {
+public:
+    explicit TrackingScope(TrackingState& state);
+    ~TrackingScope();
+    TrackingScope(const TrackingScope&) = delete;
+    TrackingScope& operator=(const TrackingScope&) = delete;
+
+private:
+    TrackingState* previous;
+};
 
 }  // namespace trm

@@ -59,7 +59,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     settings.appearaty = input.anyNumber();
     settings.appearwhererun = input.flag();
     const trm::ScreenBounds monitor{input.number(), input.number(), input.number(), input.number()};
-    trm::anchorPoint({input.number(), input.number()}, {input.number(), input.number()}, settings, monitor);
+    const trm::ScreenPoint chosen =
+        trm::chosenAnchor({input.number(), input.number()}, {input.number(), input.number()}, settings);
+    trm::snapToScreenEdges(chosen, monitor);
 
     trm::TipContent content;
     content.hasThumbnail = input.flag();

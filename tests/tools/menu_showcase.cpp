@@ -10,7 +10,9 @@
 #include <cstdio>
 #include <cstring>
 
+#include "common/command_ids.h"
 #include "menus/owner_draw_menu.h"
+#include "menus/run_menus.h"
 #include "model/folder_node.h"
 #include "presentation/menu_hooks.h"
 #include "presentation/menu_metrics.h"
@@ -24,7 +26,7 @@ LRESULT CALLBACK ownerProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
             trm::MenuMetrics::Instance().MeasureItem(reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
             return TRUE;
         case WM_DRAWITEM: trm::MenuMetrics::Instance().DrawItem(reinterpret_cast<DRAWITEMSTRUCT*>(lParam)); return TRUE;
-        case WM_INITMENUPOPUP: trm::trackingState.currentMenu = reinterpret_cast<HMENU>(wParam); return 0;
+        case WM_INITMENUPOPUP: trm::tracking().currentMenu = reinterpret_cast<HMENU>(wParam); return 0;
     }
     return ::DefWindowProcA(window, message, wParam, lParam);
 }
@@ -58,11 +60,14 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     ::CoInitialize(nullptr);
 
     trm::Settings settings;
+    trm::CommandIds ids;
     settings.displayxp = xpStyle != 0;
     settings.displaybackground = std::strcmp(look, "nobackground") != 0;
-    trm::FolderNode folder{settings};
     trm::ThumbnailTip tip;
-    trm::HookApp app{settings, false, folder, tip, {}};
+    trm::RunMenus menus(trm::MenuMetrics::Instance().itemDataList);
+    trm::HookApp app{settings, false, menus, tip, nullptr};
+    trm::TrackingState state;
+    const trm::TrackingScope tracked(state);
 
     trm::MenuMetrics& metrics = trm::MenuMetrics::Instance();
     metrics.SetImageReduction(1, 1);
@@ -77,8 +82,12 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     HWND owner = ::CreateWindowExA(0, "TrmMenuShowcase", "Menu showcase", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
                                    instance, nullptr);
 
-    trm::OwnerDrawMenu documents(metrics.itemDataList, xpStyle, -1);
-    documents.CreatePopupMenu();
+    // Folders only lend the menus their places; the items are made here.
+    // The root first: a sub-menu is made after the menu that holds it, and
+    // destroyed before it.
+    trm::FolderNode documentsFolder{settings, ids}, rootFolder{settings, ids};
+    trm::OwnerDrawMenu& root = menus.create(rootFolder, xpStyle, -1);
+    trm::OwnerDrawMenu& documents = menus.create(documentsFolder, xpStyle, -1);
     documents.insertSideTitle("Documents", 1, 1, 0, 2000);
     documents.appendItem(MF_STRING, 2001, "Letter to Anna.doc");
     documents.appendItem(MF_STRING, 2002, "Plan.txt");
@@ -88,8 +97,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     giveIcon(documents, 3, IDI_QUESTION);
     giveIcon(documents, 5, IDI_WARNING);
 
-    trm::OwnerDrawMenu root(metrics.itemDataList, xpStyle, -1);
-    root.CreatePopupMenu();
     root.insertTopTitle("Showcase", 1, 1, 0);
     root.appendItem(MF_STRING, 1001, "Read me.txt");
     root.appendItem(MF_DISABLED, 1002, "Unavailable.lnk");
@@ -108,14 +115,13 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     int chosen = 0;
     {
         trm::MenuHooks hooks(::GetCurrentThreadId(), app);
-        trm::trackingState.currentMenu = root.m_hMenu;
+        state.currentMenu = root.m_hMenu;
         ::SetForegroundWindow(owner);
         chosen =
             ::TrackPopupMenu(root.m_hMenu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD, 60, 60, 0, owner, nullptr);
     }
 
-    documents.destroyWithItems();
-    root.destroyWithItems();
+    menus.destroyAll();
     ::DestroyWindow(owner);
     ::CoUninitialize();
     return chosen;

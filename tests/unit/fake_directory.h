@@ -45,11 +45,12 @@ public:
         parent.targets.push_back(made);
         return *made;
     }
-    // A junction at `path` leading to the folder at `target` ("" for the root).
+    // A junction at `path` leading to the folder at `target` ("" for the root),
+    // marked as the platform marks one; the scanner goes by identities.
+    static const uint32_t reparsePoint = 0x400;
     void link(const std::string& path, const std::string& target) {
         Folder& parent = makeFolders(parentOf(path));
-        parent.items.push_back(
-            trm::FoundItem{leafOf(path), trm::attributeDirectory | trm::attributeReparsePoint, {}, {}});
+        parent.items.push_back(trm::FoundItem{leafOf(path), trm::attributeDirectory | reparsePoint, {}, {}});
         parent.targets.push_back(&makeFolders(target));
     }
 

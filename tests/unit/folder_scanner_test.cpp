@@ -33,8 +33,9 @@ protected:
         return node;
     }
     trm::Settings settings;
+    trm::CommandIds ids;
     FakeDirectory fs;
-    trm::FolderNode node{settings};
+    trm::FolderNode node{settings, ids};
 };
 
 TEST_F(Scanner, FilesBecomeEntriesAndFoldersUnreadChildren) {
@@ -73,13 +74,13 @@ TEST_F(Scanner, IdentifiersAreConsecutiveInEnumerationOrder) {
     settings.sort = trm::SortNameNoCase;
     settings.block = {"skip"};
     for (const char* name : {"c.txt", "skip.txt", "a.txt", ".hidden", "b.txt"}) fs.file(name);
-    const int first = trm::nextCommandId;
+    const int first = ids.peek();
     scan();
     EXPECT_EQ(names(node), (Names{"a.txt", "b.txt", "c.txt"}));
-    std::vector<int> ids;
-    for (const trm::MenuEntry& e : node.entries) ids.push_back(e.id - first);
-    EXPECT_EQ(ids, (std::vector<int>{1, 2, 0}));
-    EXPECT_EQ(trm::nextCommandId, first + 3);
+    std::vector<int> offsets;
+    for (const trm::MenuEntry& e : node.entries) offsets.push_back(e.id - first);
+    EXPECT_EQ(offsets, (std::vector<int>{1, 2, 0}));
+    EXPECT_EQ(ids.peek(), first + 3);
 }
 
 TEST_F(Scanner, HiddenItemsAreLeftOutBeforeAnyOtherTest) {
@@ -105,7 +106,7 @@ TEST_F(Scanner, OnlyFilesAndOnlyFolders) {
     EXPECT_TRUE(fs.shortcutsHandled.empty());  // shortcuts are not even looked at
     EXPECT_EQ(folderNames(node), (Names{"sub"}));
 
-    trm::FolderNode filesOnly(settings);
+    trm::FolderNode filesOnly(settings, ids);
     settings.onlyfolders = false;
     settings.onlyfiles = true;
     trm::scanFolder(filesOnly, fs);
@@ -134,15 +135,15 @@ TEST_F(Scanner, CommandEntriesInTheirPlaces) {
     settings.addexploreposition = settings.addopenallposition = trm::PositionTop;
     EXPECT_EQ(names(scan()), (Names{"Open all", "Explore", "Apple", "Zebra"}));
 
-    trm::FolderNode bottom(settings);
+    trm::FolderNode bottom(settings, ids);
     settings.addexploreposition = settings.addopenallposition = trm::PositionBottom;
     trm::scanFolder(bottom, fs);
     EXPECT_EQ(names(bottom), (Names{"Apple", "Zebra", "Explore", "Open all"}));
 
     // Placed first, then ordered against like any entry.
-    trm::FolderNode leading(settings);
+    trm::FolderNode leading(settings, ids);
     settings.addexploreposition = settings.addopenallposition = trm::PositionDefault;
-    const int first = trm::nextCommandId;
+    const int first = ids.peek();
     trm::scanFolder(leading, fs);
     EXPECT_EQ(names(leading), (Names{"Apple", "Explore", "Open all", "Zebra"}));
     EXPECT_EQ(leading.entries.front().id, first + 2);
@@ -153,7 +154,7 @@ TEST_F(Scanner, CommandEntriesInTheirPlaces) {
     EXPECT_EQ(std::next(leading.entries.begin(), 2)->path, "");
     EXPECT_EQ(leading.exploreEntry, nullptr);
 
-    trm::FolderNode absolute(settings);
+    trm::FolderNode absolute(settings, ids);
     settings.addexploreposition = trm::PositionAbsoluteTop;
     settings.addopenallposition = trm::PositionAbsoluteBottom;
     trm::scanFolder(absolute, fs);
@@ -225,7 +226,7 @@ TEST_F(Scanner, TitlePicturesAreKeptWhateverTheFilters) {
     EXPECT_EQ(names(node), (Names{"a.txt", "FOLDER.JPG", "folder.jpg.txt"}));
     EXPECT_EQ(node.titleImageEntry->displayName, "FOLDER.JPG");
 
-    trm::FolderNode first(settings);
+    trm::FolderNode first(settings, ids);
     settings.dotitleimagesusefirst = true;
     fs.file("later.gif");
     trm::scanFolder(first, fs);
@@ -243,12 +244,12 @@ TEST_F(Scanner, ShortcutAndIconHooksAtTheirStep) {
     fs.onShortcut = [](trm::MenuEntry& entry, bool& include, trm::FolderNode&) {
         if (entry.displayName == "gone") include = false;
     };
-    const int first = trm::nextCommandId;
+    const int first = ids.peek();
     scan();
     EXPECT_EQ(fs.shortcutsHandled, (Names{"C:\\Root\\blocked.lnk", "C:\\Root\\gone.lnk"}));
     EXPECT_EQ(fs.iconsFetched, (Names{".exe|C:\\Root\\tool.EXE|file", ".txt|C:\\Root\\doc.txt|type"}));
     EXPECT_EQ(names(node), (Names{"tool.EXE", "doc.txt"}));
-    EXPECT_EQ(trm::nextCommandId, first + 2);
+    EXPECT_EQ(ids.peek(), first + 2);
 }
 
 }  // namespace

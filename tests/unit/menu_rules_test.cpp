@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "common/command_ids.h"
 #include "model/folder_node.h"
 #include "model/menu_entry.h"
 
@@ -69,8 +70,9 @@ TEST(NameLists, EntriesMatchByFileNamePathOrTextIgnoringCase) {
 
 TEST(NameLists, FoldersMatchByNameOrPathWhateverTheDisplay) {
     Settings settings;
+    trm::CommandIds ids;
     settings.display = 1;
-    trm::FolderNode folder(settings);
+    trm::FolderNode folder(settings, ids);
     folder.name = "Games";
     folder.path = "C:\\Stuff\\Games";
     EXPECT_TRUE(trm::nameListMatches({"games"}, folder));

@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "common/command_ids.h"
 #include "common/settings.h"
 #include "model/folder_node.h"
 #include "model/node_pool.h"
@@ -23,7 +24,8 @@ TEST(EntryPicture, ReleasedOnceByWhoeverHoldsItLast) {
     int bitmap = 0;
     {
         trm::Settings settings;
-        trm::FolderNode node(settings);
+        trm::CommandIds ids;
+        trm::FolderNode node(settings, ids);
         trm::MenuEntry made;
         made.loadedPicture = std::make_unique<trm::EntryPicture>();
         made.loadedPicture->picture.reset(&picture, countRelease);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "common/command_ids.h"
 #include "common/settings.h"
 #include "model/folder_node.h"
 #include "model/name_rules.h"
@@ -118,7 +119,8 @@ TEST(FileFilters, RejectAtTheFirstFailingTest) {
 
 TEST(TitleImageCandidate, NamedFileOrFirstPicture) {
     trm::Settings settings;
-    trm::FolderNode node(settings);
+    trm::CommandIds ids;
+    trm::FolderNode node(settings, ids);
     EXPECT_FALSE(trm::isTitleImageCandidate("folder.jpg", ".jpg", node));
     settings.dotitleimages = true;
     EXPECT_TRUE(trm::isTitleImageCandidate("Folder.JPG", ".jpg", node));

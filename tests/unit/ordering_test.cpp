@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "common/command_ids.h"
 #include "common/settings.h"
 #include "model/folder_node.h"
 
@@ -149,8 +150,10 @@ TEST(SortedInsertion, MatchesTheLinearWalkWhateverElseTheListHolds) {
     }
 }
 
+trm::CommandIds ids;
+
 std::unique_ptr<trm::FolderNode> folder(const trm::Settings& settings, const std::string& name, uint64_t time = 0) {
-    auto node = std::make_unique<trm::FolderNode>(settings);
+    auto node = std::make_unique<trm::FolderNode>(settings, ids);
     node->name = name;
     node->created = trm::FileTime{static_cast<uint32_t>(time), static_cast<uint32_t>(time >> 32)};
     node->accessed = trm::FileTime{static_cast<uint32_t>(time * 3 % 5), 0};
@@ -172,7 +175,7 @@ TEST(FolderOrdering, MatchesTheLinearWalkForEveryFolderKey) {
             settings.revsort = revsort;
             const trm::FolderOrder order{sort, revsort};
             std::mt19937 random(sort * 2 + revsort);
-            trm::FolderNode parent(settings);
+            trm::FolderNode parent(settings, ids);
             std::vector<std::unique_ptr<trm::FolderNode>> expected;
             for (int i = 0; i < 200; ++i) {
                 const std::string name = std::string(names[random() % 6]) + (i % 2 ? "" : " ");
@@ -195,7 +198,7 @@ TEST(FolderOrdering, MatchesTheLinearWalkForEveryFolderKey) {
 TEST(FolderOrdering, InsertsOneSlotOrNothingWithOneMenu) {
     trm::Settings settings;
     settings.sort = trm::SortNameNoCase;
-    trm::FolderNode parent(settings);
+    trm::FolderNode parent(settings, ids);
     for (const char* name : {"b", "c", "d"}) trm::addSubfolder(parent, folder(settings, name));
     trm::FolderNode* first = trm::addSubfolder(parent, folder(settings, "a"));
     EXPECT_EQ(folderNames(parent), (std::vector<std::string>{"a", "b", "c", "d"}));

@@ -7,14 +7,19 @@ namespace {
 
 const trm::ScreenBounds screen{0, 0, 1024, 768};
 
+// The anchor as the run takes it: chosen, then snapped to its monitor's edges.
+trm::ScreenPoint anchorPoint(trm::ScreenPoint atStart, trm::ScreenPoint now, const trm::Settings& settings) {
+    return trm::snapToScreenEdges(trm::chosenAnchor(atStart, now, settings), screen);
+}
+
 TEST(AnchorPoint, ThePointerNowUnlessAppearwhererun) {
     trm::Settings settings;
     const trm::ScreenPoint start{100, 200}, now{300, 400};
-    trm::ScreenPoint p = trm::anchorPoint(start, now, settings, screen);
+    trm::ScreenPoint p = anchorPoint(start, now, settings);
     EXPECT_EQ(p.x, 300);
     EXPECT_EQ(p.y, 400);
     settings.appearwhererun = true;
-    p = trm::anchorPoint(start, now, settings, screen);
+    p = anchorPoint(start, now, settings);
     EXPECT_EQ(p.x, 100);
     EXPECT_EQ(p.y, 200);
 }
@@ -23,7 +28,7 @@ TEST(AnchorPoint, FixedCoordinatesPerAxis) {
     trm::Settings settings;
     settings.appearatxset = true;
     settings.appearatx = 500;
-    trm::ScreenPoint p = trm::anchorPoint({1, 1}, {300, 400}, settings, screen);
+    trm::ScreenPoint p = anchorPoint({1, 1}, {300, 400}, settings);
     EXPECT_EQ(p.x, 500);
     EXPECT_EQ(p.y, 400);
 }
@@ -32,21 +37,21 @@ TEST(AnchorPoint, PointsNearAnEdgeSnapToIt) {
     trm::Settings settings;
     settings.appearatxset = settings.appearatyset = true;
     settings.appearatx = settings.appearaty = 5;
-    trm::ScreenPoint p = trm::anchorPoint({}, {}, settings, screen);
+    trm::ScreenPoint p = anchorPoint({}, {}, settings);
     EXPECT_EQ(p.x, 0);
     EXPECT_EQ(p.y, 0);
     settings.appearatx = 10000;
     settings.appearaty = 740;
-    p = trm::anchorPoint({}, {}, settings, screen);
+    p = anchorPoint({}, {}, settings);
     EXPECT_EQ(p.x, 1024);
     EXPECT_EQ(p.y, 768);
     settings.appearatx = 32;
     settings.appearaty = 736;
-    p = trm::anchorPoint({}, {}, settings, screen);
+    p = anchorPoint({}, {}, settings);
     EXPECT_EQ(p.x, 32);
     EXPECT_EQ(p.y, 736);
     settings.appearatx = -50;
-    p = trm::anchorPoint({}, {}, settings, screen);
+    p = anchorPoint({}, {}, settings);
     EXPECT_EQ(p.x, 0);
 }
 

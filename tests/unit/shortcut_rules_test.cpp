@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "common/ascii.h"
+#include "common/command_ids.h"
 #include "common/settings.h"
 #include "model/folder_node.h"
 #include "model/scan_platform.h"
@@ -84,7 +85,8 @@ protected:
         return {include, entry.unavailable};
     }
     trm::Settings settings;
-    trm::FolderNode node{settings};
+    trm::CommandIds ids;
+    trm::FolderNode node{settings, ids};
     FakeShortcuts fake;
 };
 

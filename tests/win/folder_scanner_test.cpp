@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/win_path_probe.h"
+#include "common/command_ids.h"
 #include "common/settings.h"
 #include "common/win_text.h"
 #include "model/icon_cache.h"
@@ -137,9 +138,11 @@ protected:
     std::vector<std::string> links;
     char startDirectory[MAX_PATH] = {};
     trm::Settings settings;
-    trm::FolderNode node{settings};
-    trm::IconCache icons;
-    trm::WinScanPlatform platform{settings, icons};
+    trm::CommandIds ids;
+    trm::FolderNode node{settings, ids};
+    trm::WinShortcutPlatform shortcuts{settings};
+    trm::IconService icons{settings, shortcuts};
+    trm::WinScanPlatform platform{shortcuts, icons};
 };
 
 using Names = std::vector<std::string>;
@@ -165,7 +168,7 @@ TEST_F(RealFolders, HiddenDotAndOwnNamesAreLeftOut) {
     EXPECT_EQ(shown.subfolders[0]->name, "Hidden");
     EXPECT_EQ(shown.subfolders[1]->path, at("Sub"));
 
-    trm::FolderNode withoutHidden(settings);
+    trm::FolderNode withoutHidden(settings, ids);
     settings.noshowhidden = true;
     ::SetCurrentDirectoryA(root.c_str());
     trm::scanFolder(withoutHidden, platform);
@@ -249,7 +252,7 @@ TEST_F(RealFolders, PathsLongerThanTheClassicLimit) {
     }
 
     // A folder that cannot become the current directory is left out of one menu.
-    trm::FolderNode flat(settings);
+    trm::FolderNode flat(settings, ids);
     settings.onlyonemenu = true;
     ::SetCurrentDirectoryA(at(deep).c_str());
     trm::scanFolder(flat, platform);

@@ -11,8 +11,8 @@
 #include "menu_test_support.h"
 #include "menus/owner_draw_menu.h"
 #include "picture_files.h"
+#include "presentation/frame_painter.h"
 #include "presentation/menu_metrics.h"
-#include "presentation/menu_window.h"
 #include "presentation/thumbnail_tip.h"
 
 namespace {

@@ -12,9 +12,10 @@
 #include <string>
 #include <thread>
 
-#include "app/launcher_app.h"
+#include "app/popup_run.h"
 #include "common/command_ids.h"
 #include "fixture_folder.h"
+#include "framework/win_app.h"
 #include "launch/shell_context_menu.h"
 #include "menu_test_support.h"
 #include "menu_typist.h"
@@ -33,24 +34,24 @@ protected:
         tree.file("Sub\\a.txt");
         tree.file("top.txt");
         ::GetCurrentDirectoryA(MAX_PATH, startDirectory);
-        app.settings.sort = 2;
-        app.settings.display = display;
-        app.hostWindow.create();
+        settings.sort = 2;
+        settings.display = display;
+        run.hostWindow.create();
+        run.icons.setOwner(run.hostWindow.m_hWnd, 0);
         ::SetCurrentDirectoryA(tree.root.c_str());
-        app.root.path = tree.root;
-        trm::scanFolder(app.root, app.scanPlatform);
+        run.scanRoot();
         ::SetCurrentDirectoryA(startDirectory);
-        app.builder.buildMenu(app.root);
+        run.builder.buildMenu(run.root);
     }
     ~HostWindowTest() override { ::SetCurrentDirectoryA(startDirectory); }
 
     HMENU menuOf(const char* name) {
-        for (auto& sub : app.root.subfolders)
+        for (auto& sub : run.root.subfolders)
             if (sub->name == name) return sub->menu->GetSafeHmenu();
         return nullptr;
     }
     void opening(HMENU menu, LPARAM lParam = 0) {
-        ::SendMessageA(app.hostWindow.m_hWnd, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(menu), lParam);
+        ::SendMessageA(run.hostWindow.m_hWnd, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(menu), lParam);
     }
     std::string textAt(HMENU menu, int position) {
         const trm::MenuItemData* record = trm::MenuMetrics::Instance().itemDataList.find(itemDataAt(menu, position));
@@ -66,7 +67,9 @@ protected:
 
     wintest::FixtureFolder tree;
     char startDirectory[MAX_PATH] = {};
-    trm::LauncherApp app;
+    trm::Settings settings;
+    trm::PopupRun run{settings, false};
+    CWinApp app;  // ends its message loop when the main window goes
 };
 
 class HostWindowIconsTest : public HostWindowTest {
@@ -75,17 +78,17 @@ protected:
 };
 
 TEST_F(HostWindowIconsTest, AFolderItemsOpenIconIsFetchedWhenItIsFirstDrawnHighlighted) {
-    const trm::StandardFolderIcons& standard = app.folderIcons.icons();
+    const trm::StandardFolderIcons& standard = run.icons.folderIcons(false);
     ASSERT_NE(standard.closed, nullptr);
     EXPECT_EQ(standard.open, nullptr) << "not fetched at the start";
-    const HMENU root = app.root.menu->GetSafeHmenu();
+    const HMENU root = run.root.menu->GetSafeHmenu();
     trm::MenuItemData* folderItem = trm::MenuMetrics::Instance().itemDataList.find(itemDataAt(root, 0));
     ASSERT_NE(folderItem, nullptr);
     ASSERT_TRUE(folderItem->subMenu);
     menutest::Canvas canvas(200, 40);
     for (UINT state : {0u, static_cast<UINT>(ODS_SELECTED)}) {
         DRAWITEMSTRUCT request = menutest::drawRequest(canvas.hdc(), itemDataAt(root, 0), RECT{0, 0, 200, 20}, state);
-        trm::MenuMetrics::Instance().DrawItem(&request);
+        ::SendMessageA(run.hostWindow.m_hWnd, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&request));
         if (state == 0) {
             EXPECT_EQ(standard.open, nullptr) << "drawn plain, it needs none";
         }
@@ -98,7 +101,7 @@ TEST_F(HostWindowTest, AnUnreadFolderIsReadWhenItsMenuOpensAndOnlyThen) {
     const HMENU sub = menuOf("Sub");
     ASSERT_EQ(::GetMenuItemID(sub, 0), static_cast<UINT>(trm::placeholderCommandId));
     opening(sub);
-    EXPECT_EQ(trm::trackingState.currentMenu, sub);
+    EXPECT_EQ(run.tracking.currentMenu, sub);
     ASSERT_EQ(::GetMenuItemCount(sub), 1);
     EXPECT_EQ(textAt(sub, 0), "a.txt");
     EXPECT_NE(::GetMenuItemID(sub, 0), static_cast<UINT>(trm::placeholderCommandId));
@@ -113,7 +116,7 @@ TEST_F(HostWindowTest, AnUnreadFolderIsReadWhenItsMenuOpensAndOnlyThen) {
 }
 
 TEST_F(HostWindowTest, AnEmptyFolderOffersOneEntryThatOpensIt) {
-    app.settings.addexploretext = "Browse";
+    settings.addexploretext = "Browse";
     const HMENU empty = menuOf("Empty");
     opening(empty);
     ASSERT_EQ(::GetMenuItemCount(empty), 1);
@@ -121,7 +124,7 @@ TEST_F(HostWindowTest, AnEmptyFolderOffersOneEntryThatOpensIt) {
     const int id = static_cast<int>(::GetMenuItemID(empty, 0));
     EXPECT_GE(id, 1000);
     std::string opened;
-    EXPECT_TRUE(app.builder.runCommand(app.root, id, [&opened](const std::string& path) {
+    EXPECT_TRUE(run.builder.runCommand(run.root, id, [&opened](const std::string& path) {
         opened = path;
         return true;
     }));
@@ -148,11 +151,11 @@ TEST_F(HostWindowTest, WindowMenusAndForeignMenusAreLeftAlone) {
 }
 
 TEST_F(HostWindowTest, TypedCharactersSelectItemsByTheirShownNames) {
-    const HMENU root = app.root.menu->GetSafeHmenu();  // Empty, Sub, top.txt
+    const HMENU root = run.root.menu->GetSafeHmenu();  // Empty, Sub, top.txt
     const HMENU empty = menuOf("Empty");
     opening(empty);  // its one entry: Explore
     const auto typed = [this](char c, HMENU menu) {
-        return ::SendMessageA(app.hostWindow.m_hWnd, WM_MENUCHAR, MAKEWPARAM(static_cast<BYTE>(c), MF_POPUP),
+        return ::SendMessageA(run.hostWindow.m_hWnd, WM_MENUCHAR, MAKEWPARAM(static_cast<BYTE>(c), MF_POPUP),
                               reinterpret_cast<LPARAM>(menu));
     };
     EXPECT_EQ(typed('T', root), MAKELRESULT(2, MNC_SELECT));
@@ -166,15 +169,14 @@ TEST_F(HostWindowTest, TypedCharactersSelectItemsByTheirShownNames) {
     HMENU foreign = ::CreatePopupMenu();
     ::AppendMenuA(foreign, MF_STRING, 1, "&not ours");
     const WPARAM n = MAKEWPARAM('n', MF_POPUP);
-    EXPECT_EQ(::SendMessageA(app.hostWindow.m_hWnd, WM_MENUCHAR, n, reinterpret_cast<LPARAM>(foreign)),
-              ::DefWindowProcA(app.hostWindow.m_hWnd, WM_MENUCHAR, n, reinterpret_cast<LPARAM>(foreign)));
+    EXPECT_EQ(::SendMessageA(run.hostWindow.m_hWnd, WM_MENUCHAR, n, reinterpret_cast<LPARAM>(foreign)),
+              ::DefWindowProcA(run.hostWindow.m_hWnd, WM_MENUCHAR, n, reinterpret_cast<LPARAM>(foreign)));
     ::DestroyMenu(foreign);
 }
 
 TEST_F(HostWindowTest, TheExitTimerClosesTheWindowAndEndsTheLoop) {
-    ::CoInitialize(nullptr);  // the exit path uninitialises COM
-    app.hostWindow.exitTimer = static_cast<int>(app.hostWindow.SetTimer(trm::HostWindow::exitTimerId, 50));
-    app.m_pMainWnd = &app.hostWindow;
+    run.hostWindow.startExitTimer(50);
+    app.m_pMainWnd = &run.hostWindow;
     const DWORD started = ::GetTickCount();
     MSG message;
     bool quit = false;
@@ -187,13 +189,11 @@ TEST_F(HostWindowTest, TheExitTimerClosesTheWindowAndEndsTheLoop) {
         }
     }
     EXPECT_TRUE(quit);
-    EXPECT_EQ(app.hostWindow.m_hWnd, nullptr);
+    EXPECT_EQ(run.hostWindow.m_hWnd, nullptr);
     EXPECT_EQ(app.m_pMainWnd, nullptr);
-    EXPECT_EQ(app.hostWindow.exitTimer, -1);
 }
 
 TEST_F(HostWindowTest, TheShellsPropertySheetKeepsTheLoopUntilItIsClosed) {
-    ::CoInitialize(nullptr);
     // Properties, the shell's last command, on a thread of its own: the way
     // Windows shows the sheet once the command has returned.
     bool announced = false;
@@ -205,9 +205,9 @@ TEST_F(HostWindowTest, TheShellsPropertySheetKeepsTheLoopUntilItIsClosed) {
         trm::showShellContextMenu(call);
         ::CoUninitialize();
     });
-    trm::trackingState.contextCommandDone = true;
-    app.hostWindow.exitTimer = static_cast<int>(app.hostWindow.SetTimer(trm::HostWindow::exitTimerId, 1000));
-    app.m_pMainWnd = &app.hostWindow;
+    run.tracking.contextCommandDone = true;
+    run.hostWindow.startExitTimer(1000);
+    app.m_pMainWnd = &run.hostWindow;
 
     const DWORD started = ::GetTickCount();
     HWND sheet = nullptr;
@@ -238,7 +238,6 @@ TEST_F(HostWindowTest, TheShellsPropertySheetKeepsTheLoopUntilItIsClosed) {
     ASSERT_NE(closedAt, 0u) << "the loop ended while the sheet was open";
     ASSERT_NE(quitAt, 0u) << "the loop went on after the sheet had closed";
     EXPECT_LE(quitAt - closedAt, 1100u);
-    trm::trackingState.contextCommandDone = false;
 }
 
 }  // namespace

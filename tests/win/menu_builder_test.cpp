@@ -15,6 +15,7 @@
 #include "menu_test_support.h"
 #include "menus/menu_teardown.h"
 #include "menus/owner_draw_menu.h"
+#include "menus/run_menus.h"
 #include "model/folder_scanner.h"
 #include "model/win_scan_platform.h"
 #include "picture_files.h"
@@ -35,7 +36,7 @@ protected:
         ::GetCurrentDirectoryA(MAX_PATH, startDirectory);
     }
     ~MenuBuilderTest() override {
-        trm::tearDownRoot(root);
+        trm::tearDownRun(menus, root);
         ::SetCurrentDirectoryA(startDirectory);
     }
 
@@ -124,12 +125,14 @@ protected:
     wintest::FixtureFolder tree;
     char startDirectory[MAX_PATH] = {};
     trm::Settings settings;
-    trm::FolderNode root{settings};
-    trm::IconCache icons;
-    trm::WinScanPlatform platform{settings, icons};
+    trm::CommandIds ids;
+    trm::FolderNode root{settings, ids};
+    trm::WinShortcutPlatform shortcuts{settings};
+    trm::IconService icons{settings, shortcuts};
+    trm::WinScanPlatform platform{shortcuts, icons};
     trm::ItemDataList records;
-    trm::StandardFolderIcons folderIcons;
-    trm::MenuBuilder builder{settings, records, icons, folderIcons};
+    trm::RunMenus menus{records};
+    trm::MenuBuilder builder{settings, records, menus, icons};
 };
 
 TEST_F(MenuBuilderTest, FoldersThenEntriesWithATitleAndUnreadFoldersHoldThePlaceholder) {
@@ -142,9 +145,9 @@ TEST_F(MenuBuilderTest, FoldersThenEntriesWithATitleAndUnreadFoldersHoldThePlace
     EXPECT_EQ(::GetMenuItemID(sub(1).menu->GetSafeHmenu(), 1), static_cast<UINT>(trm::placeholderCommandId));
     // The sub-menu item carries the sub-menu's own handle.
     EXPECT_EQ(::GetSubMenu(menu, 1), sub(0).menu->GetSafeHmenu());
-    EXPECT_EQ(trm::findFolderByMenu(root, sub(1).menu->GetSafeHmenu()), &sub(1));
-    EXPECT_EQ(trm::findFolderByMenu(root, menu), &root);
-    EXPECT_EQ(trm::findFolderByMenu(root, reinterpret_cast<HMENU>(0x1234)), nullptr);
+    EXPECT_EQ(menus.folderOf(sub(1).menu->GetSafeHmenu()), &sub(1));
+    EXPECT_EQ(menus.folderOf(menu), &root);
+    EXPECT_EQ(menus.folderOf(reinterpret_cast<HMENU>(0x1234)), nullptr);
 }
 
 TEST_F(MenuBuilderTest, FillingAnUnreadFolderReplacesItsPlaceholder) {
@@ -180,18 +183,18 @@ TEST_F(MenuBuilderTest, AClickableSideTitleSharesItsIdentifierWithItsBreak) {
 
 TEST_F(MenuBuilderTest, DriveTitlesCanBeVolumeLabels) {
     settings.dotitles = true;
-    trm::FolderNode drive(settings);
+    trm::FolderNode drive(settings, ids);
     drive.path = "C:\\";
     builder.buildMenu(drive);
     EXPECT_EQ(itemsOf(drive.menu->GetSafeHmenu()).at(0), "title:C:\\!");
-    trm::destroyMenuTree(drive);
+    menus.destroyAll();  // before the folder goes
 
     settings.dotitlesusedrivenames = true;
     char label[MAX_PATH + 1] = {};
     ASSERT_TRUE(::GetVolumeInformationA("C:\\", label, MAX_PATH, nullptr, nullptr, nullptr, nullptr, 0));
     builder.buildMenu(drive);
     EXPECT_EQ(itemsOf(drive.menu->GetSafeHmenu()).at(0), "title:" + std::string(label) + "!");
-    trm::destroyMenuTree(drive);
+    menus.destroyAll();  // before the folder goes
 }
 
 TEST_F(MenuBuilderTest, SeparatorsAndBreaksAroundNamedItems) {
@@ -207,11 +210,11 @@ TEST_F(MenuBuilderTest, SeparatorsAndBreaksAroundNamedItems) {
 TEST_F(MenuBuilderTest, TheFilesFoldersSeparatorFollowsTheGroups) {
     settings.separatorbetweenfilesandfolders = true;
     EXPECT_EQ(itemsOf(build()), (Items{"sub:Alpha", "sub:Beta", "sep", "a.txt", "b.mp3", "c.wav", "d.mp3"}));
-    trm::tearDownRoot(root);
+    trm::tearDownRun(menus, root);
     settings.foldersatbottom = true;
     EXPECT_EQ(itemsOf(build()), (Items{"a.txt", "b.mp3", "c.wav", "d.mp3", "sep", "sub:Alpha", "sub:Beta"}));
     // A folder without files gets no separator.
-    trm::tearDownRoot(root);
+    trm::tearDownRun(menus, root);
     settings.onlyfolders = true;
     EXPECT_EQ(itemsOf(build()), (Items{"sub:Alpha", "sub:Beta"}));
 }
@@ -230,7 +233,7 @@ TEST_F(MenuBuilderTest, ExploreAndOpenAllAtEveryPosition) {
     for (int position = 0; position <= 4; ++position) {
         settings.addexploreposition = settings.addopenallposition = position;
         EXPECT_EQ(itemsOf(build()), expected[position]) << "position " << position;
-        trm::tearDownRoot(root);
+        trm::tearDownRun(menus, root);
     }
 }
 
@@ -247,14 +250,14 @@ TEST_F(MenuBuilderTest, IconsOnlyShowNoTextAndUnavailableEntriesAreDisabled) {
     const HMENU menu = build();
     EXPECT_EQ(itemsOf(menu), (Items{"sub:", "sub:", "", "", "", ""}));
 
-    trm::tearDownRoot(root);
+    trm::tearDownRun(menus, root);
     settings.display = 0;
     scan(root, tree.root);
     for (trm::MenuEntry& entry : root.entries) entry.unavailable = entry.displayName == "a.txt";
     builder.buildMenu(root);
     EXPECT_EQ(itemsOf(root.menu->GetSafeHmenu()).at(2), "a.txt") << "enabled without icons";
 
-    trm::tearDownRoot(root);
+    trm::tearDownRun(menus, root);
     settings.display = 3;
     scan(root, tree.root);
     for (trm::MenuEntry& entry : root.entries) entry.unavailable = entry.displayName == "a.txt";
@@ -283,7 +286,7 @@ TEST_F(MenuBuilderTest, TheTitlePictureIsLoadedIntoItsItemFirst) {
     EXPECT_EQ(record->titlePicture, cover.loadedPicture->picture.get());
 
     // A picture that does not load leaves a plain (still unpickable) item.
-    trm::tearDownRoot(root);
+    trm::tearDownRun(menus, root);
     settings.dotitleimagesfile = "broken.gif";
     const HMENU again = build();
     EXPECT_FALSE(root.titleImageEntry->loadedPicture && root.titleImageEntry->loadedPicture->picture);
@@ -291,7 +294,7 @@ TEST_F(MenuBuilderTest, TheTitlePictureIsLoadedIntoItsItemFirst) {
 
     // With usefirst the first picture met is the title; every other picture
     // stays a plain item with its name, not decoded.
-    trm::tearDownRoot(root);
+    trm::tearDownRun(menus, root);
     settings.dotitleimagesusefirst = true;
     tree.file("second.bmp", wintest::bmpFile(20, 20, RGB(1, 1, 1)));
     const Items items = itemsOf(build());
@@ -315,7 +318,7 @@ TEST_F(MenuBuilderTest, ShortcutsToMissingTargetsAreDisabled) {
     EXPECT_EQ(itemsOf(build()), (Items{"sub:Alpha", "sub:Beta", "a.txt", "b.mp3", "c.wav", "d.mp3", "Doc", "Missing!",
                                        "Net!", "Removed!", "Root", "ToBeta"}));
     // Without icons they stay pickable: the shell then says what is wrong.
-    trm::tearDownRoot(root);
+    trm::tearDownRun(menus, root);
     settings.display = 0;
     EXPECT_EQ(itemsOf(build()).at(7), "Missing");
 }
@@ -339,7 +342,7 @@ TEST_F(MenuBuilderTest, ShortcutsToFoldersOpenAsTheirFoldersSubMenus) {
     EXPECT_EQ(itemsOf(toBeta.menu->GetSafeHmenu()), (Items{"inner.txt"}));
 
     // In the one menu too, beside every file of the tree.
-    trm::tearDownRoot(root);
+    trm::tearDownRun(menus, root);
     settings.onlyonemenu = true;
     EXPECT_EQ(itemsOf(build()), (Items{"sub:Net", "sub:Removed", "sub:Root", "sub:ToBeta", "a.txt", "b.mp3", "c.wav",
                                        "d.mp3", "Doc", "inner.txt", "Missing"}));
@@ -353,16 +356,15 @@ TEST_F(MenuBuilderTest, IconsAreSharedPerExtensionAndOwnPerProgramShortcutAndFol
     tree.file("two.exe");
     shortcut("Doc", tree.at("a.txt"));
     shortcut("Notes", tree.at("e.txt"));
-    builder.fetchFolderIcon = [this](const std::string& path) { platform.icons.fetchIcon(path, path, true); };
     const HMENU menu = build();
     // .txt, .mp3, .wav, the two programs, the two shortcuts and the two folders.
-    EXPECT_EQ(icons.size(), 9u);
+    EXPECT_EQ(icons.cachedIcons(), 9u);
     for (const char* key : {".txt", ".mp3", ".wav"}) EXPECT_NE(icons.findIcon(key), nullptr) << key;
     for (const char* key : {"one.exe", "two.exe", "Doc.lnk", "Notes.lnk", "Alpha", "Beta"})
         EXPECT_NE(icons.findIcon(tree.at(key)), nullptr) << key;
     // Shortcuts to ordinary files share their target's icon, without asking the
     // shell again, and it is the one the shell gives the shortcut itself.
-    EXPECT_EQ(platform.icons.shellCalls(), 7);
+    EXPECT_EQ(icons.shellCalls(), 7);
     const trm::IconRecord* doc = icons.findIcon(tree.at("Doc.lnk"));
     ASSERT_NE(doc, nullptr);
     EXPECT_EQ(doc->iconHandle(), icons.findIcon(".txt")->iconHandle());
@@ -381,13 +383,13 @@ TEST_F(MenuBuilderTest, IconsAreSharedPerExtensionAndOwnPerProgramShortcutAndFol
         EXPECT_EQ(record->iconWidth, ::GetSystemMetrics(SM_CXSMICON)) << record->label().c_str();
     }
 
-    trm::tearDownRoot(root);
+    trm::tearDownRun(menus, root);
     icons.clear();
     settings.display = 0;
-    const int asked = platform.icons.shellCalls();
+    const int asked = icons.shellCalls();
     build();
-    EXPECT_EQ(icons.size(), 0u);
-    EXPECT_EQ(platform.icons.shellCalls(), asked);
+    EXPECT_EQ(icons.cachedIcons(), 0u);
+    EXPECT_EQ(icons.shellCalls(), asked);
 }
 
 TEST_F(MenuBuilderTest, RunCommandOpensTheChosenEntryExploreAndOpenAll) {
@@ -472,7 +474,7 @@ TEST_F(MenuBuilderTest, TeardownLeavesNoMenusAndNoRecords) {
     const HMENU menu = build();
     const HMENU alpha = sub(0).menu->GetSafeHmenu();
     ASSERT_NE(records.head(), nullptr);
-    trm::tearDownRoot(root);
+    trm::tearDownRun(menus, root);
     EXPECT_EQ(records.head(), nullptr);
     EXPECT_FALSE(::IsMenu(menu));
     EXPECT_FALSE(::IsMenu(alpha));
@@ -482,10 +484,10 @@ TEST_F(MenuBuilderTest, TeardownLeavesNoMenusAndNoRecords) {
     EXPECT_EQ(root.exploreEntry, nullptr);
 }
 
-TEST_F(MenuBuilderTest, IdentifiersKeepRisingAcrossRuns) {
+TEST_F(MenuBuilderTest, IdentifiersKeepRisingWhenTheMenusAreBuiltAgain) {
     build();
     const int first = root.entries.front().id;
-    trm::tearDownRoot(root);
+    trm::tearDownRun(menus, root);
     build();
     EXPECT_GT(root.entries.front().id, first);
     EXPECT_GE(first, 1000);

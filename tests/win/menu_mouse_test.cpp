@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "app/launcher_app.h"
+#include "app/popup_run.h"
 #include "fixture_folder.h"
 #include "menu_test_support.h"
 #include "menus/owner_draw_menu.h"
@@ -41,33 +41,33 @@ protected:
         tree.folder("Sub");
         tree.file("a.txt");
         tree.file("photo.bmp", wintest::bmpFile(40, 30, RGB(10, 200, 30)));
-        app.settings.sort = 2;
-        app.settings.dotitles = true;
-        app.settings.dotitlesclicktoopenfolder = true;
-        app.settings.dothumbnailsontooltip = true;
+        settings.sort = 2;
+        settings.dotitles = true;
+        settings.dotitlesclicktoopenfolder = true;
+        settings.dothumbnailsontooltip = true;
         char started[MAX_PATH] = {};
         ::GetCurrentDirectoryA(MAX_PATH, started);
         ::SetCurrentDirectoryA(tree.root.c_str());
-        app.root.path = tree.root;
-        trm::scanFolder(app.root, app.scanPlatform);
+        run.scanRoot();
         ::SetCurrentDirectoryA(started);
-        app.builder.buildMenu(app.root);
-        menu = app.root.menu->GetSafeHmenu();
-        hooks = std::make_unique<trm::MenuHooks>(::GetCurrentThreadId(), running);
-        trm::trackingState.pendingOpenPath.clear();
+        run.builder.buildMenu(run.root);
+        menu = run.root.menu->GetSafeHmenu();
+        run.hookApp.showShellMenu = [this](const trm::ShellContextMenuCall& call) {
+            asked.push_back({call.owner, call.path, call.x, call.y});
+            return false;
+        };
+        hooks = std::make_unique<trm::MenuHooks>(::GetCurrentThreadId(), run.hookApp);
     }
     ~MenuMouseTest() override {
         if (::IsWindow(window)) ::DestroyWindow(window);
         hooks.reset();
-        trm::trackingState.pendingOpenPath.clear();
-        trm::trackingState.pointerHasEntered = false;
         ::CoUninitialize();
     }
 
     // A menu window showing the root menu at (100, 100), its title painted
     // as the system has it painted.
     void openWindow() {
-        trm::trackingState.currentMenu = menu;
+        run.tracking.currentMenu = menu;
         window = ::CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, MAKEINTATOM(0x8000), "", WS_POPUP, 100, 100, 150,
                                    100, nullptr, nullptr, nullptr, nullptr);
         ASSERT_NE(window, nullptr);
@@ -104,11 +104,11 @@ protected:
         return trm::MenuMouseHook(HC_ACTION, message, reinterpret_cast<LPARAM>(&event));
     }
     trm::MenuEntry& entryNamed(const char* name) {
-        for (trm::MenuEntry& entry : app.root.entries)
+        for (trm::MenuEntry& entry : run.root.entries)
             if (entry.displayName == name) return entry;
         throw std::runtime_error(name);
     }
-    bool tipShown() const { return app.thumbnailTip.m_hWnd != nullptr && ::IsWindowVisible(app.thumbnailTip.m_hWnd); }
+    bool tipShown() const { return run.thumbnailTip.m_hWnd != nullptr && ::IsWindowVisible(run.thumbnailTip.m_hWnd); }
     COLORREF titlePixel() const {
         trm::ClientDC dc(window);
         return ::GetPixel(dc.get(), 140, 10);
@@ -118,7 +118,8 @@ protected:
     }
 
     wintest::FixtureFolder tree;
-    trm::LauncherApp app;
+    trm::Settings settings;
+    trm::PopupRun run{settings, false};
     HMENU menu = nullptr;
     HWND window = nullptr;
     struct Asked {
@@ -127,10 +128,6 @@ protected:
         int x, y;
     };
     std::vector<Asked> asked;
-    trm::HookApp running{app.settings, app.underWine, app.root, app.thumbnailTip,
-                         [this](HWND owner, const std::string& path, int x, int y) {
-                             asked.push_back({owner, path, x, y});
-                         }};
     std::unique_ptr<trm::MenuHooks> hooks;
 };
 
@@ -139,41 +136,41 @@ TEST_F(MenuMouseTest, RestingOnAnEntryShowsItsThumbnailUntilThePointerMovesOn) {
     trm::MenuEntry& photo = entryNamed("photo.bmp");
     light(photoRow);
     mouse(WM_MOUSEMOVE, onItems);
-    EXPECT_EQ(trm::trackingState.hoveredEntry, &photo);
-    EXPECT_EQ(trm::trackingState.hoverTimer.window, window);
+    EXPECT_EQ(run.tracking.hoveredEntry, &photo);
+    EXPECT_EQ(run.tracking.hoverTimer.owner(), window);
     ASSERT_TRUE(pumpUntil(5000, [this]() { return tipShown(); })) << "no thumbnail after the hover time";
 
     // Moving within the same entry keeps what is shown.
     mouse(WM_MOUSEMOVE, POINT{onItems.x + 5, onItems.y});
     EXPECT_TRUE(tipShown());
-    EXPECT_EQ(trm::trackingState.hoverTimer.id, 0u) << "no new timer for the same entry";
+    EXPECT_FALSE(run.tracking.hoverTimer.running()) << "no new timer for the same entry";
 
     // Another entry hides it and starts the timer again.
     light(fileRow);
     mouse(WM_MOUSEMOVE, onItems);
     EXPECT_FALSE(tipShown());
-    EXPECT_EQ(trm::trackingState.hoveredEntry, &entryNamed("a.txt"));
-    EXPECT_NE(trm::trackingState.hoverTimer.id, 0u);
+    EXPECT_EQ(run.tracking.hoveredEntry, &entryNamed("a.txt"));
+    EXPECT_TRUE(run.tracking.hoverTimer.running());
 
     // A sub-folder's item, and the world outside the menus, stop it.
     light(subRow);
     mouse(WM_MOUSEMOVE, onItems);
-    EXPECT_EQ(trm::trackingState.hoverTimer.id, 0u);
-    EXPECT_EQ(trm::trackingState.hoveredEntry, nullptr);
+    EXPECT_FALSE(run.tracking.hoverTimer.running());
+    EXPECT_EQ(run.tracking.hoveredEntry, nullptr);
     light(photoRow);
     mouse(WM_MOUSEMOVE, onItems);
-    EXPECT_NE(trm::trackingState.hoverTimer.id, 0u);
+    EXPECT_TRUE(run.tracking.hoverTimer.running());
     mouse(WM_MOUSEMOVE, offMenus);
-    EXPECT_EQ(trm::trackingState.hoverTimer.id, 0u);
+    EXPECT_FALSE(run.tracking.hoverTimer.running());
 
-    app.settings.dothumbnailsontooltip = false;
+    settings.dothumbnailsontooltip = false;
     mouse(WM_MOUSEMOVE, onItems);
-    EXPECT_EQ(trm::trackingState.hoverTimer.id, 0u) << "no thumbnails asked for";
+    EXPECT_FALSE(run.tracking.hoverTimer.running()) << "no thumbnails asked for";
 }
 
 TEST_F(MenuMouseTest, TheTitleUnderThePointerIsLitAndRepaintedOnlyWhenThatChanges) {
     openWindow();
-    trm::OwnerDrawMenu& owner = *app.root.menu;
+    trm::OwnerDrawMenu& owner = *run.root.menu;
     EXPECT_EQ(titlePixel(), sys(COLOR_INFOBK));
     light(titleRow);
     mouse(WM_MOUSEMOVE, onTitle);
@@ -201,13 +198,13 @@ TEST_F(MenuMouseTest, ClicksOnOrdinaryItemsAndOnATitleThatIsNoButtonOpenNothingT
     light(fileRow);
     mouse(WM_LBUTTONUP, onItems);
     mouse(WM_LBUTTONDBLCLK, onItems);
-    EXPECT_EQ(trm::trackingState.pendingOpenPath, "") << "an ordinary item is the menu's own";
+    EXPECT_EQ(run.tracking.pendingOpenPath, "") << "an ordinary item is the menu's own";
 
     // Without clicktoopenfolder the title is no button.
-    app.settings.dotitlesclicktoopenfolder = false;
+    settings.dotitlesclicktoopenfolder = false;
     light(titleRow);
     mouse(WM_LBUTTONUP, onTitle);
-    EXPECT_EQ(trm::trackingState.pendingOpenPath, "");
+    EXPECT_EQ(run.tracking.pendingOpenPath, "");
 }
 
 TEST_F(MenuMouseTest, ARightClickAsksForTheShellsMenuOfTheLitEntryOnly) {
@@ -229,27 +226,27 @@ TEST_F(MenuMouseTest, ARightClickAsksForTheShellsMenuOfTheLitEntryOnly) {
 
     // A title picture that is not to be clicked has none either.
     entryNamed("photo.bmp").isTitlePicture = true;
-    app.settings.dotitleimages = true;
-    app.settings.dotitleimagesnoclick = true;
+    settings.dotitleimages = true;
+    settings.dotitleimagesnoclick = true;
     light(photoRow);
     mouse(WM_RBUTTONUP, onItems);
     EXPECT_EQ(asked.size(), 1u);
-    app.settings.dotitleimagesnoclick = false;
+    settings.dotitleimagesnoclick = false;
     mouse(WM_RBUTTONUP, onItems);
     EXPECT_EQ(asked.size(), 2u);
 
     // While the shell's own menu is up, its clicks are not ours, and the
     // pointer over it does not count as having left our menus.
-    app.settings.dieonmouseout = true;
-    app.settings.dieonmouseouttime = 0;
-    trm::trackingState.pointerHasEntered = true;
-    trm::trackingState.shellMenuShown = true;
+    settings.dieonmouseout = true;
+    settings.dieonmouseouttime = 0;
+    run.tracking.pointerHasEntered = true;
+    run.tracking.shellMenuShown = true;
     mouse(WM_RBUTTONUP, onItems);
     EXPECT_EQ(asked.size(), 2u);
     ::SetCursorPos(offMenus.x, offMenus.y);
     ::SendMessageA(window, WM_NULL, 0, 0);
     EXPECT_FALSE(pumpUntil(300, [this]() { return !::IsWindow(window); }));
-    trm::trackingState.shellMenuShown = false;
+    run.tracking.shellMenuShown = false;
     ::SendMessageA(window, WM_NULL, 0, 0);
     EXPECT_TRUE(closes()) << "once the shell's menu is gone, leaving closes ours";
 }

@@ -10,12 +10,16 @@
 #include <memory>
 #include <string>
 
+#include "common/command_ids.h"
 #include "fixture_folder.h"
 #include "menu_test_support.h"
 #include "menus/owner_draw_menu.h"
+#include "menus/run_menus.h"
 #include "model/folder_node.h"
 #include "model/menu_entry.h"
 #include "picture_files.h"
+#include "presentation/frame_painter.h"
+#include "presentation/hover_tip.h"
 #include "presentation/menu_hooks.h"
 #include "presentation/menu_metrics.h"
 #include "presentation/thumbnail_tip.h"
@@ -73,14 +77,12 @@ class MenuWindowTest : public ::testing::Test {
 protected:
     MenuWindowTest() : tree("menuwindow") {
         ::CoInitialize(nullptr);
-        menu.CreatePopupMenu();
         menu.appendItem(MF_STRING, 1001, "Photo.bmp");
-        trm::trackingState.currentMenu = menu.m_hMenu;
+        state.currentMenu = menu.m_hMenu;
     }
     ~MenuWindowTest() override {
         for (HWND window : made) ::DestroyWindow(window);
         hooks.reset();
-        menu.destroyWithItems();
         ::CoUninitialize();
     }
 
@@ -93,11 +95,15 @@ protected:
 
     wintest::FixtureFolder tree;
     trm::Settings settings;
-    trm::FolderNode root{settings};
+    trm::CommandIds ids;
+    trm::FolderNode root{settings, ids};
     trm::ThumbnailTip tip;
-    trm::HookApp app{settings, false, root, tip, {}};
+    trm::RunMenus menus{trm::MenuMetrics::Instance().itemDataList};
+    trm::OwnerDrawMenu& menu = menus.create(root, 0, -1);
+    trm::HookApp app{settings, false, menus, tip, nullptr};
+    trm::TrackingState state;
+    trm::TrackingScope tracked{state};
     std::unique_ptr<trm::MenuHooks> hooks;
-    trm::OwnerDrawMenu menu{trm::MenuMetrics::Instance().itemDataList, 0, -1};
     std::vector<HWND> made;
 };
 
@@ -109,8 +115,8 @@ TEST_F(MenuWindowTest, MenuWindowsAreSubclassedPairedAndReleased) {
     ASSERT_NE(window, nullptr);
     EXPECT_NE(::GetPropA(window, "TRM_OldWndProc"), nullptr);
     EXPECT_EQ(::GetWindowLongPtrA(window, GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(&trm::MenuWindowProc));
-    ASSERT_EQ(trm::trackingState.openMenuWindows.size(), 1u);
-    EXPECT_EQ(trm::trackingState.openMenuWindows[0].menuHandle, menu.m_hMenu);
+    ASSERT_EQ(state.openMenuWindows.size(), 1u);
+    EXPECT_EQ(state.openMenuWindows[0].menuHandle, menu.m_hMenu);
     EXPECT_EQ(menu.menuWindow, window);
     // Translucent at 200 - 2 x 50.
     EXPECT_TRUE(::GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_LAYERED);
@@ -123,12 +129,12 @@ TEST_F(MenuWindowTest, MenuWindowsAreSubclassedPairedAndReleased) {
     // Other windows are left alone.
     HWND other = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
     EXPECT_EQ(::GetPropA(other, "TRM_OldWndProc"), nullptr);
-    EXPECT_EQ(trm::trackingState.openMenuWindows.size(), 1u);
+    EXPECT_EQ(state.openMenuWindows.size(), 1u);
     ::DestroyWindow(other);
 
     ::DestroyWindow(window);
     made.clear();
-    EXPECT_TRUE(trm::trackingState.openMenuWindows.empty());
+    EXPECT_TRUE(state.openMenuWindows.empty());
     EXPECT_EQ(menu.menuWindow, nullptr);
 }
 
@@ -155,11 +161,11 @@ TEST_F(MenuWindowTest, APendingCloseOnAWindowThatGoesIsStartedAgainOnAnother) {
     const HWND sub = open(230, 100);
     ::SetCursorPos(150, 150);
     ::SendMessageA(root, WM_NULL, 0, 0);
-    ASSERT_TRUE(trm::trackingState.pointerHasEntered);
+    ASSERT_TRUE(state.pointerHasEntered);
     // Outside: the sub-menu starts the delay, then closes before it runs out.
     ::SetCursorPos(700, 600);
     ::SendMessageA(sub, WM_NULL, 0, 0);
-    ASSERT_EQ(trm::trackingState.closeTimer.window, sub);
+    ASSERT_EQ(state.closeTimer.owner(), sub);
     ::DestroyWindow(sub);
     EXPECT_TRUE(pumpUntil(3000, [root]() { return !::IsWindow(root); })) << "the root menu never closed";
     made.clear();
@@ -185,15 +191,15 @@ TEST_F(MenuWindowTest, TheHoverTimerShowsTheEntrysPictureUnlessItWasLeft) {
     const auto tipShown = [this]() { return tip.m_hWnd != nullptr && ::IsWindowVisible(tip.m_hWnd); };
 
     trm::startHoverTimer(window, broken);
-    EXPECT_EQ(trm::trackingState.hoverTimer.window, window);
+    EXPECT_EQ(state.hoverTimer.owner(), window);
     EXPECT_FALSE(pumpUntil(1500, tipShown)) << "a picture that cannot be loaded shows nothing";
-    EXPECT_EQ(trm::trackingState.hoverTimer.id, 0u);
+    EXPECT_FALSE(state.hoverTimer.running());
 
     // Moving on to another entry before the timer fires restarts it for that one.
     trm::startHoverTimer(window, photo);
     trm::startHoverTimer(window, other);
     ASSERT_TRUE(pumpUntil(3000, tipShown));
-    EXPECT_EQ(trm::trackingState.hoveredEntry, &other);
+    EXPECT_EQ(state.hoveredEntry, &other);
     // Drawn at its pixel size reduced by imagereduction, with the margins.
     const RECT shown = windowRect(tip.m_hWnd);
     EXPECT_EQ(shown.right - shown.left, 40 / 2 + 7);

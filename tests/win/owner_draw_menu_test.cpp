@@ -10,6 +10,8 @@
 
 #include "common/command_ids.h"
 #include "menu_test_support.h"
+#include "menus/run_menus.h"
+#include "model/folder_node.h"
 #include "presentation/menu_metrics.h"
 
 namespace {
@@ -305,24 +307,39 @@ TEST_F(OwnerDrawMenuTest, AnItemsDataIsTrustedOnlyWhenItNamesALiveRecord) {
     EXPECT_EQ(records.find(reinterpret_cast<ULONG_PTR>(made[1])), nullptr);
 }
 
-TEST(MenuMetricsRegistry, FindsTheMenuOfTheNewestRecordForAHandle) {
+// A run's menus are found by handle with their folders, and destroyed sub-menus first.
+TEST(RunMenus, FindEachMenuAndItsFolderByHandleAndDestroyThemAll) {
     trm::MenuMetrics metrics;
-    OwnerDrawMenu first(metrics.itemDataList, 1, -1);
-    OwnerDrawMenu second(metrics.itemDataList, 0, 200);
-    ASSERT_TRUE(first.CreatePopupMenu());
-    ASSERT_TRUE(second.CreatePopupMenu());
-    first.appendItem(MF_STRING, 1080, "one");
+    trm::Settings settings;
+    trm::CommandIds ids;
+    trm::FolderNode parent{settings, ids}, child{settings, ids};
+    trm::RunMenus menus(metrics.itemDataList);
+    OwnerDrawMenu& first = menus.create(parent, 1, -1);
+    OwnerDrawMenu& second = menus.create(child, 0, 200);
+    first.appendItem(MF_POPUP, reinterpret_cast<UINT_PTR>(second.m_hMenu), "sub");
     second.appendItem(MF_STRING, 1081, "two");
-
-    EXPECT_EQ(metrics.FindMenuByHandle(first.m_hMenu), &first);
-    EXPECT_EQ(metrics.FindMenuByHandle(second.m_hMenu), &second);
-    EXPECT_EQ(metrics.FindMenuByHandle(::CreatePopupMenu()), nullptr);
+    const HMENU top = first.m_hMenu, sub = second.m_hMenu;
+    EXPECT_EQ(menus.menuOf(top), &first);
+    EXPECT_EQ(menus.folderOf(sub), &child);
+    EXPECT_EQ(parent.menu, &first);
+    const HMENU foreign = ::CreatePopupMenu();
+    EXPECT_EQ(menus.menuOf(foreign), nullptr);
+    EXPECT_EQ(menus.folderOf(foreign), nullptr);
+    ::DestroyMenu(foreign);
 
     MenuItemData* made = metrics.createItemData(first);
     EXPECT_EQ(metrics.itemDataList.head(), made);
     EXPECT_EQ(made->menu, &first);
     EXPECT_EQ(made->xpStyle, 1);
     EXPECT_EQ(made->titleBackground + made->titleOutline + made->hasTextRow, 3);
+
+    menus.destroyAll();
+    EXPECT_FALSE(::IsMenu(top));
+    EXPECT_FALSE(::IsMenu(sub));
+    EXPECT_EQ(parent.menu, nullptr);
+    EXPECT_EQ(child.menu, nullptr);
+    EXPECT_EQ(menus.menuOf(top), nullptr);
+    EXPECT_EQ(metrics.itemDataList.head(), nullptr) << "every record goes with its menu";
 }
 
 TEST(MenuMetricsSetters, ZeroKeepsAReductionDivisor) {

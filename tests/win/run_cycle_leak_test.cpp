@@ -1,11 +1,11 @@
 // The whole life of a popup run, 200 times in one process, with icons,
-// titles, title pictures, shortcuts and thumbnails on: scan the folder,
-// build the menus, fill every sub-menu as it opens, show the root menu (the
-// system measures and paints it through the host window) and paint every
-// item, show a thumbnail, then tear everything down as the run does. The
-// process must end with as many GDI objects, USER objects, kernel handles
-// and menu records as it had after the first runs, and every menu of a run
-// must be gone after its teardown.
+// titles, title pictures, shortcuts and thumbnails on: the real run scans
+// the folder, builds the menus and tracks the root menu; while it is up a
+// timer opens every sub-menu (the host window fills them), paints every
+// item through the host window, shows a thumbnail and ends the menu; the
+// run then tears everything down and goes. The process must end with as
+// many GDI objects, USER objects, kernel handles and menu records as it had
+// after the first runs, and every menu of a run must be gone after it.
 //
 // Counters that work under Wine (GetGuiResources answers 0 there):
 // - GDI objects: the free places of the process's GDI handle table, found
@@ -24,14 +24,12 @@
 #include <string>
 #include <vector>
 
-#include "app/launcher_app.h"
+#include "app/popup_run.h"
 #include "fixture_folder.h"
 #include "handle_counts.h"
 #include "menu_test_support.h"
-#include "menus/menu_teardown.h"
 #include "menus/owner_draw_menu.h"
 #include "menus/picture.h"
-#include "model/folder_scanner.h"
 #include "picture_files.h"
 #include "presentation/menu_metrics.h"
 #include "shortcut_file.h"
@@ -65,8 +63,53 @@ void collectMenus(HMENU menu, std::vector<HMENU>& into) {
         if (HMENU sub = ::GetSubMenu(menu, i)) collectMenus(sub, into);
 }
 
-void CALLBACK endMenu(HWND, UINT, UINT_PTR id, DWORD) {
+// The run under way, and the menus its timer found.
+trm::PopupRun* running = nullptr;
+std::vector<HMENU> runMenus;
+
+// Paints every item of the menus through the host window, as the system
+// asks for the items it shows, plain and highlighted.
+void paintAll(HWND host, const std::vector<HMENU>& menus) {
+    menutest::Canvas canvas(400, 60);
+    for (HMENU menu : menus) {
+        for (int i = 0; i < ::GetMenuItemCount(menu); ++i) {
+            const ULONG_PTR data = menutest::itemDataAt(menu, static_cast<UINT>(i));
+            MEASUREITEMSTRUCT size = menutest::measureRequest(data);
+            ::SendMessageA(host, WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&size));
+            for (UINT state : {0u, static_cast<UINT>(ODS_SELECTED)}) {
+                DRAWITEMSTRUCT request = menutest::drawRequest(canvas.hdc(), data, RECT{0, 0, 400, 60}, state);
+                ::SendMessageA(host, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&request));
+            }
+        }
+    }
+}
+
+// Fires inside the run's menu loop: what a user would make the run do,
+// then the end of the menu.
+void CALLBACK actAndEndMenu(HWND, UINT, UINT_PTR id, DWORD) {
     ::KillTimer(nullptr, id);
+    trm::PopupRun& run = *running;
+    // Timers may fire in a message loop of the shell's before the menu is up.
+    if (run.tracking.openMenuWindows.empty()) {
+        ::SetTimer(nullptr, 0, 10, actAndEndMenu);
+        return;
+    }
+    const HWND host = run.hostWindow.m_hWnd;
+    // Every sub-menu opens once (the host window fills it), deepest too.
+    for (size_t done = 0;;) {
+        runMenus.clear();
+        collectMenus(run.root.menu->GetSafeHmenu(), runMenus);
+        if (done == runMenus.size()) break;
+        for (HMENU menu : runMenus) ::SendMessageA(host, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(menu), 0);
+        done = runMenus.size();
+    }
+    paintAll(host, runMenus);
+    // A thumbnail, shown and painted.
+    trm::ThumbnailTip& tip = run.thumbnailTip;
+    trm::loadPicture(run.settings, run.root.path + "\\photo.bmp", tip.image);
+    tip.showAt(20, 20);
+    menutest::Canvas canvas(120, 90);
+    ::SendMessageA(tip.m_hWnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(canvas.hdc()), 0);
     ::EndMenu();
 }
 
@@ -93,7 +136,7 @@ protected:
         wintest::makeShortcut(tree.at("To music.lnk"), tree.at("Music"), FILE_ATTRIBUTE_DIRECTORY);
         wintest::makeShortcut(tree.at("Gone.lnk"), tree.at("gone.txt"), FILE_ATTRIBUTE_ARCHIVE);
 
-        trm::Settings& settings = app.settings;
+        settings.startdirectory = tree.root;
         settings.sort = 2;
         settings.display = 3;
         settings.dotitles = true;
@@ -106,80 +149,25 @@ protected:
         settings.addopenall = true;
         settings.separatorbetweenfilesandfolders = true;
         settings.noavailablecheck = true;  // no probing of drives and networks 200 times
-        app.hostWindow.create();
-        app.thumbnailTip.create();
     }
     ~RunCycleLeakTest() override {
         ::SetCurrentDirectoryA(startDirectory);
         ::CoUninitialize();
     }
 
-    // Paints every item of the menu and of its sub-menus as the system asks.
-    void paintAll(const std::vector<HMENU>& menus) {
-        trm::MenuMetrics& metrics = trm::MenuMetrics::Instance();
-        menutest::Canvas canvas(400, 60);
-        for (HMENU menu : menus) {
-            for (int i = 0; i < ::GetMenuItemCount(menu); ++i) {
-                const ULONG_PTR data = menutest::itemDataAt(menu, static_cast<UINT>(i));
-                MEASUREITEMSTRUCT size = menutest::measureRequest(data);
-                metrics.MeasureItem(&size);
-                for (UINT state : {0u, static_cast<UINT>(ODS_SELECTED)}) {
-                    DRAWITEMSTRUCT request = menutest::drawRequest(canvas.hdc(), data, RECT{0, 0, 400, 60}, state);
-                    metrics.DrawItem(&request);
-                }
-            }
-        }
-    }
-
-    // One run: what runPopup does, with a real tracking that ends itself
-    // once the menu is on screen. The run's menus go to `menus`.
+    // One run, the real one; its menus go to `menus`.
     void oneRun(std::vector<HMENU>& menus) {
-        trm::LauncherApp& a = app;
-        a.folderIcons.load(a.hostWindow.m_hWnd, false, 0);
-        ASSERT_TRUE(::SetCurrentDirectoryA(tree.root.c_str()));
-        a.root.path = tree.root;
-        trm::scanFolder(a.root, a.scanPlatform);
-        ::SetCurrentDirectoryA(startDirectory);
-        a.builder.buildMenu(a.root);
-        const HMENU root = a.root.menu->GetSafeHmenu();
-        // Every sub-menu opens once (the host window fills it), deepest too.
-        std::vector<HMENU> opened;
-        for (size_t done = 0;;) {
-            opened.clear();
-            collectMenus(root, opened);
-            if (done == opened.size()) break;
-            for (HMENU menu : opened)
-                ::SendMessageA(a.hostWindow.m_hWnd, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(menu), 0);
-            done = opened.size();
-        }
-        menus.clear();
-        collectMenus(root, menus);
-
-        // The system measures and paints the menu through the host window;
-        // a thread timer closes it once it is up.
-        ::SetTimer(nullptr, 0, 10, endMenu);
-        ::SetForegroundWindow(a.hostWindow.m_hWnd);
-        ::TrackPopupMenu(root, TPM_RETURNCMD, 300, 200, 0, a.hostWindow.m_hWnd, nullptr);
-        paintAll(menus);
-
-        // A thumbnail, shown and painted.
-        trm::loadPicture(a.settings, tree.at("photo.bmp"), a.thumbnailTip.image);
-        a.thumbnailTip.showAt(20, 20);
-        menutest::Canvas canvas(120, 90);
-        ::SendMessageA(a.thumbnailTip.m_hWnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(canvas.hdc()), 0);
-        a.thumbnailTip.hide();
-
-        // The teardown of runPopup.
-        trm::tearDownRoot(a.root);
-        a.iconCache.clear();
-        a.scanPlatform.shortcuts.reset();
-        a.folderIcons.destroy();
-        a.thumbnailTip.image.clear();
+        trm::PopupRun run(settings, false);
+        running = &run;
+        ::SetTimer(nullptr, 0, 10, actAndEndMenu);
+        run.show();
+        running = nullptr;
+        menus = runMenus;
     }
 
     wintest::FixtureFolder tree;
     char startDirectory[MAX_PATH] = {};
-    trm::LauncherApp app;
+    trm::Settings settings;
 };
 
 TEST_F(RunCycleLeakTest, TwoHundredRunsLeaveNothingBehind) {

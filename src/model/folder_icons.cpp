@@ -1,10 +1,10 @@
-#include "app/folder_icons.h"
+#include "model/folder_icons.h"
 
 #include <shlobj.h>
 
-#include "app/option_parser.h"
 #include "common/com_ptr.h"
 #include "common/shell_item_list.h"
+#include "common/user_handles.h"
 
 namespace trm {
 
@@ -20,10 +20,9 @@ HICON extractIcon(IExtractIconA& extractor, UINT flags, bool large, int shellIco
     HICON smallIcon = nullptr;
     const UINT sizes = MAKELONG(static_cast<WORD>(shellIconSize), 16);
     if (FAILED(extractor.Extract(location, static_cast<UINT>(index), &largeIcon, &smallIcon, sizes))) return nullptr;
-    HICON kept = large ? largeIcon : smallIcon;
-    HICON other = large ? smallIcon : largeIcon;
-    if (other && other != kept) ::DestroyIcon(other);
-    return kept;
+    // The shell may hand back one icon for both.
+    const IconHandle other(largeIcon == smallIcon ? nullptr : large ? smallIcon : largeIcon);
+    return large ? largeIcon : smallIcon;
 }
 
 HICON fileInfoIcon(const char* path, UINT extraFlags, bool large) {
@@ -34,7 +33,8 @@ HICON fileInfoIcon(const char* path, UINT extraFlags, bool large) {
     return info.hIcon;
 }
 
-// The desktop directory's closed or open icon.
+}  // namespace
+
 HICON desktopDirectoryIcon(HWND owner, bool large, int shellIconSize, bool open) {
     ComPtr<IMalloc> allocator;
     ComPtr<IShellFolder> desktop;
@@ -60,44 +60,6 @@ HICON desktopDirectoryIcon(HWND owner, bool large, int shellIconSize, bool open)
         return fileInfoIcon(path, open ? SHGFI_OPENICON : 0, large);
     }
     return nullptr;
-}
-
-}  // namespace
-
-void FolderIconSet::load(HWND owner, bool large, int shellIconSize) {
-    destroy();
-    loadOnce(owner, large, shellIconSize, true);
-}
-
-void FolderIconSet::loadOnce(HWND owner, bool large, int shellIconSize, bool withOpen) {
-    if (!triedClosed) {
-        loaded.closed = desktopDirectoryIcon(owner, large, shellIconSize, false);
-        if (loaded.closed) measureIcon(loaded.closed, loaded.width, loaded.height);
-        triedClosed = true;
-    }
-    if (withOpen && !triedOpen) {
-        loaded.open = desktopDirectoryIcon(owner, large, shellIconSize, true);
-        triedOpen = true;
-    }
-}
-
-void FolderIconSet::destroy() {
-    if (loaded.closed) ::DestroyIcon(loaded.closed);
-    if (loaded.open && loaded.open != loaded.closed) ::DestroyIcon(loaded.open);
-    loaded = StandardFolderIcons();
-    triedClosed = triedOpen = false;
-}
-
-int readShellIconSize() {
-    HKEY key = nullptr;
-    if (::RegOpenKeyA(HKEY_CURRENT_USER, "Control Panel\\desktop\\WindowMetrics", &key) != ERROR_SUCCESS) return 0;
-    char value[512] = {};
-    DWORD size = sizeof value - 1;  // room for the terminator the value may lack
-    DWORD type = 0;
-    const LONG read = ::RegQueryValueExA(key, "Shell Icon Size", nullptr, &type, reinterpret_cast<BYTE*>(value), &size);
-    ::RegCloseKey(key);
-    if (read != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ)) return 0;
-    return readNumber(std::string(value));
 }
 
 }  // namespace trm

@@ -1,0 +1,73 @@
+// One popup run and everything it owns, in the order it is made (and the
+// reverse of the order it is released in): the COM apartment, the host
+// window with its exit timers, the thumbnail tip, the shell's shortcuts and
+// icons, the folder tree, its menus, the tracking state the hooks and menu
+// windows share (fresh for each run, with the pending open), and the hooks
+// while the menu is tracked.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "app/host_window.h"
+#include "common/com_apartment.h"
+#include "common/command_ids.h"
+#include "common/settings.h"
+#include "menus/menu_builder.h"
+#include "menus/run_menus.h"
+#include "model/folder_node.h"
+#include "model/icon_service.h"
+#include "model/win_scan_platform.h"
+#include "model/win_shortcut_platform.h"
+#include "presentation/thumbnail_tip.h"
+#include "presentation/tracking_state.h"
+
+namespace trm {
+
+class PopupRun {
+public:
+    PopupRun(const Settings& settings, bool underWine);
+    ~PopupRun();
+    PopupRun(const PopupRun&) = delete;
+    PopupRun& operator=(const PopupRun&) = delete;
+
+    // Shows the folder's menu once at the anchor point and carries out what
+    // was chosen; everything built for the menu is released before it
+    // returns. The host window stays for the exit timers.
+    void show();
+
+    // After show(): how long the process is to stay, in milliseconds; 0 when
+    // it may end at once. A property sheet the shell's last command put up
+    // keeps it at least 10 s, and then while the sheet is open.
+    int waitToDie() const;
+
+    // Opens path through the shell (the one way any item is opened).
+    bool openItem(const std::string& path);
+
+    // The steps of show(), for the tests that drive a run piece by piece.
+    void scanRoot();
+    void tearDown();
+
+    const Settings& settings;
+    const bool underWine;
+    ComApartment com;
+    HostWindow hostWindow;
+    ThumbnailTip thumbnailTip;
+    WinShortcutPlatform shortcuts;
+    IconService icons;
+    WinScanPlatform scanPlatform;
+    CommandIds ids;
+    FolderNode root;
+    RunMenus menus;
+    MenuBuilder builder;
+    TrackingState tracking;
+    HookApp hookApp;
+
+private:
+    UINT trackRootMenu(POINT atStart);
+
+    TrackingScope tracked;
+};
+
+}  // namespace trm

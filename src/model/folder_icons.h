@@ -1,0 +1,13 @@
+// The shell's standard folder icons, taken from the desktop directory's own
+// icon.
+#pragma once
+
+#include <windows.h>
+
+namespace trm {
+
+// The desktop directory's closed or open icon: large (of shellIconSize
+// pixels) or small; null when the shell has none. The caller owns it.
+HICON desktopDirectoryIcon(HWND owner, bool large, int shellIconSize, bool open);
+
+}  // namespace trm

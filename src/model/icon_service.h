@@ -1,0 +1,71 @@
+// The icons of one run, owned in one place and lent to the builder and the
+// painter: the shell's icons of files by extension or by path (fetched by
+// the scanner, and by the builder for folders with icons of their own), and
+// the standard folder icons, each asked of the shell only when an item
+// first needs it. Everything goes with the service.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "common/user_handles.h"
+#include "model/icon_cache.h"
+#include "model/shell_icons.h"
+
+namespace trm {
+
+struct Settings;
+class WinShortcutPlatform;
+
+// The standard folder icons as lent out; either may be null.
+struct StandardFolderIcons {
+    HICON closed = nullptr;
+    HICON open = nullptr;
+    int width = 0;  // measured from the closed icon
+    int height = 0;
+};
+
+class IconService {
+public:
+    IconService(const Settings& settings, WinShortcutPlatform& shortcuts)
+        : settings(settings), shell(settings, cache, shortcuts) {}
+
+    // The window the shell's calls are made for, and the size of the
+    // shell's large icons ("Shell Icon Size"; 0 leaves it to the system).
+    void setOwner(HWND window, int shellIconSize);
+
+    // Makes sure the cache holds the icon of a file or folder, if the shell
+    // has one: under `path` when `perFile`, else under `extension`.
+    void fetchIcon(const std::string& extension, const std::string& path, bool perFile) {
+        shell.fetchIcon(extension, path, perFile);
+    }
+    const IconRecord* findIcon(const std::string& key) const { return cache.findIcon(key); }
+
+    // The standard folder icons: the closed one asked for at the first call,
+    // the open one at the first that wants it (it shows only on a
+    // highlighted item). None without icons on the menus.
+    const StandardFolderIcons& folderIcons(bool withOpen);
+
+    // Destroys every icon, as the end of a run does; they are asked for
+    // again when next needed.
+    void clear();
+
+    // For the tests: the shell calls made for files, and the icons cached.
+    int shellCalls() const { return shell.shellCalls(); }
+    size_t cachedIcons() const { return cache.size(); }
+
+private:
+    const Settings& settings;
+    IconCache cache;
+    ShellIcons shell;
+    HWND owner = nullptr;
+    int shellIconSize = 0;
+    IconHandle closed;
+    IconHandle open;
+    StandardFolderIcons lent;
+    bool triedClosed = false;
+    bool triedOpen = false;
+};
+
+}  // namespace trm

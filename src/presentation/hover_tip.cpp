@@ -1,0 +1,48 @@
+#include "presentation/hover_tip.h"
+
+#include "menus/picture.h"
+#include "model/menu_entry.h"
+#include "presentation/thumbnail_tip.h"
+#include "presentation/tip_layout.h"
+#include "presentation/tracking_state.h"
+
+namespace trm {
+
+void startHoverTimer(HWND menuWindow, MenuEntry& entry) {
+    TrackingState& state = tracking();
+    if (&entry != state.hoveredEntry) {
+        if (const HookApp* app = state.hookApp) app->tip.hide();
+        UINT time = 200;
+        ::SystemParametersInfoA(SPI_GETMOUSEHOVERTIME, 0, &time, 0);
+        state.hoverTimer.start(menuWindow, hoverTimerId, time);
+    }
+    state.hoveredEntry = &entry;
+}
+
+void cancelHover() {
+    TrackingState& state = tracking();
+    if (const HookApp* app = state.hookApp) app->tip.hide();
+    state.hoverTimer.stop();
+    state.hoveredEntry = nullptr;
+}
+
+void hoverTimerFired(HWND window, const HookApp& app) {
+    TrackingState& state = tracking();
+    if (!state.hoverTimer.fired(window, hoverTimerId)) return;
+    state.hoverTimer.stop();
+    MenuEntry* entry = state.hoveredEntry;
+    ThumbnailTip& tip = app.tip;
+    const Settings& settings = app.settings;
+    if (tip.image.empty() && entry != nullptr) {
+        loadPicture(settings, entry->path, tip.image);
+        const SIZE own = pixelSize(tip.image.picture.get());
+        const PixelSize drawn = tipDrawingSize(settings.dothumbnailsontooltipsizex, settings.dothumbnailsontooltipsizey,
+                                               static_cast<bool>(tip.image.picture), {own.cx, own.cy},
+                                               settings.imagereductionx, settings.imagereductiony);
+        tip.widthOverride = drawn.width;
+        tip.heightOverride = drawn.height;
+    }
+    if (!tip.image.empty() && state.hoveredEntry == entry) tip.showAtCursor();
+}
+
+}  // namespace trm
