@@ -36,6 +36,7 @@ BOOL LauncherApp::InitInstance() {
     metrics.SetImageReduction(settings.imagereductionx, settings.imagereductiony);
     metrics.SetGradientTitles(settings.dotitlesgradient);
     metrics.SetPaintBackgrounds(settings.displaybackground);
+    metrics.SetPalette(Palette::chosen(settings.theme, underWine));
 
     const std::string& direct = itemToOpenDirectly(settings, shiftHeld);
     if (direct.empty()) return runPopup() ? TRUE : FALSE;

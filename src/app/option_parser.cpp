@@ -57,9 +57,10 @@ const char* const keywords[] = {
     "barbreakbefore",                   // 44
     "barbreakafter",                    // 45
     "startdirectory",                   // 46
+    "theme",                            // 47
 };
 constexpr int keywordCount = sizeof keywords / sizeof keywords[0];
-static_assert(keywordCount == 46, "the keyword table has 46 rows");
+static_assert(keywordCount == 47, "the keyword table has 47 rows");
 
 enum Row {
     RowSort = 1,
@@ -108,6 +109,7 @@ enum Row {
     RowBarbreakbefore,
     RowBarbreakafter,
     RowStartdirectory,
+    RowTheme,
 };
 
 std::string withLeadingDot(const std::string& value) {
@@ -335,6 +337,14 @@ void OptionParser::applyValue(int row, const std::string& value) {
         case RowBarbreakbefore: s.barbreakbefore.push_back(value); break;
         case RowBarbreakafter: s.barbreakafter.push_back(value); break;
         case RowStartdirectory: s.startdirectory = value; break;
+        case RowTheme:
+            if (equalsNoCase(value, "system"))
+                s.theme = ThemeSystem;
+            else if (equalsNoCase(value, "light"))
+                s.theme = ThemeLight;
+            else if (equalsNoCase(value, "dark"))
+                s.theme = ThemeDark;
+            break;
         default:  // switch-only keywords: the value is a path candidate
             takePathCandidate(value);
             break;

@@ -2,7 +2,9 @@
 
 #include "app/anchor_point.h"
 #include "app/option_parser.h"
+#include "common/display_dpi.h"
 #include "common/kernel_handles.h"
+#include "common/menu_lengths.h"
 #include "common/stage_clock.h"
 #include "launch/item_launcher.h"
 #include "launch/launch_policy.h"
@@ -47,6 +49,7 @@ PopupRun::PopupRun(const Settings& settings, bool underWine)
       builder(settings, MenuMetrics::Instance().itemDataList, menus, icons),
       hookApp{settings, underWine, menus, thumbnailTip, nullptr},
       tracked(tracking) {
+    menus.setBackground(MenuMetrics::Instance().palette.menuBackground());
     markStage("com");
 }
 
@@ -62,7 +65,9 @@ void PopupRun::show() {
     hookApp.commandWindow = hostWindow.m_hWnd;
     // Made only when thumbnails are asked for: a window costs start-up time.
     if (settings.dothumbnailsontooltip) thumbnailTip.create();
-    icons.setOwner(hostWindow.m_hWnd, displaysShellSizeIcons(settings) ? readShellIconSize() : 0);
+    // "Shell Icon Size" is in pixels at 100 % scaling.
+    icons.setOwner(hostWindow.m_hWnd,
+                   displaysShellSizeIcons(settings) ? scaledLength(readShellIconSize(), displayDpi()) : 0);
     markStage("host-window");
 
     scanRoot();

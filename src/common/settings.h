@@ -12,6 +12,9 @@ namespace trm {
 enum MenuXAlignment { MenuXLeft = 0, MenuXCentre = 4, MenuXRight = 8 };
 enum MenuYAlignment { MenuYTop = 0, MenuYCentre = 16, MenuYBottom = 32 };
 
+// -theme: the colours of the menus.
+enum ThemeChoice { ThemeSystem = 0, ThemeLight = 1, ThemeDark = 2 };
+
 enum SpecialEntryPosition {
     PositionDefault = 0,
     PositionTop = 1,
@@ -95,6 +98,7 @@ struct Settings {
     bool iconsforfolders = false;
     bool noshowhidden = false;
     int maxmenuwidth = -1;
+    int theme = ThemeSystem;
     std::string shiftrun;
     std::string revshiftrun;
     int makepretty = 0;

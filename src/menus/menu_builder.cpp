@@ -3,6 +3,8 @@
 #include <memory>
 
 #include "common/command_ids.h"
+#include "common/display_dpi.h"
+#include "common/menu_lengths.h"
 #include "menus/menu_rules.h"
 #include "menus/owner_draw_menu.h"
 #include "menus/picture.h"
@@ -24,10 +26,15 @@ bool menuHoldsPlaceholder(HMENU menu) {
 }  // namespace
 
 MenuBuilder::MenuBuilder(const Settings& settings, ItemDataList& records, RunMenus& menus, IconService& icons)
-    : settings(settings), records(records), menus(menus), icons(icons) {}
+    : settings(settings),
+      records(records),
+      menus(menus),
+      icons(icons),
+      // Pixels at 100 % scaling, like every length; -1 is no limit.
+      maxMenuWidth(settings.maxmenuwidth == -1 ? -1 : scaledLength(settings.maxmenuwidth, displayDpi())) {}
 
 void MenuBuilder::buildMenu(FolderNode& folder) {
-    OwnerDrawMenu& menu = menus.create(folder, settings.displayxp ? 1 : 0, settings.maxmenuwidth);
+    OwnerDrawMenu& menu = menus.create(folder, settings.displayxp ? 1 : 0, maxMenuWidth);
     if (menu.GetSafeHmenu() == nullptr) return;
     if (settings.dotitles) addTitle(folder, menu);
     fillMenu(folder);

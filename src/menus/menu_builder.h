@@ -57,6 +57,7 @@ private:
     ItemDataList& records;
     RunMenus& menus;
     IconService& icons;
+    const int maxMenuWidth;  // at the display's DPI
 };
 
 }  // namespace trm

@@ -2,11 +2,14 @@
 
 #include <windows.h>
 
+#include "common/display_dpi.h"
+
 namespace trm {
 
 const MenuSystemSizes& menuSystemSizes() {
-    static const MenuSystemSizes sizes{::GetSystemMetrics(SM_CXMENUCHECK), ::GetSystemMetrics(SM_CYMENUCHECK),
-                                       ::GetSystemMetrics(SM_CYMENU)};
+    static const int dpi = displayDpi();
+    static const MenuSystemSizes sizes{systemMetricForDpi(SM_CXMENUCHECK, dpi), systemMetricForDpi(SM_CYMENUCHECK, dpi),
+                                       systemMetricForDpi(SM_CYMENU, dpi)};
     return sizes;
 }
 

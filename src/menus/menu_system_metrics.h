@@ -1,6 +1,6 @@
-// The system metrics every menu item is measured and painted with, read once
-// per process: Wine works SM_CXMENUCHECK out afresh on each call, which a
-// menu of a thousand items paid on every start.
+// The system metrics every menu item is measured and painted with, at the
+// display's DPI, read once per process: Wine works SM_CXMENUCHECK out afresh
+// on each call, which a menu of a thousand items paid on every start.
 #pragma once
 
 namespace trm {

@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "common/display_dpi.h"
 #include "common/kernel_handles.h"
 #include "common/shell_item_list.h"
 #include "framework/cfile.h"
@@ -89,8 +90,11 @@ HBITMAP shellThumbnail(const Settings& settings, const PicturePath& split) {
     if (FAILED(folder->GetUIObjectOf(nullptr, 1, items, IID_IExtractImage, nullptr, extractor.putVoid())))
         return nullptr;
 
+    // The tooltip's sizes are pixels at 100 % scaling, like every length.
+    const int dpi = displayDpi();
     const ThumbnailSize wanted =
-        thumbnailRequestSize(settings.dothumbnailsontooltipsizex, settings.dothumbnailsontooltipsizey);
+        thumbnailRequestSize(scaledLength(settings.dothumbnailsontooltipsizex, dpi),
+                             scaledLength(settings.dothumbnailsontooltipsizey, dpi), menuLengthsAt(dpi));
     SIZE size{wanted.width, wanted.height};
     HDC screen = ::GetDC(nullptr);
     const DWORD depth = static_cast<DWORD>(::GetDeviceCaps(screen, BITSPIXEL));

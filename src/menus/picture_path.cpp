@@ -20,8 +20,8 @@ PicturePath splitPicturePath(const std::string& path) {
     return split;
 }
 
-ThumbnailSize thumbnailRequestSize(int sizeX, int sizeY) {
-    if (sizeX == 0 && sizeY == 0) return {160, 120};
+ThumbnailSize thumbnailRequestSize(int sizeX, int sizeY, const MenuLengths& lengths) {
+    if (sizeX == 0 && sizeY == 0) return {lengths.thumbnailWidth, lengths.thumbnailHeight};
     return {sizeX, sizeY};
 }
 

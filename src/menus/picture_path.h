@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "common/menu_lengths.h"
+
 namespace trm {
 
 struct PicturePath {
@@ -21,6 +23,6 @@ struct ThumbnailSize {
 };
 
 // The configured tooltip size, or 160 x 120 when both sides are 0.
-ThumbnailSize thumbnailRequestSize(int sizeX, int sizeY);
+ThumbnailSize thumbnailRequestSize(int sizeX, int sizeY, const MenuLengths& lengths);
 
 }  // namespace trm

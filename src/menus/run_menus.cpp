@@ -12,7 +12,16 @@ RunMenus::~RunMenus() {
 OwnerDrawMenu& RunMenus::create(FolderNode& folder, int xpStyle, int maxWidth) {
     made.push_back({std::make_unique<OwnerDrawMenu>(records, xpStyle, maxWidth), &folder});
     OwnerDrawMenu& menu = *made.back().menu;
-    if (menu.CreatePopupMenu()) byHandle.emplace(menu.GetSafeHmenu(), made.size() - 1);
+    if (menu.CreatePopupMenu()) {
+        byHandle.emplace(menu.GetSafeHmenu(), made.size() - 1);
+        if (background != nullptr) {
+            MENUINFO info{};
+            info.cbSize = sizeof info;
+            info.fMask = MIM_BACKGROUND;
+            info.hbrBack = background;
+            ::SetMenuInfo(menu.GetSafeHmenu(), &info);
+        }
+    }
     folder.menu = &menu;
     return menu;
 }

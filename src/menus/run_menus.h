@@ -27,6 +27,11 @@ public:
     // may have failed; its menu is then found by no handle.
     OwnerDrawMenu& create(FolderNode& folder, int xpStyle, int maxWidth);
 
+    // The background the system fills the menus with where no item is (a
+    // column shorter than the others); null leaves the system's. The brush
+    // stays its owner's and must outlive the menus.
+    void setBackground(HBRUSH brush) { background = brush; }
+
     // Null for a handle that is not one of this run's menus.
     OwnerDrawMenu* menuOf(HMENU handle) const;
     FolderNode* folderOf(HMENU handle) const;
@@ -44,6 +49,7 @@ private:
     };
 
     ItemDataList& records;
+    HBRUSH background = nullptr;
     std::vector<Held> made;  // in the order made: a menu before its sub-menus
     std::unordered_map<HMENU, size_t> byHandle;
 };

@@ -3,6 +3,7 @@
 #include <shlobj.h>
 
 #include "common/com_ptr.h"
+#include "common/display_dpi.h"
 #include "common/shell_item_list.h"
 #include "common/user_handles.h"
 
@@ -18,7 +19,8 @@ HICON extractIcon(IExtractIconA& extractor, UINT flags, bool large, int shellIco
     if (extractor.GetIconLocation(flags, location, MAX_PATH, &index, &returned) != S_OK) return nullptr;
     HICON largeIcon = nullptr;
     HICON smallIcon = nullptr;
-    const UINT sizes = MAKELONG(static_cast<WORD>(shellIconSize), 16);
+    const UINT sizes =
+        MAKELONG(static_cast<WORD>(shellIconSize), static_cast<WORD>(systemMetricForDpi(SM_CXSMICON, displayDpi())));
     if (FAILED(extractor.Extract(location, static_cast<UINT>(index), &largeIcon, &smallIcon, sizes))) return nullptr;
     // The shell may hand back one icon for both.
     const IconHandle other(largeIcon == smallIcon ? nullptr : large ? smallIcon : largeIcon);

@@ -1,21 +1,50 @@
 #include "presentation/frame_painter.h"
 
+#include "common/display_dpi.h"
 #include "common/gdi_handles.h"
 #include "presentation/menu_frame.h"
+#include "presentation/menu_metrics.h"
 
 namespace trm {
 
 namespace {
 
-bool ownFrame(const Settings& settings) {
-    return menuFrameOf(settings.displayoutline, settings.displayrounded, settings.displayflat,
-                       settings.displaybackground) != MenuFrame::system;
+const Palette& palette() {
+    return MenuMetrics::Instance().palette;
 }
 
-// The four strips along the window's edges, as wide as the system's edge plus one.
+COLORREF colour(PaintRole role) {
+    return palette().colour(role);
+}
+
+MenuFrame frameOf(const Settings& settings) {
+    return menuFrameOf(settings.displayoutline, settings.displayrounded, settings.displayflat,
+                       settings.displaybackground);
+}
+
+// The system's frame is light: dark menus get an outline of their own instead.
+bool ownFrame(const Settings& settings) {
+    return frameOf(settings) != MenuFrame::system || palette().dark();
+}
+
+// The system's edges and our line at the menus' DPI.
+struct FrameSizes {
+    int cxEdge;
+    int cyEdge;
+    int line;
+};
+
+FrameSizes frameSizes() {
+    const MenuMetrics& metrics = MenuMetrics::Instance();
+    return {systemMetricForDpi(SM_CXEDGE, metrics.dpi), systemMetricForDpi(SM_CYEDGE, metrics.dpi),
+            metrics.lengths.line};
+}
+
+// The four strips along the window's edges, as wide as the system's edge plus a line.
 void fillBand(HDC dc, int width, int height, COLORREF colour) {
-    const int cx = ::GetSystemMetrics(SM_CXEDGE) + 1;
-    const int cy = ::GetSystemMetrics(SM_CYEDGE) + 1;
+    const FrameSizes sizes = frameSizes();
+    const int cx = sizes.cxEdge + sizes.line;
+    const int cy = sizes.cyEdge + sizes.line;
     BrushHandle brush(::CreateSolidBrush(colour));
     const RECT strips[] = {
         {0, 0, width, cy}, {0, 0, cx, height}, {width - cx, 0, width, height}, {0, height - cy, width, height}};
@@ -29,56 +58,67 @@ void drawLine(HDC dc, HPEN pen, int fromX, int fromY, int toX, int toY) {
 }
 
 void paintRounded(HDC dc, int width, int height, const Settings& settings) {
-    PenHandle fill(::CreatePen(PS_SOLID, 1, ::GetSysColor(settings.displayxp ? COLOR_BTNHIGHLIGHT : COLOR_BTNFACE)));
+    PenHandle fill(::CreatePen(PS_SOLID, 1, colour(settings.displayxp ? PaintRole::xpText : PaintRole::xpIcons)));
     PenHandle light(
-        ::CreatePen(PS_SOLID, 1, ::GetSysColor(settings.displayflat ? COLOR_MENUTEXT : COLOR_BTNHIGHLIGHT)));
-    PenHandle dark(::CreatePen(PS_SOLID, 1, ::GetSysColor(settings.displayflat ? COLOR_MENUTEXT : COLOR_BTNSHADOW)));
-    const int cxEdge = ::GetSystemMetrics(SM_CXEDGE);
-    const int cyEdge = ::GetSystemMetrics(SM_CYEDGE);
-    for (const FrameLine& line : roundedFrameLines(width, height, cxEdge, cyEdge, settings.displaybackground)) {
+        ::CreatePen(PS_SOLID, 1, colour(settings.displayflat ? PaintRole::outline : PaintRole::frameLight)));
+    PenHandle dark(
+        ::CreatePen(PS_SOLID, 1, colour(settings.displayflat ? PaintRole::outline : PaintRole::frameShadow)));
+    const FrameSizes sizes = frameSizes();
+    for (const FrameLine& line :
+         roundedFrameLines(width, height, sizes.cxEdge, sizes.cyEdge, settings.displaybackground)) {
         HPEN pen = line.pen == FramePen::fill ? fill.get() : line.pen == FramePen::light ? light.get() : dark.get();
         drawLine(dc, pen, line.fromX, line.fromY, line.toX, line.toY);
     }
 }
 
-void paintFlat(HDC dc, int width, int height, const Settings& settings) {
-    if (settings.displaybackground)
-        fillBand(dc, width, height, ::GetSysColor(settings.displayxp ? COLOR_BTNHIGHLIGHT : COLOR_BTNFACE));
-    const RECT whole{0, 0, width, height};
-    ::FrameRect(dc, &whole, ::GetSysColorBrush(COLOR_MENUTEXT));
+// A line wide, round the whole window.
+void paintOutline(HDC dc, int width, int height) {
+    BrushHandle brush(::CreateSolidBrush(colour(PaintRole::outline)));
+    for (int i = 0; i < frameSizes().line; ++i) {
+        const RECT ring{i, i, width - i, height - i};
+        ::FrameRect(dc, &ring, brush.get());
+    }
 }
 
+void paintFlat(HDC dc, int width, int height, const Settings& settings) {
+    if (settings.displaybackground)
+        fillBand(dc, width, height, colour(settings.displayxp ? PaintRole::xpText : PaintRole::xpIcons));
+    paintOutline(dc, width, height);
+}
+
+// Light along the top and left, dark along the bottom and right, a line wide.
 void paintRaisedLine(HDC dc, int width, int height) {
-    PenHandle light(::CreatePen(PS_SOLID, 1, ::GetSysColor(COLOR_BTNHIGHLIGHT)));
-    PenHandle dark(::CreatePen(PS_SOLID, 1, ::GetSysColor(COLOR_BTNSHADOW)));
-    {
-        SelectedObject selected(dc, light.get());
-        ::MoveToEx(dc, 0, height, nullptr);
-        ::LineTo(dc, 0, 0);
-        ::LineTo(dc, width, 0);
+    PenHandle light(::CreatePen(PS_SOLID, 1, colour(PaintRole::frameLight)));
+    PenHandle dark(::CreatePen(PS_SOLID, 1, colour(PaintRole::frameShadow)));
+    for (int i = 0; i < frameSizes().line; ++i) {
+        {
+            SelectedObject selected(dc, light.get());
+            ::MoveToEx(dc, i, height - i, nullptr);
+            ::LineTo(dc, i, i);
+            ::LineTo(dc, width - i, i);
+        }
+        SelectedObject selected(dc, dark.get());
+        ::MoveToEx(dc, i, height - 1 - i, nullptr);
+        ::LineTo(dc, width - 1 - i, height - 1 - i);
+        ::LineTo(dc, width - 1 - i, i);
     }
-    SelectedObject selected(dc, dark.get());
-    ::MoveToEx(dc, 0, height - 1, nullptr);
-    ::LineTo(dc, width - 1, height - 1);
-    ::LineTo(dc, width - 1, 0);
 }
 
 }  // namespace
 
 bool paintMenuFrame(HDC dc, int width, int height, const Settings& settings) {
-    const MenuFrame frame =
-        menuFrameOf(settings.displayoutline, settings.displayrounded, settings.displayflat, settings.displaybackground);
-    if (frame == MenuFrame::system) return false;
+    if (!ownFrame(settings)) return false;
+    const MenuFrame frame = frameOf(settings);
     // What the band showed before (the system's edge) goes first: the frames
     // below draw only some of its pixels, and no frame at all draws none.
     fillBand(dc, width, height,
-             ::GetSysColor(settings.displayxp && settings.displaybackground ? COLOR_BTNHIGHLIGHT : COLOR_MENU));
+             colour(settings.displayxp && settings.displaybackground ? PaintRole::xpText : PaintRole::menu));
     switch (frame) {
         case MenuFrame::rounded: paintRounded(dc, width, height, settings); break;
         case MenuFrame::flat: paintFlat(dc, width, height, settings); break;
         case MenuFrame::raisedLine: paintRaisedLine(dc, width, height); break;
-        case MenuFrame::none:
-        case MenuFrame::system: break;
+        case MenuFrame::system: paintOutline(dc, width, height); break;  // dark menus only
+        case MenuFrame::none: break;
     }
     return true;
 }

@@ -2,6 +2,7 @@
 
 #include "menus/picture.h"
 #include "model/menu_entry.h"
+#include "presentation/menu_metrics.h"
 #include "presentation/thumbnail_tip.h"
 #include "presentation/tip_layout.h"
 #include "presentation/tracking_state.h"
@@ -36,9 +37,13 @@ void hoverTimerFired(HWND window, const HookApp& app) {
     if (tip.image.empty() && entry != nullptr) {
         loadPicture(settings, entry->path, tip.image);
         const SIZE own = pixelSize(tip.image.picture.get());
-        const PixelSize drawn = tipDrawingSize(settings.dothumbnailsontooltipsizex, settings.dothumbnailsontooltipsizey,
+        // The tooltip's sizes are pixels at 100 % scaling, like every length;
+        // a picture shown at its own size keeps it.
+        const MenuMetrics& metrics = MenuMetrics::Instance();
+        const PixelSize drawn = tipDrawingSize(scaledLength(settings.dothumbnailsontooltipsizex, metrics.dpi),
+                                               scaledLength(settings.dothumbnailsontooltipsizey, metrics.dpi),
                                                static_cast<bool>(tip.image.picture), {own.cx, own.cy},
-                                               settings.imagereductionx, settings.imagereductiony);
+                                               settings.imagereductionx, settings.imagereductiony, metrics.lengths);
         tip.widthOverride = drawn.width;
         tip.heightOverride = drawn.height;
     }

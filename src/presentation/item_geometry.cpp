@@ -22,62 +22,64 @@ TextSize measureItem(const ItemToMeasure& item, const MenuSystemMetrics& metrics
     // giving items a negative width.
     if (menu.maxWidth < -1) menu.maxWidth = 0;
     const TextSize text = extents.labelSize(item.label);
+    const MenuLengths& at = metrics.lengths;
     const int cx = metrics.cxMenuCheck;
     const int iconColumn = iconColumnWidth(menu.maxCheckWidth, cx);
     TextSize size;
 
     switch (item.kind) {
         case MeasuredKind::sideTitle:
-            size.width = extents.verticalTitleFontHeight(item.label) - 10;
+            size.width = extents.verticalTitleFontHeight(item.label) - at.sideTitleTrim;
             // Its column's height comes from the other columns and the painter
             // spans the window; one pixel rather than none, because Wine never
             // asks to paint an item of no height.
             size.height = 1;
             break;
-        case MeasuredKind::topTitle: size.height = extents.titleFontHeight(item.label) + 8; break;
-        case MeasuredKind::separator: size.height = 5; break;
+        case MeasuredKind::topTitle: size.height = extents.titleFontHeight(item.label) + at.titlePadding; break;
+        case MeasuredKind::separator: size.height = at.separatorHeight; break;
         case MeasuredKind::columnBreak:
             // Under a top title each further column starts level with the title's lower edge.
-            if (menu.hasTitle && !menu.isSideTitle) size.height = extents.titleFontHeight("invisible") + 8;
+            if (menu.hasTitle && !menu.isSideTitle)
+                size.height = extents.titleFontHeight("invisible") + at.titlePadding;
             break;
         case MeasuredKind::other: {
-            const int row = (item.hasTextRow ? std::max(metrics.cyMenu, text.height) : 0) + 1;
+            const int row = (item.hasTextRow ? std::max(metrics.cyMenu, text.height) : 0) + at.rowGap;
             layout.rowHeight = row;
             size.height = row;
             if (item.hasPicture) {
                 layout.pictureTop = row;
                 layout.pictureBottom = row + item.pictureHeight;
-                size.height = row + item.pictureHeight + 1;
+                size.height = row + item.pictureHeight + at.rowGap;
             }
-            if (menu.maxCheckHeight >= size.height) size.height = menu.maxCheckHeight + 4;
+            if (menu.maxCheckHeight >= size.height) size.height = menu.maxCheckHeight + at.iconRowPadding;
             break;
         }
     }
 
     if (item.kind != MeasuredKind::sideTitle) {
-        int textColumn = text.width != 0 ? text.width + 6 : 0;
+        int textColumn = text.width != 0 ? text.width + at.labelPadding : 0;
         if (item.hasPicture) {
-            const int pictureColumn = item.pictureWidth + 3;
-            layout.pictureLeft = iconColumn + 6;
-            layout.pictureRight = iconColumn + 3 + pictureColumn;
-            textColumn = std::max(textColumn, pictureColumn + 3);
+            const int pictureColumn = item.pictureWidth + at.pictureMargin;
+            layout.pictureLeft = iconColumn + at.textGap + at.pictureMargin;
+            layout.pictureRight = iconColumn + at.textGap + pictureColumn;
+            textColumn = std::max(textColumn, pictureColumn + at.pictureMargin);
         }
-        int width = iconColumn + 3 + textColumn + (item.hasSubMenu ? cx : 2);
-        if (item.label.empty()) width += 1 - cx;
+        int width = iconColumn + at.textGap + textColumn + (item.hasSubMenu ? cx : at.itemEndGap);
+        if (item.label.empty()) width += at.emptyLabelWidth - cx;
         size.width = (menu.maxWidth != -1 && width > menu.maxWidth) ? menu.maxWidth : width;
     }
 
     if (menu.maxWidth != -1) {
-        const int minimumWidth = cx + iconColumn + 6;
+        const int minimumWidth = cx + iconColumn + at.minimumWidthGap;
         // Only a limit below the minimum is raised; a narrow item (a separator,
         // a short label) must not pull the limit down for the items after it.
         if (minimumWidth > menu.maxWidth) {
-            menu.clampedTextWidth = minimumWidth - size.width + 9;
+            menu.clampedTextWidth = minimumWidth - size.width + at.widthLimitSlack;
             menu.maxWidth = minimumWidth;
-        } else if (size.width - minimumWidth + 9 > menu.clampedTextWidth) {
-            menu.clampedTextWidth = size.width - minimumWidth + 9;
+        } else if (size.width - minimumWidth + at.widthLimitSlack > menu.clampedTextWidth) {
+            menu.clampedTextWidth = size.width - minimumWidth + at.widthLimitSlack;
         }
-        layout.pictureRight = menu.maxWidth - 3;
+        layout.pictureRight = menu.maxWidth - at.pictureMargin;
     }
     return size;
 }
@@ -90,28 +92,31 @@ TextSize reducedPictureSize(int pixelWidth, int pixelHeight, int reductionX, int
 }
 
 std::vector<Fill> columnBreakFills(const Rect& item, const Rect& client, const Rect& previous, int maxCheckWidth,
-                                   bool xpStyle, bool paintBackgrounds) {
-    const int iconColumn = maxCheckWidth + 4;
+                                   bool xpStyle, bool paintBackgrounds, const MenuLengths& at) {
+    const int iconColumn = maxCheckWidth + at.columnGap;
+    const int gap = at.columnGap;
     std::vector<Fill> fills;
     if (xpStyle) {
         if (!paintBackgrounds) return fills;
         const int belowPrevious = client.bottom - previous.bottom;
-        fills.push_back({item.left - 4, item.bottom, 4, client.bottom, FillColour::btnHighlight});
+        fills.push_back({item.left - gap, item.bottom, gap, client.bottom, FillColour::xpText});
         fills.push_back({previous.left + iconColumn, previous.bottom, previous.width() - iconColumn, belowPrevious,
-                         FillColour::btnHighlight});
-        fills.push_back({previous.left, previous.bottom, iconColumn, belowPrevious, FillColour::btnFace});
+                         FillColour::xpText});
+        fills.push_back({previous.left, previous.bottom, iconColumn, belowPrevious, FillColour::xpIcons});
         // The new column is filled from the break's lower edge: under a top
         // title the break shares the title's row, and filling from its top
         // would cut the title strip and its outline at this column.
-        fills.push_back({item.left, item.bottom, iconColumn, client.bottom - item.bottom, FillColour::btnFace});
+        fills.push_back({item.left, item.bottom, iconColumn, client.bottom - item.bottom, FillColour::xpIcons});
         fills.push_back({item.left + iconColumn, item.bottom, client.right - item.left - iconColumn,
-                         client.bottom - item.bottom, FillColour::btnHighlight});
+                         client.bottom - item.bottom, FillColour::xpText});
         return fills;
     }
-    if (paintBackgrounds) fills.push_back({item.left - 4, item.bottom, 4, client.bottom, FillColour::menu});
-    // The etched bar between the columns stays even without backgrounds.
-    fills.push_back({item.left - 3, item.bottom, 1, client.bottom, FillColour::btnShadow});
-    fills.push_back({item.left - 2, item.bottom, 1, client.bottom, FillColour::btnHighlight});
+    if (paintBackgrounds) fills.push_back({item.left - gap, item.bottom, gap, client.bottom, FillColour::menu});
+    // The etched bar between the columns stays even without backgrounds:
+    // two lines from the gap's second pixel on.
+    const int bar = item.left - gap + at.line;
+    fills.push_back({bar, item.bottom, at.line, client.bottom, FillColour::etchShadow});
+    fills.push_back({bar + at.line, item.bottom, at.line, client.bottom, FillColour::etchLight});
     return fills;
 }
 
@@ -121,8 +126,8 @@ Rgb gradientColour(Rgb from, Rgb to, int step, int span) {
             from.blue + ((to.blue - from.blue) * step) / span};
 }
 
-int textLeft(int itemLeft, int maxCheckWidth, int cxMenuCheck) {
-    return itemLeft + 2 + iconColumnWidth(maxCheckWidth, cxMenuCheck) + 3;
+int textLeft(int itemLeft, int maxCheckWidth, int cxMenuCheck, const MenuLengths& at) {
+    return itemLeft + at.iconInset + iconColumnWidth(maxCheckWidth, cxMenuCheck) + at.textGap;
 }
 
 int textRight(int itemRight, int textX, int maxWidth, int clampedTextWidth) {

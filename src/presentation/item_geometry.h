@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "common/menu_lengths.h"
+
 namespace trm {
 
 enum class MeasuredKind { sideTitle, topTitle, separator, columnBreak, other };
@@ -29,9 +31,11 @@ public:
     virtual int verticalTitleFontHeight(const std::string& text) = 0;
 };
 
+// The system's sizes and the launcher's lengths at the DPI the menu is shown at.
 struct MenuSystemMetrics {
     int cxMenuCheck = 0;  // SM_CXMENUCHECK
     int cyMenu = 0;       // SM_CYMENU
+    MenuLengths lengths;
 };
 
 struct ItemToMeasure {
@@ -90,8 +94,8 @@ struct Rect {
     }
 };
 
-// The system colours the painter fills with, named by their role.
-enum class FillColour { btnHighlight, btnFace, btnShadow, menu };
+// The colours a column break fills with, named by their role.
+enum class FillColour { xpText, xpIcons, etchShadow, etchLight, menu };
 
 struct Fill {
     int x, y, cx, cy;
@@ -105,7 +109,7 @@ struct Fill {
 // rectangle, client the menu window's client area, previous the last item of
 // the column before.
 std::vector<Fill> columnBreakFills(const Rect& item, const Rect& client, const Rect& previous, int maxCheckWidth,
-                                   bool xpStyle, bool paintBackgrounds);
+                                   bool xpStyle, bool paintBackgrounds, const MenuLengths& lengths);
 
 struct Rgb {
     int red, green, blue;
@@ -116,7 +120,7 @@ struct Rgb {
 Rgb gradientColour(Rgb from, Rgb to, int step, int span);
 
 // Left edge of an item's label: after the icon column and its margins.
-int textLeft(int itemLeft, int maxCheckWidth, int cxMenuCheck);
+int textLeft(int itemLeft, int maxCheckWidth, int cxMenuCheck, const MenuLengths& lengths);
 
 // Right edge of an item's label: the item's edge, or the menu's text width
 // when the menu is limited by maxmenuwidth.

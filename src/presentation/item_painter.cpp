@@ -17,12 +17,21 @@ void fill(HDC dc, int x, int y, int cx, int cy, COLORREF colour) {
     ::ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &area, nullptr, 0, nullptr);
 }
 
-void frame(HDC dc, const RECT& area, COLORREF colour) {
+// An outline `width` pixels wide, inside the area.
+void frame(HDC dc, const RECT& area, int width, COLORREF colour) {
     BrushHandle brush(::CreateSolidBrush(colour));
-    ::FrameRect(dc, &area, brush.get());
+    for (int i = 0; i < width; ++i) {
+        const RECT ring{area.left + i, area.top + i, area.right - i, area.bottom - i};
+        ::FrameRect(dc, &ring, brush.get());
+    }
 }
 
-void line(HDC dc, int fromX, int fromY, int toX, int toY, COLORREF colour) {
+// A horizontal line `width` pixels thick, from its top edge down.
+void line(HDC dc, int fromX, int fromY, int toX, int toY, int width, COLORREF colour) {
+    if (width > 1) {
+        fill(dc, fromX, fromY, toX - fromX, width, colour);
+        return;
+    }
     PenHandle pen(::CreatePen(PS_SOLID, 1, colour));
     SelectedObject selected(dc, pen.get());
     ::MoveToEx(dc, fromX, fromY, nullptr);
@@ -35,14 +44,15 @@ void drawLabel(HDC dc, const CString& label, RECT area, COLORREF colour) {
     ::DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &area, labelFormat);
 }
 
-COLORREF systemColour(FillColour colour) {
+PaintRole roleOf(FillColour colour) {
     switch (colour) {
-        case FillColour::btnHighlight: return ::GetSysColor(COLOR_BTNHIGHLIGHT);
-        case FillColour::btnFace: return ::GetSysColor(COLOR_BTNFACE);
-        case FillColour::btnShadow: return ::GetSysColor(COLOR_BTNSHADOW);
+        case FillColour::xpText: return PaintRole::xpText;
+        case FillColour::xpIcons: return PaintRole::xpIcons;
+        case FillColour::etchShadow: return PaintRole::etchShadow;
+        case FillColour::etchLight: return PaintRole::etchLight;
         case FillColour::menu: break;
     }
-    return ::GetSysColor(COLOR_MENU);
+    return PaintRole::menu;
 }
 
 Rgb rgbOf(COLORREF colour) {
@@ -107,7 +117,7 @@ void MenuMetrics::paintTitle(const DRAWITEMSTRUCT& request, MenuItemData& record
     RECT client{};
     if (menu.menuWindow != nullptr && ::GetClientRect(menu.menuWindow, &client)) {
         if (side) {
-            width += 4;
+            width += lengths.sideTitleWiden;
             height = client.bottom - 2 * item.top;
         } else {
             width = client.right - 2 * item.left;
@@ -117,22 +127,22 @@ void MenuMetrics::paintTitle(const DRAWITEMSTRUCT& request, MenuItemData& record
     // The system always sends the title disabled; only the hover repaint
     // sends it selected and enabled.
     const bool highlighted = !(request.itemState & ODS_DISABLED) && (request.itemState & ODS_SELECTED);
-    COLORREF back = ::GetSysColor(highlighted ? COLOR_WINDOW : COLOR_INFOBK);
-    COLORREF text = ::GetSysColor(highlighted ? COLOR_WINDOWTEXT : COLOR_INFOTEXT);
+    COLORREF back = palette.colour(highlighted ? PaintRole::litTitle : PaintRole::title);
+    COLORREF text = palette.colour(highlighted ? PaintRole::litTitleText : PaintRole::titleText);
 
     if (record.titleBackground) {
         bool gradient = false;
         if (gradientTitles && !highlighted) {
-            back = ::GetSysColor(COLOR_ACTIVECAPTION);
-            text = ::GetSysColor(COLOR_CAPTIONTEXT);
+            back = palette.colour(PaintRole::caption);
+            text = palette.colour(PaintRole::captionText);
             gradient = systemGradientCaptions();
         }
-        const int stripWidth = (item.right - item.left) + 4;
+        const int stripWidth = (item.right - item.left) + lengths.sideTitleWiden;
         if (!gradient) {
             fill(dc, item.left, item.top, side ? stripWidth : width, height, back);
         } else {
-            const Rgb caption = rgbOf(::GetSysColor(COLOR_ACTIVECAPTION));
-            const Rgb captionEnd = rgbOf(::GetSysColor(COLOR_GRADIENTACTIVECAPTION));
+            const Rgb caption = rgbOf(palette.colour(PaintRole::caption));
+            const Rgb captionEnd = rgbOf(palette.colour(PaintRole::captionEnd));
             if (side) {
                 for (int y = 0; y < height; ++y)
                     fill(dc, item.left, item.top + y, stripWidth, 1,
@@ -146,7 +156,7 @@ void MenuMetrics::paintTitle(const DRAWITEMSTRUCT& request, MenuItemData& record
     }
 
     const RECT strip{item.left, item.top, item.left + width, item.top + height};
-    if (record.titleOutline) frame(dc, strip, ::GetSysColor(COLOR_MENUTEXT));
+    if (record.titleOutline) frame(dc, strip, lengths.line, palette.colour(PaintRole::outline));
     menu.titleRect = strip;
     menu.titleHighlighted = highlighted ? 1 : 0;
 
@@ -156,10 +166,13 @@ void MenuMetrics::paintTitle(const DRAWITEMSTRUCT& request, MenuItemData& record
         SelectedObject font(dc, verticalTitleFont.get());
         // Up to the terminating zero, like the text it was made from.
         const std::wstring label = wideOf(record.label().c_str());
-        ::TextOutW(dc, item.left + 2, item.top + height - 4, label.c_str(), static_cast<int>(label.size()));
+        ::TextOutW(dc, item.left + lengths.sideTitleTextLeft, item.top + height - lengths.titleTextInset, label.c_str(),
+                   static_cast<int>(label.size()));
     } else {
         SelectedObject font(dc, titleFont.get());
-        drawLabel(dc, record.label(), RECT{item.left + 4, item.top, item.right - 4, item.bottom}, text);
+        drawLabel(dc, record.label(),
+                  RECT{item.left + lengths.titleTextInset, item.top, item.right - lengths.titleTextInset, item.bottom},
+                  text);
     }
 }
 
@@ -174,8 +187,8 @@ void MenuMetrics::paintColumnBreak(const DRAWITEMSTRUCT& request, const MenuItem
     const int saved = ::SaveDC(request.hDC);
     ::IntersectClipRect(request.hDC, 0, 0, client.right - margin, client.bottom - margin);
     for (const Fill& area : columnBreakFills(rectOf(request.rcItem), rectOf(client), rectOf(menu.lastItemRect),
-                                             menu.maxCheckWidth, record.xpStyle != 0, paintBackgrounds))
-        fill(request.hDC, area.x, area.y, area.cx, area.cy, systemColour(area.colour));
+                                             menu.maxCheckWidth, record.xpStyle != 0, paintBackgrounds, lengths))
+        fill(request.hDC, area.x, area.y, area.cx, area.cy, palette.colour(roleOf(area.colour)));
     ::RestoreDC(request.hDC, saved);
 }
 
@@ -186,42 +199,47 @@ void MenuMetrics::paintItem(const DRAWITEMSTRUCT& request, const MenuItemData& r
     const bool selected = (request.itemState & ODS_SELECTED) != 0;
     const bool disabled = (request.itemState & ODS_DISABLED) != 0 || disabledInItsMenu(request);
     const bool xp = record.xpStyle != 0;
-    const int iconColumn = menu.maxCheckWidth + 4;
+    const int iconColumn = menu.maxCheckWidth + lengths.columnGap;
     const int itemWidth = item.right - item.left;
     const int itemHeight = item.bottom - item.top;
 
-    if (xp && paintBackgrounds) fill(dc, item.left, item.top, iconColumn, itemHeight, ::GetSysColor(COLOR_BTNFACE));
+    if (xp && paintBackgrounds)
+        fill(dc, item.left, item.top, iconColumn, itemHeight, palette.colour(PaintRole::xpIcons));
     if (paintBackgrounds) {
         if (selected) {
-            fill(dc, item.left, item.top, itemWidth, itemHeight, ::GetSysColor(COLOR_HIGHLIGHT));
-            if (xp) frame(dc, item, ::GetSysColor(COLOR_MENUTEXT));
+            fill(dc, item.left, item.top, itemWidth, itemHeight, palette.colour(PaintRole::selection));
+            if (xp) frame(dc, item, lengths.line, palette.colour(PaintRole::outline));
         } else if (xp) {
             fill(dc, item.left + iconColumn, item.top, itemWidth - iconColumn, itemHeight,
-                 ::GetSysColor(COLOR_BTNHIGHLIGHT));
+                 palette.colour(PaintRole::xpText));
         } else {
-            fill(dc, item.left, item.top, itemWidth, itemHeight, ::GetSysColor(COLOR_MENU));
+            fill(dc, item.left, item.top, itemWidth, itemHeight, palette.colour(PaintRole::menu));
         }
     }
 
     if (record.hasTextRow && record.hasIcons) {
+        const int x = item.left + lengths.iconInset;
+        const int y = item.top + lengths.iconInset;
         if (selected && record.selectedIcon != nullptr)
-            ::DrawIconEx(dc, item.left + 2, item.top + 2, record.selectedIcon, record.selectedIconWidth,
-                         record.selectedIconHeight, 0, nullptr, DI_NORMAL);
-        else if (record.icon != nullptr)
-            ::DrawIconEx(dc, item.left + 2, item.top + 2, record.icon, record.iconWidth, record.iconHeight, 0, nullptr,
+            ::DrawIconEx(dc, x, y, record.selectedIcon, record.selectedIconWidth, record.selectedIconHeight, 0, nullptr,
                          DI_NORMAL);
+        else if (record.icon != nullptr)
+            ::DrawIconEx(dc, x, y, record.icon, record.iconWidth, record.iconHeight, 0, nullptr, DI_NORMAL);
     }
 
-    const int textX = textLeft(item.left, menu.maxCheckWidth, menuSystemSizes().checkWidth);
+    const int textX = textLeft(item.left, menu.maxCheckWidth, menuSystemSizes().checkWidth, lengths);
     const int textEnd = textRight(item.right, textX, menu.maxWidth, menu.clampedTextWidth);
 
     if (record.isSeparator) {
         const int middle = item.top + itemHeight / 2;
+        const int inset = lengths.separatorInset;
+        const int width = lengths.line;
         if (xp) {
-            line(dc, textX + 3, middle, textEnd - 3, middle, ::GetSysColor(COLOR_BTNFACE));
+            line(dc, textX + inset, middle, textEnd - inset, middle, width, palette.colour(PaintRole::xpSeparator));
         } else {
-            line(dc, item.left + 3, middle, textEnd - 3, middle, ::GetSysColor(COLOR_BTNSHADOW));
-            line(dc, item.left + 3, middle + 1, textEnd - 3, middle + 1, ::GetSysColor(COLOR_BTNHIGHLIGHT));
+            line(dc, item.left + inset, middle, textEnd - inset, middle, width, palette.colour(PaintRole::etchShadow));
+            line(dc, item.left + inset, middle + width, textEnd - inset, middle + width, width,
+                 palette.colour(PaintRole::etchLight));
         }
         return;
     }
@@ -233,20 +251,43 @@ void MenuMetrics::paintItem(const DRAWITEMSTRUCT& request, const MenuItemData& r
         SelectedObject font(dc, menuFont.get());
         ::SetBkMode(dc, TRANSPARENT);
         if (!disabled) {
-            drawLabel(dc, record.label(), textArea, ::GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_MENUTEXT));
+            drawLabel(dc, record.label(), textArea,
+                      palette.colour(selected ? PaintRole::selectionText : PaintRole::text));
         } else if (selected) {
-            drawLabel(dc, record.label(), textArea, ::GetSysColor(COLOR_BTNFACE));
+            drawLabel(dc, record.label(), textArea, palette.colour(PaintRole::disabledSelectedText));
         } else {
-            // Embossed: a light copy one pixel down and right under the shadow.
-            const RECT offset{textArea.left + 1, textArea.top + 1, textArea.right + 1, textArea.bottom + 1};
-            drawLabel(dc, record.label(), offset, ::GetSysColor(COLOR_BTNHIGHLIGHT));
-            drawLabel(dc, record.label(), textArea, ::GetSysColor(COLOR_BTNSHADOW));
+            // Embossed: a light copy a line's width down and right under the shadow.
+            const int by = lengths.line;
+            const RECT offset{textArea.left + by, textArea.top + by, textArea.right + by, textArea.bottom + by};
+            drawLabel(dc, record.label(), offset, palette.colour(PaintRole::disabledEmboss));
+            drawLabel(dc, record.label(), textArea, palette.colour(PaintRole::disabledText));
         }
     }
 
     if (record.titlePicture != nullptr)
         renderPicture(record.titlePicture, dc, textX, item.top + record.pictureTop,
                       record.pictureRight - record.pictureLeft, record.pictureBottom - record.pictureTop);
+    if (record.subMenu != nullptr && palette.dark())
+        paintSubMenuArrow(dc, item, palette.colour(selected ? PaintRole::selectionText : PaintRole::text));
+}
+
+// The system draws a sub-menu's arrow after the item in its light colours
+// (Wine on a light square): dark menus draw their own, and keep the
+// system's out of the arrow's place.
+void MenuMetrics::paintSubMenuArrow(HDC dc, const RECT& item, COLORREF colour) const {
+    const int box = menuSystemSizes().checkWidth;
+    const int half = box / 4 > 2 ? box / 4 : 2;
+    const int x = item.right - box / 2;
+    const int y = (item.top + item.bottom) / 2;
+    const POINT arrow[] = {{x - half / 2, y - half}, {x - half / 2, y + half}, {x + half / 2 + 1, y}};
+    {
+        BrushHandle brush(::CreateSolidBrush(colour));
+        PenHandle pen(::CreatePen(PS_SOLID, 1, colour));
+        SelectedObject filling(dc, brush.get());
+        SelectedObject outline(dc, pen.get());
+        ::Polygon(dc, arrow, 3);
+    }
+    ::ExcludeClipRect(dc, item.right - box, item.top, item.right, item.bottom);
 }
 
 }  // namespace trm

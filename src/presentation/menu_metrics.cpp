@@ -1,5 +1,6 @@
 #include "presentation/menu_metrics.h"
 
+#include "common/display_dpi.h"
 #include "common/win_text.h"
 #include "menus/menu_system_metrics.h"
 #include "menus/picture.h"
@@ -8,18 +9,13 @@
 namespace trm {
 namespace {
 
-// The size the non-client metrics had before Vista added a field; the fonts
-// lie well inside it, and older systems reject a larger size.
-const UINT nonClientMetricsSize = 340;
-static_assert(sizeof(NONCLIENTMETRICSA) >= nonClientMetricsSize, "NONCLIENTMETRICSA too small");
-
-LOGFONTA uprightTitleFont(LONG height) {
-    LOGFONTA font{};
+LOGFONTW uprightTitleFont(LONG height) {
+    LOGFONTW font{};
     font.lfHeight = height;
     font.lfEscapement = 900;
     font.lfOrientation = 900;
     font.lfWeight = FW_NORMAL;
-    lstrcpyA(font.lfFaceName, "Arial");
+    lstrcpyW(font.lfFaceName, L"Arial");
     return font;
 }
 
@@ -64,14 +60,13 @@ private:
 
 }  // namespace
 
-MenuMetrics::MenuMetrics() {
-    NONCLIENTMETRICSA metrics{};
-    metrics.cbSize = nonClientMetricsSize;
-    ::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, nonClientMetricsSize, &metrics, 0);
-    menuFont.reset(::CreateFontIndirectA(&metrics.lfMenuFont));
-    titleFont.reset(::CreateFontIndirectA(&metrics.lfStatusFont));
-    const LOGFONTA upright = uprightTitleFont(metrics.lfStatusFont.lfHeight);
-    verticalTitleFont.reset(::CreateFontIndirectA(&upright));
+MenuMetrics::MenuMetrics() : dpi(displayDpi()), lengths(menuLengthsAt(dpi)) {
+    NONCLIENTMETRICSW metrics;
+    if (!nonClientMetricsForDpi(metrics, dpi)) return;
+    menuFont.reset(::CreateFontIndirectW(&metrics.lfMenuFont));
+    titleFont.reset(::CreateFontIndirectW(&metrics.lfStatusFont));
+    const LOGFONTW upright = uprightTitleFont(metrics.lfStatusFont.lfHeight);
+    verticalTitleFont.reset(::CreateFontIndirectW(&upright));
 }
 
 MenuMetrics& MenuMetrics::Instance() {
@@ -113,7 +108,7 @@ int MenuMetrics::MeasureItem(MEASUREITEMSTRUCT* request) {
     state.clampedTextWidth = menu.clampedTextWidth;
     ItemLayout layout{record->rowHeight, record->pictureLeft, record->pictureTop, record->pictureRight,
                       record->pictureBottom};
-    const MenuSystemMetrics system{menuSystemSizes().checkWidth, menuSystemSizes().menuHeight};
+    const MenuSystemMetrics system{menuSystemSizes().checkWidth, menuSystemSizes().menuHeight, lengths};
     ScreenTextExtents extents(*this);
 
     const TextSize size = measureItem(item, system, extents, state, layout);

@@ -5,10 +5,14 @@
 
 #include <windows.h>
 
+#include <utility>
+
 #include "common/gdi_handles.h"
+#include "common/menu_lengths.h"
 #include "menus/menu_item_data.h"
 #include "menus/owner_draw_menu.h"
 #include "model/icon_service.h"
+#include "presentation/palette.h"
 
 namespace trm {
 
@@ -18,8 +22,8 @@ const UINT labelFormat = DT_EXPANDTABS | DT_SINGLELINE | DT_VCENTER | DT_NOPREFI
 
 class MenuMetrics {
 public:
-    // The fonts come from the non-client metrics as they are now; later
-    // changes of the system settings are not followed.
+    // The fonts come from the non-client metrics for the display's DPI as
+    // they are now; later changes of the system settings are not followed.
     MenuMetrics();
     // Frees the records left in itemDataList, then the fonts.
     ~MenuMetrics() = default;
@@ -33,6 +37,8 @@ public:
     void SetImageReduction(int x, int y);
     void SetGradientTitles(bool on) { gradientTitles = on; }
     void SetPaintBackgrounds(bool on) { paintBackgrounds = on; }
+    // The colours of the run, chosen once at start.
+    void SetPalette(Palette chosen) { palette = std::move(chosen); }
 
     MenuItemData* createItemData(OwnerDrawMenu& menu) { return itemDataList.createItemData(menu); }
 
@@ -42,6 +48,10 @@ public:
     int MeasureItem(MEASUREITEMSTRUCT* request);
     int DrawItem(DRAWITEMSTRUCT* request, IconService* icons = nullptr);
 
+    // The DPI the menus are drawn at, and the launcher's lengths at it.
+    const int dpi;
+    const MenuLengths lengths;
+    Palette palette;
     FontHandle menuFont;
     FontHandle titleFont;
     FontHandle verticalTitleFont;  // Arial at the status font's height, running upwards
@@ -57,6 +67,7 @@ private:
     void paintTitle(const DRAWITEMSTRUCT& request, MenuItemData& record) const;
     void paintColumnBreak(const DRAWITEMSTRUCT& request, const MenuItemData& record) const;
     void paintItem(const DRAWITEMSTRUCT& request, const MenuItemData& record) const;
+    void paintSubMenuArrow(HDC dc, const RECT& item, COLORREF colour) const;
 };
 
 }  // namespace trm

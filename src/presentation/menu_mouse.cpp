@@ -90,8 +90,8 @@ void repaintTitle(HWND window, OwnerDrawMenu& menu, bool lit, const Settings& se
     request.hwndItem = reinterpret_cast<HWND>(menu.GetSafeHmenu());
     request.hDC = dc.get();
     request.rcItem = menu.titleRect;
-    // The painter widens an upright title by these 4 pixels again.
-    if (settings.dotitlesleft) request.rcItem.right -= 4;
+    // The painter widens an upright title by as much again.
+    if (settings.dotitlesleft) request.rcItem.right -= MenuMetrics::Instance().lengths.sideTitleWiden;
     request.itemData = title.dwItemData;
     // Not part of the system's drawing order: a column break drawn later
     // still fills below the item the system drew last.

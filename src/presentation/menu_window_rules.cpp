@@ -13,8 +13,8 @@ MouseOutStep mouseOutStep(bool inside, bool& hasEntered, int delay, bool closePe
     return closePending ? MouseOutStep::nothing : MouseOutStep::startClose;
 }
 
-int shiftedSubMenuLeft(int left, int width, int parentLeft, int cxEdge, ScreenBounds monitor) {
-    const int moved = left > parentLeft ? left + cxEdge + 3 : left - cxEdge;
+int shiftedSubMenuLeft(int left, int width, int parentLeft, int cxEdge, int shift, ScreenBounds monitor) {
+    const int moved = left > parentLeft ? left + cxEdge + shift : left - cxEdge;
     // The system has fitted the window to the monitor; a nudge must not undo that.
     if (moved < monitor.left || moved + width > monitor.right) return left;
     return moved;

@@ -20,9 +20,9 @@ enum class MouseOutStep {
 MouseOutStep mouseOutStep(bool inside, bool& hasEntered, int delay, bool closePending);
 
 // The left edge of a sub-menu window moved a little away from its parent:
-// cxEdge + 3 further right when it opened to the right of the parent's left
-// edge, cxEdge further left otherwise; left where it is when the move would
-// take it over an edge of its monitor.
-int shiftedSubMenuLeft(int left, int width, int parentLeft, int cxEdge, ScreenBounds monitor);
+// cxEdge + shift further right when it opened to the right of the parent's
+// left edge, cxEdge further left otherwise; left where it is when the move
+// would take it over an edge of its monitor.
+int shiftedSubMenuLeft(int left, int width, int parentLeft, int cxEdge, int shift, ScreenBounds monitor);
 
 }  // namespace trm

@@ -4,6 +4,7 @@ list(APPEND TRM_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/menu_frame.cpp
   ${CMAKE_CURRENT_LIST_DIR}/menu_window_rules.cpp
   ${CMAKE_CURRENT_LIST_DIR}/mouse_rules.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/paint_roles.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tip_layout.cpp
   ${CMAKE_CURRENT_LIST_DIR}/type_ahead.cpp
 )
@@ -11,6 +12,7 @@ list(APPEND TRM_WIN_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/item_painter.cpp
   ${CMAKE_CURRENT_LIST_DIR}/menu_metrics.cpp
   ${CMAKE_CURRENT_LIST_DIR}/menu_type_ahead.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/palette.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tracking_state.cpp
 )
 # The thread hooks installed while the root menu is tracked, the menu

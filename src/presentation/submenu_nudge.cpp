@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "common/display_dpi.h"
+#include "presentation/menu_metrics.h"
 #include "presentation/menu_window_rules.h"
 #include "presentation/monitor_bounds.h"
 #include "presentation/tracking_state.h"
@@ -23,7 +25,9 @@ void nudgeSubMenu(HWND window, WINDOWPOS& position) {
         width = own.right - own.left;
     }
     const ScreenBounds monitor = monitorBounds({position.x, position.y});
-    position.x = shiftedSubMenuLeft(position.x, width, parent.left, ::GetSystemMetrics(SM_CXEDGE), monitor);
+    const MenuMetrics& metrics = MenuMetrics::Instance();
+    position.x = shiftedSubMenuLeft(position.x, width, parent.left, systemMetricForDpi(SM_CXEDGE, metrics.dpi),
+                                    metrics.lengths.subMenuShift, monitor);
 }
 
 }  // namespace trm

@@ -1,5 +1,6 @@
 #include "presentation/thumbnail_tip.h"
 
+#include "presentation/menu_metrics.h"
 #include "presentation/monitor_bounds.h"
 #include "presentation/tip_layout.h"
 
@@ -17,7 +18,9 @@ PixelSize bitmapSize(HBITMAP bitmap) {
 
 bool ThumbnailTip::create() {
     const LPCSTR windowClass = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursorA(nullptr, IDC_ARROW));
-    if (!CreateEx(WS_EX_TOPMOST, windowClass, "ToolTip", WS_CHILD | WS_CLIPSIBLINGS | WS_BORDER, 0, 0, 100, 20,
+    // The system's border is drawn in its own colour: a dark tip draws its own.
+    const DWORD border = MenuMetrics::Instance().palette.dark() ? 0 : WS_BORDER;
+    if (!CreateEx(WS_EX_TOPMOST, windowClass, "ToolTip", WS_CHILD | WS_CLIPSIBLINGS | border, 0, 0, 100, 20,
                   ::GetDesktopWindow(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(100))))
         return false;
     ::SetWindowLongA(m_hWnd, GWL_EXSTYLE, ::GetWindowLongA(m_hWnd, GWL_EXSTYLE) | WS_EX_TOOLWINDOW);
@@ -36,7 +39,8 @@ void ThumbnailTip::showAt(int x, int y) {
     content.widthOverride = widthOverride;
     content.heightOverride = heightOverride;
     const ScreenPoint at{x, y};
-    const TipPlacement placed = placeTip(at, tipContentSize(content), monitorBounds(at));
+    const MenuLengths& lengths = MenuMetrics::Instance().lengths;
+    const TipPlacement placed = placeTip(at, tipContentSize(content, lengths), monitorBounds(at), lengths);
     // Never activated: the menus keep the keyboard.
     ::SetWindowPos(m_hWnd, HWND_TOP, placed.x, placed.y, placed.width, placed.height, SWP_SHOWWINDOW | SWP_NOACTIVATE);
     ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ERASE | RDW_INVALIDATE);
@@ -45,7 +49,8 @@ void ThumbnailTip::showAt(int x, int y) {
 void ThumbnailTip::showAtCursor() {
     POINT cursor{};
     ::GetCursorPos(&cursor);
-    showAt(cursor.x + 16, cursor.y + 16);
+    const int offset = MenuMetrics::Instance().lengths.tipOffset;
+    showAt(cursor.x + offset, cursor.y + offset);
 }
 
 void ThumbnailTip::hide() {
@@ -70,25 +75,36 @@ void ThumbnailTip::paint(HDC dc) {
     if (memory.get() == nullptr || !canvas) return;
     {
         SelectedObject selected(memory.get(), canvas.get());
-        ::SetBkColor(memory.get(), RGB(255, 255, 255));
+        const MenuMetrics& metrics = MenuMetrics::Instance();
+        ::SetBkColor(memory.get(), metrics.palette.colour(PaintRole::tip));
         ::ExtTextOutA(memory.get(), 0, 0, ETO_OPAQUE, &client, nullptr, 0, nullptr);
+        if (metrics.palette.dark()) {
+            BrushHandle border(::CreateSolidBrush(metrics.palette.colour(PaintRole::tipBorder)));
+            for (int i = 0; i < metrics.lengths.line; ++i) {
+                const RECT ring{i, i, client.right - i, client.bottom - i};
+                ::FrameRect(memory.get(), &ring, border.get());
+            }
+        }
 
+        const MenuLengths& at = metrics.lengths;
         RECT area = client;
-        area.left += 2;
-        area.top += 2;
+        area.left += at.tipInset;
+        area.top += at.tipInset;
+        const int left = area.left + at.tipPictureRight;
         if (image.thumbnail) {
             const PixelSize size = bitmapSize(image.thumbnail.get());
             MemoryDC source(memory.get());
             SelectedObject thumbnail(source.get(), image.thumbnail.get());
-            ::BitBlt(memory.get(), area.left + 1, area.bottom - size.height - 3,
-                     (widthOverride != 0 ? widthOverride : size.width) - 1, size.height, source.get(), 0, 0, SRCCOPY);
+            ::BitBlt(memory.get(), left, area.bottom - size.height - at.tipPictureBelow,
+                     (widthOverride != 0 ? widthOverride : size.width) - at.tipPictureRight, size.height, source.get(),
+                     0, 0, SRCCOPY);
         }
         if (image.picture) {
             const SIZE own = pixelSize(image.picture.get());
             const int width = widthOverride != 0 ? widthOverride : own.cx;
             const int height = heightOverride != 0 ? heightOverride : own.cy;
-            renderPicture(image.picture.get(), memory.get(), area.left + 1, area.bottom - height - 3, width - 1,
-                          height);
+            renderPicture(image.picture.get(), memory.get(), left, area.bottom - height - at.tipPictureBelow,
+                          width - at.tipPictureRight, height);
         }
         ::BitBlt(dc, 0, 0, client.right, client.bottom, memory.get(), 0, 0, SRCCOPY);
     }

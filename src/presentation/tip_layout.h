@@ -2,6 +2,7 @@
 // it goes beside the pointer so that it stays on the pointer's monitor.
 #pragma once
 
+#include "common/menu_lengths.h"
 #include "common/screen_geometry.h"
 
 namespace trm {
@@ -23,7 +24,7 @@ struct TipContent {
 
 // The content box: the picture's (or thumbnail's) size plus its margins,
 // replaced by the overrides where they are set; at least 1 wide.
-PixelSize tipContentSize(const TipContent& content);
+PixelSize tipContentSize(const TipContent& content, const MenuLengths& lengths);
 
 struct TipPlacement {
     int x = 0;
@@ -34,11 +35,12 @@ struct TipPlacement {
 
 // Beside (x, y), flipped to the left or above when the box would cross the
 // monitor's right or bottom edge.
-TipPlacement placeTip(ScreenPoint at, PixelSize content, ScreenBounds monitor);
+TipPlacement placeTip(ScreenPoint at, PixelSize content, ScreenBounds monitor, const MenuLengths& lengths);
 
 // The size a hovered entry's picture is drawn at: the configured tooltip
 // size when either side is set, else the picture's reduced pixel size, else
-// 160 x 120 (a shell thumbnail).
-PixelSize tipDrawingSize(int sizeX, int sizeY, bool hasPicture, PixelSize picture, int reductionX, int reductionY);
+// the box of a shell thumbnail.
+PixelSize tipDrawingSize(int sizeX, int sizeY, bool hasPicture, PixelSize picture, int reductionX, int reductionY,
+                         const MenuLengths& lengths);
 
 }  // namespace trm

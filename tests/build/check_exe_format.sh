@@ -26,4 +26,6 @@ resources=$("$2-w64-mingw32-windres" -i "$exe" -O rc)
 [ "$(echo "$resources" | grep -c '^1 24 ')" -eq 1 ] || { echo "$resources"; echo "FAIL: not one application manifest"; exit 1; }
 echo "$resources" | grep -q '<activeCodePage xmlns=""http://schemas.microsoft.com/SMI/2019/WindowsSettings"">UTF-8</activeCodePage>' ||
   { echo "$resources"; echo "FAIL: the manifest does not ask for the UTF-8 code page"; exit 1; }
+echo "$resources" | grep -q '<dpiAwareness xmlns=""http://schemas.microsoft.com/SMI/2016/WindowsSettings"">system</dpiAwareness>' ||
+  { echo "$resources"; echo "FAIL: the manifest does not declare the program DPI-aware"; exit 1; }
 echo PASS

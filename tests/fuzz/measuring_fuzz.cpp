@@ -35,7 +35,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     menu.hasTitle = input.flag();
     menu.isSideTitle = input.flag();
     menu.maxWidth = input.anyNumber();  // -maxmenuwidth
-    const trm::MenuSystemMetrics metrics{input.number(), input.number()};
+    const int cxMenuCheck = input.number();
+    const int cyMenu = input.number();
+    const trm::MenuSystemMetrics metrics{cxMenuCheck, cyMenu, trm::menuLengthsAt(input.number())};  // any DPI
     for (int i = 0; i < 8 && !input.empty(); ++i) {
         trm::ItemToMeasure item;
         item.kind = static_cast<trm::MeasuredKind>(input.byte() % 5);
@@ -49,7 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         item.pictureHeight = reduced.height;
         trm::ItemLayout layout;
         trm::measureItem(item, metrics, extents, menu, layout);
-        trm::textLeft(input.number(), menu.maxCheckWidth, metrics.cxMenuCheck);
+        trm::textLeft(input.number(), menu.maxCheckWidth, metrics.cxMenuCheck, metrics.lengths);
     }
 
     trm::Settings settings;
@@ -70,8 +72,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     content.picture = {input.number(), input.number()};
     content.widthOverride = input.anyNumber();  // -dothumbnailsontooltipsizex/y
     content.heightOverride = input.anyNumber();
-    trm::placeTip({input.number(), input.number()}, trm::tipContentSize(content), monitor);
+    trm::placeTip({input.number(), input.number()}, trm::tipContentSize(content, metrics.lengths), monitor,
+                  metrics.lengths);
     trm::tipDrawingSize(input.anyNumber(), input.anyNumber(), input.flag(), {input.number(), input.number()},
-                        input.anyNumber(), input.anyNumber());
+                        input.anyNumber(), input.anyNumber(), metrics.lengths);
     return 0;
 }

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "presentation/paint_roles.h"
+
 namespace {
 
 using trm::Fill;
@@ -29,7 +31,7 @@ public:
     std::vector<std::string> titleTexts;
 };
 
-const trm::MenuSystemMetrics metrics{13, 19};  // SM_CXMENUCHECK, SM_CYMENU
+const trm::MenuSystemMetrics metrics{13, 19, trm::MenuLengths{}};  // SM_CXMENUCHECK, SM_CYMENU, lengths at 96 DPI
 
 class Measure : public ::testing::Test {
 protected:
@@ -212,19 +214,19 @@ TEST(ColumnBreakFills, XpFillsTheGapBothIconColumnsAndBothTextAreas) {
     const Rect client{0, 0, 300, 200};
     const Rect previous{0, 100, 146, 120};
     const std::vector<Fill> expected{
-        {146, 0, 4, 200, FillColour::btnHighlight},   {20, 120, 126, 80, FillColour::btnHighlight},
-        {0, 120, 20, 80, FillColour::btnFace},        {150, 0, 20, 200, FillColour::btnFace},
-        {170, 0, 130, 200, FillColour::btnHighlight},
+        {146, 0, 4, 200, FillColour::xpText},   {20, 120, 126, 80, FillColour::xpText},
+        {0, 120, 20, 80, FillColour::xpIcons},  {150, 0, 20, 200, FillColour::xpIcons},
+        {170, 0, 130, 200, FillColour::xpText},
     };
-    EXPECT_EQ(trm::columnBreakFills(item, client, previous, 16, true, true), expected);
-    EXPECT_TRUE(trm::columnBreakFills(item, client, previous, 16, true, false).empty());
+    EXPECT_EQ(trm::columnBreakFills(item, client, previous, 16, true, true, trm::MenuLengths{}), expected);
+    EXPECT_TRUE(trm::columnBreakFills(item, client, previous, 16, true, false, trm::MenuLengths{}).empty());
 }
 
 TEST(ColumnBreakFills, XpLeavesTheTopTitleRowToTheTitle) {
     const Rect item{150, 0, 290, 22};  // the break shares the title's row
     const Rect client{0, 0, 300, 200};
     const Rect previous{0, 100, 146, 120};
-    for (const Fill& fill : trm::columnBreakFills(item, client, previous, 16, true, true)) {
+    for (const Fill& fill : trm::columnBreakFills(item, client, previous, 16, true, true, trm::MenuLengths{})) {
         EXPECT_GE(fill.y, 22);
         EXPECT_GE(fill.y + fill.cy, 200);
     }
@@ -233,11 +235,11 @@ TEST(ColumnBreakFills, XpLeavesTheTopTitleRowToTheTitle) {
 TEST(ColumnBreakFills, ClassicKeepsItsEtchedBarWithoutBackgrounds) {
     const Rect item{150, 0, 290, 22};  // below a top title
     const Rect client{0, 0, 300, 200};
-    const std::vector<Fill> bar{{147, 22, 1, 200, FillColour::btnShadow}, {148, 22, 1, 200, FillColour::btnHighlight}};
-    EXPECT_EQ(trm::columnBreakFills(item, client, Rect{}, 16, false, false), bar);
+    const std::vector<Fill> bar{{147, 22, 1, 200, FillColour::etchShadow}, {148, 22, 1, 200, FillColour::etchLight}};
+    EXPECT_EQ(trm::columnBreakFills(item, client, Rect{}, 16, false, false, trm::MenuLengths{}), bar);
     std::vector<Fill> withBackground{{146, 22, 4, 200, FillColour::menu}};
     withBackground.insert(withBackground.end(), bar.begin(), bar.end());
-    EXPECT_EQ(trm::columnBreakFills(item, client, Rect{}, 16, false, true), withBackground);
+    EXPECT_EQ(trm::columnBreakFills(item, client, Rect{}, 16, false, true, trm::MenuLengths{}), withBackground);
 }
 
 TEST(GradientColour, RunsFromStartTowardsTheEndTruncating) {
@@ -252,12 +254,94 @@ TEST(GradientColour, RunsFromStartTowardsTheEndTruncating) {
 }
 
 TEST(TextEdges, LabelStartsAfterTheIconColumnAndEndsAtTheLimit) {
-    EXPECT_EQ(trm::textLeft(10, 13, 13), 10 + 2 + 13 + 3);
-    EXPECT_EQ(trm::textLeft(10, 32, 13), 10 + 2 + 32 + 3);
-    EXPECT_EQ(trm::textLeft(10, 8, 13), 10 + 2 + 13 + 3);
+    EXPECT_EQ(trm::textLeft(10, 13, 13, trm::MenuLengths{}), 10 + 2 + 13 + 3);
+    EXPECT_EQ(trm::textLeft(10, 32, 13, trm::MenuLengths{}), 10 + 2 + 32 + 3);
+    EXPECT_EQ(trm::textLeft(10, 8, 13, trm::MenuLengths{}), 10 + 2 + 13 + 3);
     EXPECT_EQ(trm::textRight(200, 28, -1, 50), 200);
     EXPECT_EQ(trm::textRight(200, 28, 120, -1), 200);
     EXPECT_EQ(trm::textRight(200, 28, 120, 50), 78);
+}
+
+// One menu at 96 and at 144 DPI: every length the launcher adds scales with
+// the system's sizes and the fonts, so the items come out half as large again.
+TEST(Scaling, AMenuMeasuresHalfAsLargeAgainAt144Dpi) {
+    struct Scaled : FakeExtents {
+        explicit Scaled(int dpi) : dpi(dpi) {}
+        TextSize labelSize(const std::string& label) override {
+            const TextSize at96 = FakeExtents::labelSize(label);
+            return {trm::scaledLength(at96.width, dpi), trm::scaledLength(at96.height, dpi)};
+        }
+        int titleFontHeight(const std::string& text) override {
+            return trm::scaledLength(FakeExtents::titleFontHeight(text), dpi);
+        }
+        int dpi;
+    };
+    const auto measureAt = [](int dpi, MeasuredKind kind, const std::string& label) {
+        Scaled extents(dpi);
+        trm::MenuMeasureState menu;
+        menu.maxCheckWidth = menu.maxCheckHeight = trm::scaledLength(16, dpi);  // small icons
+        trm::ItemLayout layout;
+        ItemToMeasure item;
+        item.kind = kind;
+        item.label = label;
+        const trm::MenuSystemMetrics system{trm::scaledLength(13, dpi), trm::scaledLength(19, dpi),
+                                            trm::menuLengthsAt(dpi)};
+        return trm::measureItem(item, system, extents, menu, layout);
+    };
+    for (const auto kind : {MeasuredKind::other, MeasuredKind::topTitle, MeasuredKind::separator}) {
+        const TextSize at96 = measureAt(96, kind, "Budget final.txt");
+        const TextSize at144 = measureAt(144, kind, "Budget final.txt");
+        EXPECT_NEAR(at144.width, at96.width * 1.5, 2) << static_cast<int>(kind);
+        EXPECT_NEAR(at144.height, at96.height * 1.5, 2) << static_cast<int>(kind);
+    }
+}
+
+TEST(Scaling, LengthsRoundToThePixelAndNeverVanish) {
+    const struct {
+        int length, at120, at144, at192;
+    } cases[] = {{1, 1, 2, 2},         {3, 4, 5, 6}, {16, 20, 24, 32},
+                 {320, 400, 480, 640}, {0, 0, 0, 0}, {-10, -13, -15, -20}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(trm::scaledLength(c.length, 96), c.length);
+        EXPECT_EQ(trm::scaledLength(c.length, 120), c.at120) << c.length;
+        EXPECT_EQ(trm::scaledLength(c.length, 144), c.at144) << c.length;
+        EXPECT_EQ(trm::scaledLength(c.length, 192), c.at192) << c.length;
+    }
+    EXPECT_EQ(trm::scaledLength(1, 72), 1) << "a line stays a line below 96 DPI";
+    EXPECT_EQ(trm::menuLengthsAt(144).separatorHeight, 8);
+    EXPECT_EQ(trm::menuLengthsAt(192).tipOffset, 32);
+}
+
+// The dark palette reads: text and its background at least 4.5:1, what
+// cannot be picked at least 3:1.
+TEST(DarkPalette, KeepsTheContrastTheGuidelinesAsk) {
+    using trm::PaintRole;
+    const struct {
+        PaintRole text, back;
+        double least;
+    } pairs[] = {{PaintRole::text, PaintRole::menu, 4.5},
+                 {PaintRole::selectionText, PaintRole::selection, 4.5},
+                 {PaintRole::titleText, PaintRole::title, 4.5},
+                 {PaintRole::litTitleText, PaintRole::litTitle, 4.5},
+                 {PaintRole::text, PaintRole::xpText, 4.5},
+                 {PaintRole::disabledText, PaintRole::menu, 3.0},
+                 {PaintRole::disabledSelectedText, PaintRole::selection, 3.0}};
+    for (const auto& pair : pairs)
+        EXPECT_GE(trm::contrastRatio(trm::darkColour(pair.text), trm::darkColour(pair.back)), pair.least)
+            << static_cast<int>(pair.text);
+    EXPECT_NEAR(trm::contrastRatio({255, 255, 255}, {0, 0, 0}), 21.0, 1e-9);
+}
+
+TEST(Theme, DarkAsAskedTheSystemDecidingAndNeverUnderHighContrast) {
+    const struct {
+        int theme;
+        bool appsUseLightTheme, highContrast, dark;
+    } cases[] = {{trm::ThemeSystem, false, false, true}, {trm::ThemeSystem, true, false, false},
+                 {trm::ThemeDark, true, false, true},    {trm::ThemeLight, false, false, false},
+                 {trm::ThemeDark, false, true, false},   {trm::ThemeSystem, false, true, false}};
+    for (const auto& c : cases)
+        EXPECT_EQ(trm::paintsDark(c.theme, c.appsUseLightTheme, c.highContrast), c.dark)
+            << c.theme << c.appsUseLightTheme << c.highContrast;
 }
 
 }  // namespace

@@ -33,12 +33,12 @@ TEST(MouseOut, NothingBeforeEnteringThenCloseOnceOutsideForTheDelay) {
 
 TEST(SubMenuShift, AwayFromTheParentButNeverOffItsMonitor) {
     const trm::ScreenBounds second{1024, 0, 2048, 768};
-    EXPECT_EQ(trm::shiftedSubMenuLeft(1300, 100, 1200, 2, second), 1305);  // opened to the right
-    EXPECT_EQ(trm::shiftedSubMenuLeft(1100, 100, 1200, 2, second), 1098);  // to the left
-    EXPECT_EQ(trm::shiftedSubMenuLeft(1200, 100, 1200, 2, second), 1198);  // same left edge: to the left
-    EXPECT_EQ(trm::shiftedSubMenuLeft(1946, 100, 1800, 2, second), 1946);  // would cross the right edge
-    EXPECT_EQ(trm::shiftedSubMenuLeft(1025, 100, 1200, 2, second), 1025);  // would cross the left edge
-    EXPECT_EQ(trm::shiftedSubMenuLeft(1943, 100, 1800, 2, second), 1948);  // just fits
+    EXPECT_EQ(trm::shiftedSubMenuLeft(1300, 100, 1200, 2, 3, second), 1305);  // opened to the right
+    EXPECT_EQ(trm::shiftedSubMenuLeft(1100, 100, 1200, 2, 3, second), 1098);  // to the left
+    EXPECT_EQ(trm::shiftedSubMenuLeft(1200, 100, 1200, 2, 3, second), 1198);  // same left edge: to the left
+    EXPECT_EQ(trm::shiftedSubMenuLeft(1946, 100, 1800, 2, 3, second), 1946);  // would cross the right edge
+    EXPECT_EQ(trm::shiftedSubMenuLeft(1025, 100, 1200, 2, 3, second), 1025);  // would cross the left edge
+    EXPECT_EQ(trm::shiftedSubMenuLeft(1943, 100, 1800, 2, 3, second), 1948);  // just fits
 }
 
 TEST(RoundedFrame, RingsStopShortOfTheCornersByThreeFiveAndNine) {
@@ -61,52 +61,52 @@ TEST(RoundedFrame, RingsStopShortOfTheCornersByThreeFiveAndNine) {
 
 TEST(TipLayout, ContentSizeFromThePictureTheThumbnailOrTheOverrides) {
     trm::TipContent content;
-    EXPECT_EQ(trm::tipContentSize(content).width, 1);  // nothing at all: 1 x 0
-    EXPECT_EQ(trm::tipContentSize(content).height, 0);
+    EXPECT_EQ(trm::tipContentSize(content, trm::MenuLengths{}).width, 1);  // nothing at all: 1 x 0
+    EXPECT_EQ(trm::tipContentSize(content, trm::MenuLengths{}).height, 0);
     content.hasThumbnail = true;
     content.thumbnail = {160, 120};
-    EXPECT_EQ(trm::tipContentSize(content).width, 161);
-    EXPECT_EQ(trm::tipContentSize(content).height, 123);
+    EXPECT_EQ(trm::tipContentSize(content, trm::MenuLengths{}).width, 161);
+    EXPECT_EQ(trm::tipContentSize(content, trm::MenuLengths{}).height, 123);
     content.hasPicture = true;  // the OLE picture wins
     content.picture = {40, 30};
-    EXPECT_EQ(trm::tipContentSize(content).width, 41);
+    EXPECT_EQ(trm::tipContentSize(content, trm::MenuLengths{}).width, 41);
     content.heightOverride = 240;
-    EXPECT_EQ(trm::tipContentSize(content).width, 41);
-    EXPECT_EQ(trm::tipContentSize(content).height, 240);
+    EXPECT_EQ(trm::tipContentSize(content, trm::MenuLengths{}).width, 41);
+    EXPECT_EQ(trm::tipContentSize(content, trm::MenuLengths{}).height, 240);
     // Any size the options give stays a window's size, and placeable.
     content.widthOverride = 2147483647;
     content.heightOverride = -5;
-    EXPECT_EQ(trm::tipContentSize(content).width, 32767);
-    EXPECT_EQ(trm::tipContentSize(content).height, 0);
+    EXPECT_EQ(trm::tipContentSize(content, trm::MenuLengths{}).width, 32767);
+    EXPECT_EQ(trm::tipContentSize(content, trm::MenuLengths{}).height, 0);
 }
 
 TEST(TipLayout, FlippedAtTheEdgesOfThePointsMonitor) {
     const trm::ScreenBounds second{1024, 0, 2048, 768};
-    trm::TipPlacement placed = trm::placeTip({1100, 100}, {320, 240}, second);
+    trm::TipPlacement placed = trm::placeTip({1100, 100}, {320, 240}, second, trm::MenuLengths{});
     EXPECT_EQ(placed.x, 1100);
     EXPECT_EQ(placed.y, 100);
     EXPECT_EQ(placed.width, 327);
     EXPECT_EQ(placed.height, 248);
-    placed = trm::placeTip({1800, 600}, {320, 240}, second);
+    placed = trm::placeTip({1800, 600}, {320, 240}, second, trm::MenuLengths{});
     EXPECT_EQ(placed.x, 1800 - 320 - 32);
     EXPECT_EQ(placed.y, 600 - 240 - 34);
     // On the first monitor the same point would not flip sideways.
-    placed = trm::placeTip({500, 600}, {320, 240}, {0, 0, 1024, 768});
+    placed = trm::placeTip({500, 600}, {320, 240}, {0, 0, 1024, 768}, trm::MenuLengths{});
     EXPECT_EQ(placed.x, 500);
 }
 
 TEST(TipLayout, DrawingSizeFromSettingsPictureOrThumbnail) {
     const trm::PixelSize picture{90, 60};
-    auto size = trm::tipDrawingSize(320, 0, true, picture, 2, 3);
+    auto size = trm::tipDrawingSize(320, 0, true, picture, 2, 3, trm::MenuLengths{});
     EXPECT_EQ(size.width, 320);
     EXPECT_EQ(size.height, 0);
-    size = trm::tipDrawingSize(0, 0, true, picture, 2, 3);
+    size = trm::tipDrawingSize(0, 0, true, picture, 2, 3, trm::MenuLengths{});
     EXPECT_EQ(size.width, 45);
     EXPECT_EQ(size.height, 20);
-    size = trm::tipDrawingSize(0, 0, false, {}, 2, 3);
+    size = trm::tipDrawingSize(0, 0, false, {}, 2, 3, trm::MenuLengths{});
     EXPECT_EQ(size.width, 160);
     EXPECT_EQ(size.height, 120);
-    size = trm::tipDrawingSize(0, 0, true, picture, -2, 0);  // no divisor turns the picture over
+    size = trm::tipDrawingSize(0, 0, true, picture, -2, 0, trm::MenuLengths{});  // no divisor turns the picture over
     EXPECT_EQ(size.width, 90);
     EXPECT_EQ(size.height, 60);
 }

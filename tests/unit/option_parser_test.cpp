@@ -303,6 +303,16 @@ TEST_F(OptionParserTest, AlignmentWords) {
     EXPECT_EQ(settings.menuyalignment, trm::MenuYTop);
 }
 
+TEST_F(OptionParserTest, ThemeWords) {
+    EXPECT_EQ(settings.theme, trm::ThemeSystem);
+    parse("-theme DARK");
+    EXPECT_EQ(settings.theme, trm::ThemeDark);
+    parse("-theme grey");
+    EXPECT_EQ(settings.theme, trm::ThemeDark) << "an unknown word leaves the theme";
+    parse("-theme light");
+    EXPECT_EQ(settings.theme, trm::ThemeLight);
+}
+
 TEST_F(OptionParserTest, TitleImageWords) {
     parse("-dotitleimages usefirst noclick cover.bmp");
     EXPECT_TRUE(settings.dotitleimages);

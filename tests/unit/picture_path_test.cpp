@@ -34,10 +34,10 @@ TEST(PicturePath, TheLastDotChoosesTheRouteAndSplitsThePath) {
 }
 
 TEST(PicturePath, ThumbnailsAreAskedForAtTheTooltipSize) {
-    EXPECT_EQ(trm::thumbnailRequestSize(320, 240).width, 320);
-    EXPECT_EQ(trm::thumbnailRequestSize(0, 90).height, 90);
-    EXPECT_EQ(trm::thumbnailRequestSize(0, 0).width, 160);
-    EXPECT_EQ(trm::thumbnailRequestSize(0, 0).height, 120);
+    EXPECT_EQ(trm::thumbnailRequestSize(320, 240, trm::MenuLengths{}).width, 320);
+    EXPECT_EQ(trm::thumbnailRequestSize(0, 90, trm::MenuLengths{}).height, 90);
+    EXPECT_EQ(trm::thumbnailRequestSize(0, 0, trm::MenuLengths{}).width, 160);
+    EXPECT_EQ(trm::thumbnailRequestSize(0, 0, trm::MenuLengths{}).height, 120);
 }
 
 }  // namespace

@@ -1,0 +1,22 @@
+// The DPI the launcher's menus are drawn at, and the system's metrics and
+// fonts for it. The program is system-DPI aware: it draws everything at the
+// system's DPI, and Windows stretches the picture on a monitor scaled
+// otherwise. The calls that take a DPI are looked up at run time (Windows 10
+// 1607 and later); older systems answer for the system's DPI anyway.
+#pragma once
+
+#include <windows.h>
+
+namespace trm {
+
+// The system's DPI (96 at 100 % scaling), read once.
+int displayDpi();
+
+// GetSystemMetricsForDpi, or GetSystemMetrics where the system lacks it.
+int systemMetricForDpi(int index, int dpi);
+
+// The non-client metrics (the menu and status fonts among them) for `dpi`;
+// false when the system gives none.
+bool nonClientMetricsForDpi(NONCLIENTMETRICSW& metrics, int dpi);
+
+}  // namespace trm
