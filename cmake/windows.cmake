@@ -121,3 +121,15 @@ add_test(NAME build.${TRM_ARCH}.exe_format COMMAND bash ${CMAKE_SOURCE_DIR}/test
          $<TARGET_FILE:trellimond> ${TRM_ARCH})
 add_test(NAME build.${TRM_ARCH}.imports COMMAND python3 ${CMAKE_SOURCE_DIR}/tests/build/check_imports.py
          $<TARGET_FILE:trellimond> ${TRM_ARCH})
+
+# The release zip (scripts/release.sh, made when missing): the 64-bit tree
+# checks all of it, and each tree starts its own executable from it under Wine.
+if(TRM_ARCH STREQUAL x86_64)
+  set(trm_release_checks all)
+else()
+  set(trm_release_checks start)
+endif()
+add_test(NAME release.${TRM_ARCH}.zip COMMAND bash ${CMAKE_SOURCE_DIR}/tests/release/release_zip_test.sh
+         ${trm_release_checks})
+set_tests_properties(release.${TRM_ARCH}.zip PROPERTIES FIXTURES_REQUIRED ${TRM_WINE_FIXTURE}
+                     ENVIRONMENT "${TRM_TEST_ENV}" TIMEOUT 600 RESOURCE_LOCK desktop LABELS ${TRM_WINE_FIXTURE})

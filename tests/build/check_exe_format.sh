@@ -26,12 +26,14 @@ for dll in $dlls; do
   esac
 done
 resources=$("$2-w64-mingw32-windres" -i "$exe" -O rc)
-[ "$(echo "$resources" | grep -c '^1 24 ')" -eq 1 ] || { echo "$resources"; echo "FAIL: not one application manifest"; exit 1; }
+[ "$(grep -c '^1 24 ' <<<"$resources")" -eq 1 ] || { echo "$resources"; echo "FAIL: not one application manifest"; exit 1; }
 # windres cuts the manifest into quoted pieces: joined, it reads as written.
-manifest=$(echo "$resources" | awk '/^1 24 / {m = 1; next} m && /^END/ {exit}
-  m && /^ *"/ {sub(/^ *"/, ""); sub(/"$/, ""); printf "%s", $0}' | sed 's/""/"/g; s/\\n/\n/g')
+manifest=$(awk '/^1 24 / {m = 1; next} m && /^END/ {m = 0}
+  m && /^ *"/ {sub(/^ *"/, ""); sub(/"$/, ""); printf "%s", $0}' <<<"$resources" | sed 's/""/"/g; s/\\n/\n/g')
+# From a here-string: grep -q stops at the first match, and under pipefail
+# an echo cut short by that would fail the check.
 need() {
-  echo "$1" | grep -qF "$2" || { echo "$1"; echo "FAIL: $3"; exit 1; }
+  grep -qF -- "$2" <<<"$1" || { echo "$1"; echo "FAIL: $3"; exit 1; }
 }
 need "$manifest" '<activeCodePage xmlns="http://schemas.microsoft.com/SMI/2019/WindowsSettings">UTF-8</activeCodePage>' \
   'the manifest does not ask for the UTF-8 code page'
@@ -43,7 +45,7 @@ for os in 35138b9a-5d96-4fbd-8e2d-a2440225f93a:7 4a2f28e3-53b9-4441-ba9c-d69d4a4
   1f676c76-80e1-4239-95bb-83d0f6d0da78:8.1 8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a:10; do
   need "$manifest" "<supportedOS Id=\"{${os%%:*}}\"/>" "the manifest does not name Windows ${os#*:}"
 done
-[ "$(echo "$resources" | grep -c '^1 VERSIONINFO')" -eq 1 ] || { echo "$resources"; echo "FAIL: not one version resource"; exit 1; }
+[ "$(grep -c '^1 VERSIONINFO' <<<"$resources")" -eq 1 ] || { echo "$resources"; echo "FAIL: not one version resource"; exit 1; }
 need "$resources" " FILEVERSION ${version//./, }, 0" "the file version is not $version"
 need "$resources" " PRODUCTVERSION ${version//./, }, 0" "the product version is not $version"
 for value in "\"FileVersion\", \"$version\"" "\"ProductVersion\", \"$version\"" '"ProductName", "Trellimond"' \
