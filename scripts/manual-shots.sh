@@ -12,13 +12,8 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 bash "$root/scripts/install-deps.sh"
 source "$root/scripts/wine-env.sh"
-trm_wine_detect
-if [ -z "$TRM_WINE_STARTED" ]; then
-  trm_wine_summary
-  echo "cannot take the pictures: no Wine loader starts on this machine" >&2
-  exit 1
-fi
-arch=${TRM_WINE_STARTED%% *}
+trm_wine_pick "take the pictures" || exit 1
+arch=$TRM_WINE_PICKED
 tree=cross
 [ "$arch" = x86_64 ] && tree=cross64
 bash "$root/scripts/build.sh" "$tree" >/dev/null
