@@ -13,7 +13,8 @@
 # Given a launcher built with TRM_STAGE_CLOCK, it prints instead how long
 # each stage of the same runs took (`stages-RUN-STAGE-ms`, medians).
 # TRM_BENCH_RUNS sets the runs per figure (7); TRM_BENCH_ONLY, a regular
-# expression, keeps only the figures whose names match it.
+# expression, keeps only the figures whose names match it; TRM_BENCH_DPI
+# (e.g. 144) measures at that display scaling (the prefix's LogPixels).
 set -euo pipefail
 cross=$1
 stage_exe=${2:-}
@@ -27,7 +28,10 @@ runs=${TRM_BENCH_RUNS:-7}
 only=${TRM_BENCH_ONLY:-.}
 
 bash "$here/../scripts/wine-session.sh" start >/dev/null
-trap 'bash "$here/../scripts/wine-session.sh" stop >/dev/null 2>&1 || true' EXIT
+set_dpi() { wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1; }
+trap 'set_dpi 96; bash "$here/../scripts/wine-session.sh" stop >/dev/null 2>&1 || true' EXIT
+set_dpi "${TRM_BENCH_DPI:-96}"
+[ "${TRM_BENCH_DPI:-96}" = 96 ] || echo "bench-dpi: $TRM_BENCH_DPI"
 xdotool mousemove 500 380
 
 bench="$WINEPREFIX/drive_c/bench"

@@ -13,6 +13,8 @@ file(GLOB TRM_UNIT_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/unit/*_test
 add_executable(unit_tests ${TRM_UNIT_TESTS})
 target_link_libraries(unit_tests PRIVATE trm_core GTest::gtest_main)
 target_compile_options(unit_tests PRIVATE ${TRM_WARNINGS})
+# The release's sample options file, read as users get it.
+target_compile_definitions(unit_tests PRIVATE TRM_OPTIONS_SAMPLE="${CMAKE_SOURCE_DIR}/packaging/trellimond.ini.sample")
 if(TRM_SANITIZERS)
   target_compile_options(unit_tests PRIVATE ${TRM_SANITIZE})
 endif()

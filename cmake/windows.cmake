@@ -8,21 +8,47 @@ include(${CMAKE_CURRENT_LIST_DIR}/delay_imports.cmake)
 set(TRM_STATIC_RUNTIME -static -static-libgcc -static-libstdc++)
 add_compile_definitions(NOMINMAX _WIN32_WINNT=0x0501 WINVER=0x0501)
 
-# The application manifest (UTF-8 code page) goes into every executable: the
-# product, its test tools and its Windows tests run under the same code page.
+# The application manifest (UTF-8 code page, common controls 6) and the
+# version resource go into every executable: the product, its test tools and
+# its Windows tests run under the same code page and controls. The version
+# comes from the VERSION file alone; the original file name tells the two
+# builds apart in Explorer.
+file(STRINGS ${CMAKE_SOURCE_DIR}/VERSION TRM_VERSION LIMIT_COUNT 1)
+if(NOT TRM_VERSION MATCHES "^([0-9]+)\\.([0-9]+)\\.([0-9]+)$")
+  message(FATAL_ERROR "VERSION must read MAJOR.MINOR.PATCH, not '${TRM_VERSION}'")
+endif()
+set(TRM_VERSION_MAJOR ${CMAKE_MATCH_1})
+set(TRM_VERSION_MINOR ${CMAKE_MATCH_2})
+set(TRM_VERSION_PATCH ${CMAKE_MATCH_3})
+if(CMAKE_SYSTEM_PROCESSOR STREQUAL x86_64)
+  set(TRM_ORIGINAL_FILENAME trellimond64.exe)
+else()
+  set(TRM_ORIGINAL_FILENAME trellimond.exe)
+endif()
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/VERSION)
+configure_file(${CMAKE_SOURCE_DIR}/src/trellimond_version.h.in ${CMAKE_BINARY_DIR}/generated/trellimond_version.h)
 enable_language(RC)
 set(TRM_MANIFEST_RC ${CMAKE_SOURCE_DIR}/src/trellimond.rc)
-set_source_files_properties(${TRM_MANIFEST_RC} PROPERTIES OBJECT_DEPENDS ${CMAKE_SOURCE_DIR}/src/trellimond.manifest)
+set_source_files_properties(${TRM_MANIFEST_RC} PROPERTIES
+  OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/src/trellimond.manifest;${CMAKE_BINARY_DIR}/generated/trellimond_version.h"
+  INCLUDE_DIRECTORIES ${CMAKE_BINARY_DIR}/generated)
+
+# The same commit builds the same executable wherever it is checked out:
+# no link time in the header, no source path in the code.
+set(TRM_REPRODUCIBLE_COMPILE -ffile-prefix-map=${CMAKE_SOURCE_DIR}/=)
+set(TRM_REPRODUCIBLE_LINK -Wl,--no-insert-timestamp)
+target_compile_options(trm_core PRIVATE ${TRM_REPRODUCIBLE_COMPILE})
 
 add_library(trm_win STATIC ${TRM_WIN_SOURCES})
 target_include_directories(trm_win PUBLIC ${CMAKE_SOURCE_DIR}/src)
-target_compile_options(trm_win PRIVATE ${TRM_WARNINGS})
+target_compile_options(trm_win PRIVATE ${TRM_WARNINGS} ${TRM_REPRODUCIBLE_COMPILE})
 target_link_libraries(trm_win PUBLIC trm_core ${TRM_WIN_LIBS})
 
 add_executable(trellimond WIN32 src/main.cpp ${TRM_MANIFEST_RC})
-target_compile_options(trellimond PRIVATE ${TRM_WARNINGS})
+target_compile_options(trellimond PRIVATE ${TRM_WARNINGS} ${TRM_REPRODUCIBLE_COMPILE})
+target_compile_definitions(trellimond PRIVATE TRM_PRODUCT)
 target_link_libraries(trellimond PRIVATE trm_win ${TRM_DELAYED_LIBS})
-target_link_options(trellimond PRIVATE ${TRM_STATIC_RUNTIME} ${TRM_DELAY_LINK_OPTIONS})
+target_link_options(trellimond PRIVATE ${TRM_STATIC_RUNTIME} ${TRM_DELAY_LINK_OPTIONS} ${TRM_REPRODUCIBLE_LINK})
 set_target_properties(trellimond PROPERTIES OUTPUT_NAME trellimond SUFFIX .exe)
 
 # Helper programs of the tests (the recorder, the idle keeper, the baseline).
@@ -95,3 +121,15 @@ add_test(NAME build.${TRM_ARCH}.exe_format COMMAND bash ${CMAKE_SOURCE_DIR}/test
          $<TARGET_FILE:trellimond> ${TRM_ARCH})
 add_test(NAME build.${TRM_ARCH}.imports COMMAND python3 ${CMAKE_SOURCE_DIR}/tests/build/check_imports.py
          $<TARGET_FILE:trellimond> ${TRM_ARCH})
+
+# The release zip (scripts/release.sh, made when missing): the 64-bit tree
+# checks all of it, and each tree starts its own executable from it under Wine.
+if(TRM_ARCH STREQUAL x86_64)
+  set(trm_release_checks all)
+else()
+  set(trm_release_checks start)
+endif()
+add_test(NAME release.${TRM_ARCH}.zip COMMAND bash ${CMAKE_SOURCE_DIR}/tests/release/release_zip_test.sh
+         ${trm_release_checks})
+set_tests_properties(release.${TRM_ARCH}.zip PROPERTIES FIXTURES_REQUIRED ${TRM_WINE_FIXTURE}
+                     ENVIRONMENT "${TRM_TEST_ENV}" TIMEOUT 600 RESOURCE_LOCK desktop LABELS ${TRM_WINE_FIXTURE})

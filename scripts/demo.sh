@@ -8,13 +8,8 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 bash "$root/scripts/install-deps.sh"
 source "$root/scripts/wine-env.sh"
-trm_wine_detect
-if [ -z "$TRM_WINE_STARTED" ]; then
-  trm_wine_summary
-  echo "cannot show the demo: no Wine loader starts on this machine" >&2
-  exit 1
-fi
-arch=${TRM_WINE_STARTED%% *}
+trm_wine_pick "show the demo" || exit 1
+arch=$TRM_WINE_PICKED
 tree=cross
 [ "$arch" = x86_64 ] && tree=cross64
 echo "showing the $arch build (build/$tree/trellimond.exe)"

@@ -9,6 +9,10 @@
 #                          (lines "ARCH: reason"); TRM_WINE_ARCHS (e.g.
 #                          "x86_64") restricts the choice
 #   trm_wine_summary       one line saying what was chosen and what was not
+#   trm_wine_pick WHAT     detects and sets TRM_WINE_PICKED to the one
+#                          architecture to run a program as: the 32-bit one
+#                          where it starts; where none starts, prints the
+#                          summary and "cannot WHAT" on stderr and fails
 #   trm_wine_not_run       for each architecture whose programs were not run,
 #                          a line that a reader of a test summary cannot miss
 #   trm_wine_use ARCH      exports WINELOADER and WINEARCH for ARCH and the
@@ -70,6 +74,16 @@ trm_wine_summary() {
     while IFS= read -r line; do
         if [ -n "$line" ]; then echo "Wine: not as $line"; fi
     done <<<"$TRM_WINE_NOT_STARTED"
+}
+
+trm_wine_pick() {
+    trm_wine_detect
+    if [ -z "$TRM_WINE_STARTED" ]; then
+        trm_wine_summary >&2
+        echo "cannot $1: no Wine loader starts on this machine" >&2
+        return 1
+    fi
+    TRM_WINE_PICKED=${TRM_WINE_STARTED%% *}
 }
 
 trm_wine_not_run() {

@@ -138,6 +138,10 @@ int keywordRow(const std::string& keyword) {
     return 0;
 }
 
+const char* keywordName(int row) {
+    return row >= 1 && row <= keywordCount ? keywords[row - 1] : nullptr;
+}
+
 int readNumber(const std::string& text) {
     size_t i = 0;
     while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r'))) ++i;

@@ -35,6 +35,8 @@ private:
 
 // 1-based row of keyword (whole-length match, A-Z folded), or 0.
 int keywordRow(const std::string& keyword);
+// The keyword of a 1-based row, or nullptr past the table's end.
+const char* keywordName(int row);
 // Decimal integer: leading white space, optional sign, digits up to the first
 // other character; no digits gives 0. Saturates instead of overflowing.
 int readNumber(const std::string& text);

@@ -1,14 +1,17 @@
 # trellimond.exe is a GUI PE of its architecture (PE32 i386 or PE32+ x86-64)
-# with its C/C++ runtime linked in: it imports Windows DLLs only, and it
-# carries one application manifest that asks for the UTF-8 code page.
+# with its C/C++ runtime linked in: it imports Windows DLLs only. It carries
+# one application manifest (UTF-8 code page, long paths, the supported
+# systems, common controls 6) and a version resource with the version of the
+# VERSION file, named trellimond.exe (32-bit) or trellimond64.exe (64-bit).
 #   check_exe_format.sh EXE i686|x86_64
 set -euo pipefail
 exe="$1"
 case "$2" in
-  i686) format='PE32 executable (GUI) Intel 80386' ;;
-  x86_64) format='PE32+ executable (GUI) x86-64' ;;
+  i686) format='PE32 executable (GUI) Intel 80386' original=trellimond.exe ;;
+  x86_64) format='PE32+ executable (GUI) x86-64' original=trellimond64.exe ;;
   *) echo "FAIL: unknown architecture $2"; exit 1 ;;
 esac
+version=$(head -n 1 "$(dirname "$0")/../../VERSION")
 file "$exe" | grep -qF "$format" || { file "$exe"; echo "FAIL: not a $format"; exit 1; }
 dlls=$("$2-w64-mingw32-objdump" -p "$exe" | awk '/DLL Name:/ {print tolower($3)}')
 echo "imports: $(echo $dlls)"
@@ -23,9 +26,32 @@ for dll in $dlls; do
   esac
 done
 resources=$("$2-w64-mingw32-windres" -i "$exe" -O rc)
-[ "$(echo "$resources" | grep -c '^1 24 ')" -eq 1 ] || { echo "$resources"; echo "FAIL: not one application manifest"; exit 1; }
-echo "$resources" | grep -q '<activeCodePage xmlns=""http://schemas.microsoft.com/SMI/2019/WindowsSettings"">UTF-8</activeCodePage>' ||
-  { echo "$resources"; echo "FAIL: the manifest does not ask for the UTF-8 code page"; exit 1; }
-echo "$resources" | grep -q '<dpiAwareness xmlns=""http://schemas.microsoft.com/SMI/2016/WindowsSettings"">system</dpiAwareness>' ||
-  { echo "$resources"; echo "FAIL: the manifest does not declare the program DPI-aware"; exit 1; }
+[ "$(grep -c '^1 24 ' <<<"$resources")" -eq 1 ] || { echo "$resources"; echo "FAIL: not one application manifest"; exit 1; }
+# windres cuts the manifest into quoted pieces: joined, it reads as written.
+manifest=$(awk '/^1 24 / {m = 1; next} m && /^END/ {m = 0}
+  m && /^ *"/ {sub(/^ *"/, ""); sub(/"$/, ""); printf "%s", $0}' <<<"$resources" | sed 's/""/"/g; s/\\n/\n/g')
+# From a here-string: grep -q stops at the first match, and under pipefail
+# an echo cut short by that would fail the check.
+need() {
+  grep -qF -- "$2" <<<"$1" || { echo "$1"; echo "FAIL: $3"; exit 1; }
+}
+need "$manifest" '<activeCodePage xmlns="http://schemas.microsoft.com/SMI/2019/WindowsSettings">UTF-8</activeCodePage>' \
+  'the manifest does not ask for the UTF-8 code page'
+need "$manifest" '<longPathAware xmlns="http://schemas.microsoft.com/SMI/2016/WindowsSettings">true</longPathAware>' \
+  'the manifest is not long-path aware'
+need "$manifest" 'name="Microsoft.Windows.Common-Controls" version="6.0.0.0"' \
+  'the manifest does not ask for common controls 6'
+for os in 35138b9a-5d96-4fbd-8e2d-a2440225f93a:7 4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38:8 \
+  1f676c76-80e1-4239-95bb-83d0f6d0da78:8.1 8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a:10; do
+  need "$manifest" "<supportedOS Id=\"{${os%%:*}}\"/>" "the manifest does not name Windows ${os#*:}"
+done
+[ "$(grep -c '^1 VERSIONINFO' <<<"$resources")" -eq 1 ] || { echo "$resources"; echo "FAIL: not one version resource"; exit 1; }
+need "$resources" " FILEVERSION ${version//./, }, 0" "the file version is not $version"
+need "$resources" " PRODUCTVERSION ${version//./, }, 0" "the product version is not $version"
+for value in "\"FileVersion\", \"$version\"" "\"ProductVersion\", \"$version\"" '"ProductName", "Trellimond"' \
+  "\"OriginalFilename\", \"$original\"" '"FileDescription", "' '"LegalCopyright", "Copyright'; do
+  need "$resources" "VALUE $value" "the version resource lacks $value"
+done
+need "$manifest" '<dpiAwareness xmlns="http://schemas.microsoft.com/SMI/2016/WindowsSettings">system</dpiAwareness>' \
+  'the manifest does not declare the program aware of the display scaling'
 echo PASS

@@ -37,6 +37,13 @@ detect "$work/refused" "$work/missing" ""
 [ -z "$TRM_WINE_STARTED" ] || fail "nothing starts: started '$TRM_WINE_STARTED'"
 echo "$TRM_WINE_NOT_STARTED" | grep -q '^x86_64: .*missing is not installed' || fail "missing loader not said"
 
+# One program runs as the 32-bit one where it starts; none, and it says so.
+pick() { TRM_WINE_LOADER_i686=$1 TRM_WINE_LOADER_x86_64=$2 TRM_WINE_ARCHS="" trm_wine_pick "run it" 2>&1; }
+pick "$work/starts" "$work/starts" >/dev/null && [ "$TRM_WINE_PICKED" = i686 ] || fail "both start: picked $TRM_WINE_PICKED"
+pick "$work/refused" "$work/starts" >/dev/null && [ "$TRM_WINE_PICKED" = x86_64 ] || fail "picked $TRM_WINE_PICKED"
+if out=$(pick "$work/refused" "$work/missing"); then fail "picked $TRM_WINE_PICKED where nothing starts"; fi
+grep -qx 'cannot run it: no Wine loader starts on this machine' <<<"$out" || fail "pick says: $out"
+
 # The session of a tree whose loader cannot start fails at once, saying why.
 if out=$(TRM_WINE_LOADER_i686="$work/refused" TRM_WINE_ARCH=i686 WINEPREFIX="$work/prefix" DISPLAY=:1 \
          TRM_BUILD_DIR="$work" bash "$root/scripts/wine-session.sh" start 2>&1); then
