@@ -14,10 +14,6 @@
 
 namespace trm {
 
-LauncherApp::LauncherApp() = default;
-
-LauncherApp::~LauncherApp() = default;
-
 BOOL LauncherApp::InitInstance() {
     // Sampled before anything else: the state at the moment of starting counts.
     const bool shiftHeld = (::GetAsyncKeyState(VK_SHIFT) & 0x8000) != 0;

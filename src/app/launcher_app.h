@@ -14,9 +14,6 @@ namespace trm {
 
 class LauncherApp : public CWinApp {
 public:
-    LauncherApp();
-    ~LauncherApp() override;
-
     BOOL InitInstance() override;
     // Releases the run, once the message loop has ended or was never entered.
     int ExitInstance() override;

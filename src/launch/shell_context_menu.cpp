@@ -107,10 +107,13 @@ DWORD WINAPI menuThread(void* argument) noexcept {
 // The caller answers only sent messages while it waits, and those never
 // touch the request, so it needs no lock beyond its atomics.
 int trackOnOwnThread(const std::shared_ptr<ContextMenuRequest>& request, const ShellContextMenuCall& call) {
-    auto held = std::make_unique<std::shared_ptr<ContextMenuRequest>>(request);
-    ThreadHandle thread(::CreateThread(nullptr, 0, menuThread, held.get(), 0, nullptr));
-    if (!thread.valid()) return 0;
-    held.release();  // the thread's now
+    // The thread's share, which it frees itself: it may end before CreateThread returns.
+    auto* share = new std::shared_ptr<ContextMenuRequest>(request);
+    ThreadHandle thread(::CreateThread(nullptr, 0, menuThread, share, 0, nullptr));
+    if (!thread.valid()) {
+        delete share;
+        return 0;
+    }
     // Ends when the menu is dismissed or a command chosen: on Windows a menu
     // tracked by a second thread takes the mouse from the first one's.
     MenuThreadWatch watch;
