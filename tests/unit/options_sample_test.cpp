@@ -60,7 +60,8 @@ std::string settingsAfter(const std::string& file) {
         F(separatorafter), F(barbreakbefore), F(barbreakafter), F(dieonmouseout), F(dieonmouseouttime),
         F(menusforshortcutstofolders), F(unavailabletext), F(iconsforfolders), F(noshowhidden), F(maxmenuwidth),
         F(shiftrun), F(revshiftrun), F(makepretty), F(showonly), F(removeext), F(removeallext), F(block),
-        F(blockextensions), F(blockfolders), F(startdirectory), F(previousdirectory), F(waittodietime), F(textIsUtf8);
+        F(blockextensions), F(blockfolders), F(startdirectory), F(previousdirectory), F(waittodietime), F(textIsUtf8),
+        F(theme);
 #undef F
     return text;
 }
