@@ -308,8 +308,6 @@ TEST(Scaling, LengthsRoundToThePixelAndNeverVanish) {
         EXPECT_EQ(trm::scaledLength(c.length, 192), c.at192) << c.length;
     }
     EXPECT_EQ(trm::scaledLength(1, 72), 1) << "a line stays a line below 96 DPI";
-    EXPECT_EQ(trm::menuLengthsAt(144).separatorHeight, 8);
-    EXPECT_EQ(trm::menuLengthsAt(192).tipOffset, 32);
 }
 
 // The dark palette reads: text and its background at least 4.5:1, what
@@ -329,7 +327,6 @@ TEST(DarkPalette, KeepsTheContrastTheGuidelinesAsk) {
     for (const auto& pair : pairs)
         EXPECT_GE(trm::contrastRatio(trm::darkColour(pair.text), trm::darkColour(pair.back)), pair.least)
             << static_cast<int>(pair.text);
-    EXPECT_NEAR(trm::contrastRatio({255, 255, 255}, {0, 0, 0}), 21.0, 1e-9);
 }
 
 TEST(Theme, DarkAsAskedTheSystemDecidingAndNeverUnderHighContrast) {
