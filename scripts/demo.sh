@@ -9,9 +9,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 bash "$root/scripts/install-deps.sh"
 source "$root/scripts/wine-env.sh"
 trm_wine_pick "show the demo" || exit 1
-arch=$TRM_WINE_PICKED
-tree=cross
-[ "$arch" = x86_64 ] && tree=cross64
+arch=$TRM_WINE_PICKED tree=$TRM_WINE_PICKED_TREE
 echo "showing the $arch build (build/$tree/trellimond.exe)"
 bash "$root/scripts/build.sh" "$tree"
 

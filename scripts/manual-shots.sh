@@ -14,9 +14,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 bash "$root/scripts/install-deps.sh"
 source "$root/scripts/wine-env.sh"
 trm_wine_pick "take the pictures" || exit 1
-arch=$TRM_WINE_PICKED
-tree=cross
-[ "$arch" = x86_64 ] && tree=cross64
+arch=$TRM_WINE_PICKED tree=$TRM_WINE_PICKED_TREE
 bash "$root/scripts/build.sh" "$tree" >/dev/null
 
 out="$root/docs/manual"

@@ -11,8 +11,9 @@
 #   trm_wine_summary       one line saying what was chosen and what was not
 #   trm_wine_pick WHAT     detects and sets TRM_WINE_PICKED to the one
 #                          architecture to run a program as: the 32-bit one
-#                          where it starts; where none starts, prints the
-#                          summary and "cannot WHAT" on stderr and fails
+#                          where it starts; TRM_WINE_PICKED_TREE to its build
+#                          tree (cross or cross64); where none starts, prints
+#                          the summary and "cannot WHAT" on stderr and fails
 #   trm_wine_not_run       for each architecture whose programs were not run,
 #                          a line that a reader of a test summary cannot miss
 #   trm_wine_use ARCH      exports WINELOADER and WINEARCH for ARCH and the
@@ -84,6 +85,8 @@ trm_wine_pick() {
         return 1
     fi
     TRM_WINE_PICKED=${TRM_WINE_STARTED%% *}
+    TRM_WINE_PICKED_TREE=cross
+    [ "$TRM_WINE_PICKED" = i686 ] || TRM_WINE_PICKED_TREE=cross64
 }
 
 trm_wine_not_run() {

@@ -1,6 +1,7 @@
 #include "app/option_parser.h"
 
 #include <climits>
+#include <initializer_list>
 
 #include "app/path_probe.h"
 #include "common/ascii.h"
@@ -124,6 +125,21 @@ int positionWord(const std::string& value) {
     if (equalsNoCase(value, "absolutetop")) return PositionAbsoluteTop;
     if (equalsNoCase(value, "absolutebottom")) return PositionAbsoluteBottom;
     return -1;
+}
+
+struct Word {
+    const char* text;
+    int value;
+};
+
+// The value of the word `value` is (A-Z folded) goes to `target`; any other
+// word leaves it as it was.
+void takeWord(const std::string& value, std::initializer_list<Word> words, int& target) {
+    for (const Word& word : words)
+        if (equalsNoCase(value, word.text)) {
+            target = word.value;
+            return;
+        }
 }
 
 bool isPathCandidate(const std::string& value) {
@@ -284,20 +300,10 @@ void OptionParser::applyValue(int row, const std::string& value) {
         }
         case RowMaxmenuwidth: s.maxmenuwidth = readNumber(value); break;
         case RowMenuxalignment:
-            if (equalsNoCase(value, "centre"))
-                s.menuxalignment = MenuXCentre;
-            else if (equalsNoCase(value, "left"))
-                s.menuxalignment = MenuXLeft;
-            else if (equalsNoCase(value, "right"))
-                s.menuxalignment = MenuXRight;
+            takeWord(value, {{"centre", MenuXCentre}, {"left", MenuXLeft}, {"right", MenuXRight}}, s.menuxalignment);
             break;
         case RowMenuyalignment:
-            if (equalsNoCase(value, "centre"))
-                s.menuyalignment = MenuYCentre;
-            else if (equalsNoCase(value, "top"))
-                s.menuyalignment = MenuYTop;
-            else if (equalsNoCase(value, "bottom"))
-                s.menuyalignment = MenuYBottom;
+            takeWord(value, {{"centre", MenuYCentre}, {"top", MenuYTop}, {"bottom", MenuYBottom}}, s.menuyalignment);
             break;
         case RowDotitleimages:
             if (equalsNoCase(value, "usefirst"))
@@ -342,12 +348,7 @@ void OptionParser::applyValue(int row, const std::string& value) {
         case RowBarbreakafter: s.barbreakafter.push_back(value); break;
         case RowStartdirectory: s.startdirectory = value; break;
         case RowTheme:
-            if (equalsNoCase(value, "system"))
-                s.theme = ThemeSystem;
-            else if (equalsNoCase(value, "light"))
-                s.theme = ThemeLight;
-            else if (equalsNoCase(value, "dark"))
-                s.theme = ThemeDark;
+            takeWord(value, {{"system", ThemeSystem}, {"light", ThemeLight}, {"dark", ThemeDark}}, s.theme);
             break;
         default:  // switch-only keywords: the value is a path candidate
             takePathCandidate(value);

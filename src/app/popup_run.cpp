@@ -3,9 +3,9 @@
 #include "app/anchor_point.h"
 #include "app/option_parser.h"
 #include "common/display_dpi.h"
-#include "common/kernel_handles.h"
 #include "common/menu_lengths.h"
 #include "common/stage_clock.h"
+#include "common/user_registry.h"
 #include "launch/item_launcher.h"
 #include "launch/launch_policy.h"
 #include "menus/menu_teardown.h"
@@ -23,16 +23,8 @@ namespace {
 // "Shell Icon Size" of the desktop's window metrics, read as a number; 0
 // when absent.
 int readShellIconSize() {
-    HKEY opened = nullptr;
-    if (::RegOpenKeyA(HKEY_CURRENT_USER, "Control Panel\\desktop\\WindowMetrics", &opened) != ERROR_SUCCESS) return 0;
-    const RegistryKey key(opened);
-    char value[512] = {};
-    DWORD size = sizeof value - 1;  // room for the terminator the value may lack
-    DWORD type = 0;
-    const LONG read =
-        ::RegQueryValueExA(key.get(), "Shell Icon Size", nullptr, &type, reinterpret_cast<BYTE*>(value), &size);
-    if (read != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ)) return 0;
-    return readNumber(std::string(value));
+    std::string text;
+    return readUserText("Control Panel\\desktop\\WindowMetrics", "Shell Icon Size", text) ? readNumber(text) : 0;
 }
 
 }  // namespace

@@ -8,5 +8,6 @@ list(APPEND TRM_CORE_SOURCES
 list(APPEND TRM_WIN_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/display_dpi.cpp
   ${CMAKE_CURRENT_LIST_DIR}/stage_clock.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/user_registry.cpp
   ${CMAKE_CURRENT_LIST_DIR}/win_text.cpp
 )

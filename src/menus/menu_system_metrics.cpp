@@ -7,7 +7,7 @@
 namespace trm {
 
 const MenuSystemSizes& menuSystemSizes() {
-    static const int dpi = displayDpi();
+    const int dpi = displayDpi();
     static const MenuSystemSizes sizes{systemMetricForDpi(SM_CXMENUCHECK, dpi), systemMetricForDpi(SM_CYMENUCHECK, dpi),
                                        systemMetricForDpi(SM_CYMENU, dpi)};
     return sizes;

@@ -72,18 +72,14 @@ void paintRounded(HDC dc, int width, int height, const Settings& settings) {
 }
 
 // A line wide, round the whole window.
-void paintOutline(HDC dc, int width, int height) {
-    BrushHandle brush(::CreateSolidBrush(colour(PaintRole::outline)));
-    for (int i = 0; i < frameSizes().line; ++i) {
-        const RECT ring{i, i, width - i, height - i};
-        ::FrameRect(dc, &ring, brush.get());
-    }
+void outlineWindow(HDC dc, int width, int height) {
+    paintOutline(dc, RECT{0, 0, width, height}, frameSizes().line, colour(PaintRole::outline));
 }
 
 void paintFlat(HDC dc, int width, int height, const Settings& settings) {
     if (settings.displaybackground)
         fillBand(dc, width, height, colour(settings.displayxp ? PaintRole::xpText : PaintRole::xpIcons));
-    paintOutline(dc, width, height);
+    outlineWindow(dc, width, height);
 }
 
 // Light along the top and left, dark along the bottom and right, a line wide.
@@ -106,6 +102,14 @@ void paintRaisedLine(HDC dc, int width, int height) {
 
 }  // namespace
 
+void paintOutline(HDC dc, const RECT& area, int width, COLORREF colour) {
+    BrushHandle brush(::CreateSolidBrush(colour));
+    for (int i = 0; i < width; ++i) {
+        const RECT ring{area.left + i, area.top + i, area.right - i, area.bottom - i};
+        ::FrameRect(dc, &ring, brush.get());
+    }
+}
+
 bool paintMenuFrame(HDC dc, int width, int height, const Settings& settings) {
     if (!ownFrame(settings)) return false;
     const MenuFrame frame = frameOf(settings);
@@ -117,7 +121,7 @@ bool paintMenuFrame(HDC dc, int width, int height, const Settings& settings) {
         case MenuFrame::rounded: paintRounded(dc, width, height, settings); break;
         case MenuFrame::flat: paintFlat(dc, width, height, settings); break;
         case MenuFrame::raisedLine: paintRaisedLine(dc, width, height); break;
-        case MenuFrame::system: paintOutline(dc, width, height); break;  // dark menus only
+        case MenuFrame::system: outlineWindow(dc, width, height); break;  // dark menus only
         case MenuFrame::none: break;
     }
     return true;

@@ -15,4 +15,7 @@ bool paintMenuFrame(HDC dc, int width, int height, const Settings& settings);
 // The same over the whole of `window`.
 bool paintWindowFrame(HWND window, const Settings& settings);
 
+// An outline `width` pixels wide along the inside of `area`.
+void paintOutline(HDC dc, const RECT& area, int width, COLORREF colour);
+
 }  // namespace trm

@@ -3,6 +3,7 @@
 #include "common/win_text.h"
 #include "menus/menu_system_metrics.h"
 #include "menus/picture.h"
+#include "presentation/frame_painter.h"
 #include "presentation/item_geometry.h"
 #include "presentation/menu_metrics.h"
 
@@ -15,15 +16,6 @@ void fill(HDC dc, int x, int y, int cx, int cy, COLORREF colour) {
     const RECT area{x, y, x + cx, y + cy};
     ::SetBkColor(dc, colour);
     ::ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &area, nullptr, 0, nullptr);
-}
-
-// An outline `width` pixels wide, inside the area.
-void frame(HDC dc, const RECT& area, int width, COLORREF colour) {
-    BrushHandle brush(::CreateSolidBrush(colour));
-    for (int i = 0; i < width; ++i) {
-        const RECT ring{area.left + i, area.top + i, area.right - i, area.bottom - i};
-        ::FrameRect(dc, &ring, brush.get());
-    }
 }
 
 // A horizontal line `width` pixels thick, from its top edge down.
@@ -156,7 +148,7 @@ void MenuMetrics::paintTitle(const DRAWITEMSTRUCT& request, MenuItemData& record
     }
 
     const RECT strip{item.left, item.top, item.left + width, item.top + height};
-    if (record.titleOutline) frame(dc, strip, lengths.line, palette.colour(PaintRole::outline));
+    if (record.titleOutline) paintOutline(dc, strip, lengths.line, palette.colour(PaintRole::outline));
     menu.titleRect = strip;
     menu.titleHighlighted = highlighted ? 1 : 0;
 
@@ -208,7 +200,7 @@ void MenuMetrics::paintItem(const DRAWITEMSTRUCT& request, const MenuItemData& r
     if (paintBackgrounds) {
         if (selected) {
             fill(dc, item.left, item.top, itemWidth, itemHeight, palette.colour(PaintRole::selection));
-            if (xp) frame(dc, item, lengths.line, palette.colour(PaintRole::outline));
+            if (xp) paintOutline(dc, item, lengths.line, palette.colour(PaintRole::outline));
         } else if (xp) {
             fill(dc, item.left + iconColumn, item.top, itemWidth - iconColumn, itemHeight,
                  palette.colour(PaintRole::xpText));

@@ -34,21 +34,23 @@ LRESULT CALLBACK MenuMouseHook(int code, WPARAM wParam, LPARAM lParam) noexcept 
 }
 
 MenuHooks::MenuHooks(DWORD thread, HookApp& app) {
-    tracking().hookApp = &app;
+    TrackingState& state = tracking();
+    state.hookApp = &app;
     // A CBT hook sees every window created and destroyed, as the menus'
     // creation hook needs, without a call per message: under Wine each
     // message sent while a WH_CALLWNDPROC hook exists asks the wine server
     // for the hook chain, which made large menus much slower.
-    tracking().creationHook = ::SetWindowsHookExA(WH_CBT, MenuCreationHook, nullptr, thread);
-    tracking().mouseHook = ::SetWindowsHookExA(WH_MOUSE, MenuMouseHook, nullptr, thread);
+    state.creationHook = ::SetWindowsHookExA(WH_CBT, MenuCreationHook, nullptr, thread);
+    state.mouseHook = ::SetWindowsHookExA(WH_MOUSE, MenuMouseHook, nullptr, thread);
 }
 
 void MenuHooks::remove() {
-    if (tracking().mouseHook) ::UnhookWindowsHookEx(tracking().mouseHook);
-    if (tracking().creationHook) ::UnhookWindowsHookEx(tracking().creationHook);
-    tracking().mouseHook = nullptr;
-    tracking().creationHook = nullptr;
-    tracking().hookApp = nullptr;
+    TrackingState& state = tracking();
+    if (state.mouseHook) ::UnhookWindowsHookEx(state.mouseHook);
+    if (state.creationHook) ::UnhookWindowsHookEx(state.creationHook);
+    state.mouseHook = nullptr;
+    state.creationHook = nullptr;
+    state.hookApp = nullptr;
 }
 
 }  // namespace trm

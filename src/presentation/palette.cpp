@@ -1,8 +1,9 @@
 #include "presentation/palette.h"
 
 #include <cstdlib>
+#include <string>
 
-#include "common/kernel_handles.h"
+#include "common/user_registry.h"
 
 namespace trm {
 
@@ -42,18 +43,6 @@ bool isCaption(PaintRole role) {
     return role == PaintRole::caption || role == PaintRole::captionEnd || role == PaintRole::captionText;
 }
 
-// A DWORD under the current user's key; `absent` when it is not there.
-DWORD userDword(const char* key, const char* name, DWORD absent) {
-    HKEY opened = nullptr;
-    if (::RegOpenKeyExA(HKEY_CURRENT_USER, key, 0, KEY_QUERY_VALUE, &opened) != ERROR_SUCCESS) return absent;
-    const RegistryKey held(opened);
-    DWORD value = 0, size = sizeof value, type = 0;
-    if (::RegQueryValueExA(held.get(), name, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) != ERROR_SUCCESS ||
-        type != REG_DWORD)
-        return absent;
-    return value;
-}
-
 }  // namespace
 
 Palette::Palette(bool dark) : isDark(dark) {
@@ -75,7 +64,9 @@ Palette Palette::chosen(int theme, bool underWine) {
 }
 
 bool systemAppsUseLightTheme() {
-    return userDword("Software\\Microsoft\\Windows\\CurrentVersion\\Themes\\Personalize", "AppsUseLightTheme", 1) != 0;
+    DWORD light = 1;
+    readUserDword("Software\\Microsoft\\Windows\\CurrentVersion\\Themes\\Personalize", "AppsUseLightTheme", light);
+    return light != 0;
 }
 
 bool systemHighContrast(bool underWine) {
@@ -85,18 +76,9 @@ bool systemHighContrast(bool underWine) {
         return true;
     if (!underWine) return false;
     // Wine keeps the setting but never reports it: its saved flags say.
-    HKEY opened = nullptr;
-    if (::RegOpenKeyExA(HKEY_CURRENT_USER, "Control Panel\\Accessibility\\HighContrast", 0, KEY_QUERY_VALUE, &opened) !=
-        ERROR_SUCCESS)
-        return false;
-    const RegistryKey held(opened);
-    char flags[32] = {};
-    DWORD size = sizeof flags - 1, type = 0;
-    if (::RegQueryValueExA(held.get(), "Flags", nullptr, &type, reinterpret_cast<BYTE*>(flags), &size) !=
-            ERROR_SUCCESS ||
-        type != REG_SZ)
-        return false;
-    return (std::strtoul(flags, nullptr, 10) & HCF_HIGHCONTRASTON) != 0;
+    std::string flags;
+    return readUserText("Control Panel\\Accessibility\\HighContrast", "Flags", flags) &&
+           (std::strtoul(flags.c_str(), nullptr, 10) & HCF_HIGHCONTRASTON) != 0;
 }
 
 }  // namespace trm

@@ -1,9 +1,8 @@
 #include "presentation/submenu_nudge.h"
 
-#include <algorithm>
-
 #include "common/display_dpi.h"
 #include "presentation/menu_metrics.h"
+#include "presentation/menu_window.h"
 #include "presentation/menu_window_rules.h"
 #include "presentation/monitor_bounds.h"
 #include "presentation/tracking_state.h"
@@ -12,10 +11,8 @@ namespace trm {
 
 void nudgeSubMenu(HWND window, WINDOWPOS& position) {
     if (position.flags & SWP_NOMOVE) return;
-    const auto& open = tracking().openMenuWindows;
-    const auto self = std::find_if(open.begin(), open.end(),
-                                   [window](const OpenMenuWindow& known) { return known.window == window; });
-    if (self == open.end() || self == open.begin()) return;
+    const OpenMenuWindow* self = openMenuWindowOf(window);
+    if (self == nullptr || self == &tracking().openMenuWindows.front()) return;
     RECT parent{};
     if ((self - 1)->window == nullptr || !::GetWindowRect((self - 1)->window, &parent)) return;
     int width = position.cx;

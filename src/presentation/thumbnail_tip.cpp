@@ -1,5 +1,6 @@
 #include "presentation/thumbnail_tip.h"
 
+#include "presentation/frame_painter.h"
 #include "presentation/menu_metrics.h"
 #include "presentation/monitor_bounds.h"
 #include "presentation/tip_layout.h"
@@ -78,13 +79,8 @@ void ThumbnailTip::paint(HDC dc) {
         const MenuMetrics& metrics = MenuMetrics::Instance();
         ::SetBkColor(memory.get(), metrics.palette.colour(PaintRole::tip));
         ::ExtTextOutA(memory.get(), 0, 0, ETO_OPAQUE, &client, nullptr, 0, nullptr);
-        if (metrics.palette.dark()) {
-            BrushHandle border(::CreateSolidBrush(metrics.palette.colour(PaintRole::tipBorder)));
-            for (int i = 0; i < metrics.lengths.line; ++i) {
-                const RECT ring{i, i, client.right - i, client.bottom - i};
-                ::FrameRect(memory.get(), &ring, border.get());
-            }
-        }
+        if (metrics.palette.dark())
+            paintOutline(memory.get(), client, metrics.lengths.line, metrics.palette.colour(PaintRole::tipBorder));
 
         const MenuLengths& at = metrics.lengths;
         RECT area = client;

@@ -18,7 +18,9 @@ at_corner=(-appearatx 60 -appearaty 60 -menuxalignment left -menuyalignment top 
 
 # probe: what menu_window_probe.exe sees now.
 probe() {
-  wine "$TRM_BUILD_DIR/menu_window_probe.exe" "$(winepath -w "$PROBE_OUT")" >/dev/null 2>&1 || fail "the probe failed"
+  local status=0
+  wine "$TRM_BUILD_DIR/menu_window_probe.exe" "$(winepath -w "$PROBE_OUT")" >/dev/null 2>"$WORK/probe.err" || status=$?
+  [ "$status" -eq 0 ] || fail "the probe failed with $status: $(tail -n 3 "$WORK/probe.err" | tr '\n' ' ')"
   tr -d '\r' <"$PROBE_OUT"
 }
 colour() { probe | awk -v name="$1" '$1 == "colour" && $2 == name {print "srgb(" $3 "," $4 "," $5 ")"}'; }

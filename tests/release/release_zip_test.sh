@@ -59,7 +59,6 @@ if [ "$mode" = all ]; then
 import json, sys
 manifest, version, sha, name = json.load(open(sys.argv[1])), sys.argv[2], sys.argv[3], sys.argv[4]
 assert manifest["version"] == version and manifest["hash"] == sha and manifest["url"].endswith("/" + name)
-assert manifest["bin"] == ["trellimond.exe", ["trellimond64.exe", "trellimond64"]]
 EOF
 fi
 

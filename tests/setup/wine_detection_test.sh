@@ -39,8 +39,10 @@ echo "$TRM_WINE_NOT_STARTED" | grep -q '^x86_64: .*missing is not installed' || 
 
 # One program runs as the 32-bit one where it starts; none, and it says so.
 pick() { TRM_WINE_LOADER_i686=$1 TRM_WINE_LOADER_x86_64=$2 TRM_WINE_ARCHS="" trm_wine_pick "run it" 2>&1; }
-pick "$work/starts" "$work/starts" >/dev/null && [ "$TRM_WINE_PICKED" = i686 ] || fail "both start: picked $TRM_WINE_PICKED"
-pick "$work/refused" "$work/starts" >/dev/null && [ "$TRM_WINE_PICKED" = x86_64 ] || fail "picked $TRM_WINE_PICKED"
+pick "$work/starts" "$work/starts" >/dev/null && [ "$TRM_WINE_PICKED $TRM_WINE_PICKED_TREE" = "i686 cross" ] ||
+  fail "both start: picked $TRM_WINE_PICKED $TRM_WINE_PICKED_TREE"
+pick "$work/refused" "$work/starts" >/dev/null && [ "$TRM_WINE_PICKED $TRM_WINE_PICKED_TREE" = "x86_64 cross64" ] ||
+  fail "picked $TRM_WINE_PICKED $TRM_WINE_PICKED_TREE"
 if out=$(pick "$work/refused" "$work/missing"); then fail "picked $TRM_WINE_PICKED where nothing starts"; fi
 grep -qx 'cannot run it: no Wine loader starts on this machine' <<<"$out" || fail "pick says: $out"
 
