@@ -122,6 +122,14 @@ bool PopupRun::openItem(const std::string& path) {
     return launchItem(hostWindow.m_hWnd, path, tracking.pendingOpenPath, underWine);
 }
 
+static_assert(static_cast<UINT>(MenuXAlignment::Left) == TPM_LEFTALIGN &&
+                  static_cast<UINT>(MenuXAlignment::Centre) == TPM_CENTERALIGN &&
+                  static_cast<UINT>(MenuXAlignment::Right) == TPM_RIGHTALIGN &&
+                  static_cast<UINT>(MenuYAlignment::Top) == TPM_TOPALIGN &&
+                  static_cast<UINT>(MenuYAlignment::Centre) == TPM_VCENTERALIGN &&
+                  static_cast<UINT>(MenuYAlignment::Bottom) == TPM_BOTTOMALIGN,
+              "the alignments are TrackPopupMenu's own flags");
+
 UINT PopupRun::trackRootMenu(POINT atStart) {
     if (root.menu == nullptr || root.menu->GetSafeHmenu() == nullptr) return 0;
     POINT now = {};

@@ -231,7 +231,7 @@ TEST_F(MenuBuilderTest, ExploreAndOpenAllAtEveryPosition) {
         {title, "sub:Alpha", "sub:Beta", "a.txt", "b.mp3", "c.wav", "d.mp3", "Open all", "Explore"},
     };
     for (int position = 0; position <= 4; ++position) {
-        settings.addexploreposition = settings.addopenallposition = position;
+        settings.addexploreposition = settings.addopenallposition = static_cast<trm::SpecialEntryPosition>(position);
         EXPECT_EQ(itemsOf(build()), expected[position]) << "position " << position;
         trm::tearDownRun(menus, root);
     }
