@@ -112,8 +112,7 @@ std::vector<OptionRow> makeTable() {
         flag("noavailablecheck", &S::noavailablecheck),
         row("dotitleimages", Takes::WordsOrText, &S::dotitleimagesfile)
             .switching(&S::dotitleimages)
-            .with({word("usefirst", &S::dotitleimagesusefirst, true),
-                   word("noclick", &S::dotitleimagesnoclick, true)}),
+            .with({word("usefirst", &S::dotitleimagesusefirst, true), word("noclick", &S::dotitleimagesnoclick, true)}),
         row("addopenall", Takes::OpenAll, &S::addopenalltext)
             .switching(&S::addopenall)
             .with(positionWords(&S::addopenallposition))

@@ -138,7 +138,8 @@ UINT PopupRun::trackRootMenu(POINT atStart) {
     const ScreenPoint anchor = snapToScreenEdges(chosen, monitorBounds(chosen));
     ::SetForegroundWindow(hostWindow.m_hWnd);
     tracking.currentMenu = root.menu->GetSafeHmenu();
-    UINT flags = static_cast<UINT>(settings.menuyalignment) | static_cast<UINT>(settings.menuxalignment) | TPM_RETURNCMD;
+    UINT flags =
+        static_cast<UINT>(settings.menuyalignment) | static_cast<UINT>(settings.menuxalignment) | TPM_RETURNCMD;
     // Where the launcher swaps the buttons itself (under Wine), the right
     // button, the user's primary, picks items too.
     if (launcherSwapsButtons(underWine, ::GetSystemMetrics(SM_SWAPBUTTON) != 0)) flags |= TPM_RIGHTBUTTON;

@@ -19,8 +19,8 @@ enum class Theme { System, Light, Dark };
 // Where the Explore and Open-all entries go.
 enum class SpecialEntryPosition { Default, Top, Bottom, AbsoluteTop, AbsoluteBottom };
 
-// -sort: the numbers the user types. Any other number
-// is kept as typed and leaves the folder's own order, reversed or not.
+// -sort: the numbers the user types. Any other number is kept as typed and
+// leaves the folder's own order, reversed or not.
 enum class SortKey : int {
     Created = 0,
     Accessed = 1,

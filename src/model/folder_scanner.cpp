@@ -117,9 +117,10 @@ void addFile(FolderNode& node, ScanState& state, const std::string& cwd, const F
 }
 
 void addTrailingEntry(FolderNode& node, MenuEntry entry, SpecialEntryPosition position, MenuEntry*& absolutePointer) {
-    MenuEntry& added =
-        position == SpecialEntryPosition::Top ? node.entries.push_front(std::move(entry)) : node.entries.push_back(std::move(entry));
-    if (position == SpecialEntryPosition::AbsoluteTop || position == SpecialEntryPosition::AbsoluteBottom) absolutePointer = &added;
+    MenuEntry& added = position == SpecialEntryPosition::Top ? node.entries.push_front(std::move(entry))
+                                                             : node.entries.push_back(std::move(entry));
+    if (position == SpecialEntryPosition::AbsoluteTop || position == SpecialEntryPosition::AbsoluteBottom)
+        absolutePointer = &added;
 }
 
 void scanInto(FolderNode& node, ScanState& state) {
