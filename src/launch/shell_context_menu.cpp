@@ -158,8 +158,7 @@ void showAndCarryOut(ContextMenuRequest& request) {
     ComPtr<IShellFolder> folder;
     if (FAILED(::SHGetDesktopFolder(folder.put())) || !folder) return;
     ShellItemList itemList(*allocator.get());
-    if (FAILED(folder->ParseDisplayName(request.owner, nullptr, &request.path[0], nullptr, &itemList.list,
-                                        nullptr)) ||
+    if (FAILED(folder->ParseDisplayName(request.owner, nullptr, &request.path[0], nullptr, &itemList.list, nullptr)) ||
         itemList.list == nullptr)
         return;
     LPCITEMIDLIST item = bindToParent(*allocator.get(), itemList.list, folder);

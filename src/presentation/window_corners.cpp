@@ -37,8 +37,8 @@ DwmSetWindowAttributeFn dwmSetWindowAttribute() {
 void setMenuWindowCorners(HWND window, const Settings& settings) {
     const DwmSetWindowAttributeFn setAttribute = dwmSetWindowAttribute();
     if (setAttribute == nullptr) return;
-    const MenuFrame frame = menuFrameOf(settings.displayoutline, settings.displayrounded, settings.displayflat,
-                                        settings.displaybackground);
+    const MenuFrame frame =
+        menuFrameOf(settings.displayoutline, settings.displayrounded, settings.displayflat, settings.displaybackground);
     const DWORD corners =
         menuCornersOf(frame, settings.displayxp, MenuMetrics::Instance().palette.dark()) == MenuCorners::round
             ? dwmwcpRound
