@@ -58,10 +58,13 @@ bool handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam, WNDPROC pre
         if (settings.dothumbnailsontooltip && !inside) app.tip.hide();
     }
     switch (message) {
-        case WM_CREATE: makeTranslucent(window, settings); break;
+        case WM_CREATE:
+            makeTranslucent(window, settings);
+            setMenuWindowCorners(window, settings);
+            break;
         case WM_WINDOWPOSCHANGING: {
             WINDOWPOS& position = *reinterpret_cast<WINDOWPOS*>(lParam);
-            // The window exists by now, and the corners count from its showing on.
+            // Again as it is shown, over whatever the system's menu code chose meanwhile.
             if (position.flags & SWP_SHOWWINDOW) setMenuWindowCorners(window, settings);
             if (state.openMenuWindows.size() >= 2) nudgeSubMenu(window, position);
             break;
