@@ -15,9 +15,7 @@ park_pointer
 start_trellimond "$FIXTURE_WIN" -block recorder -appearatx 100 -appearaty 100 -menuxalignment left -menuyalignment top
 wait_for_menu
 read -r x y width height <<<"$(window_geometry "$MENU")"
-xdotool mousemove $((x + width / 2)) $((y + height / 2))
-sleep 0.3
-xdotool click 3
+xdotool mousemove --sync $((x + width / 2)) $((y + height / 2)) click 3
 wait_for_menus 2
 for window in $(xdotool search --onlyvisible --pid "$PID" 2>/dev/null); do
   [ -z "$(xdotool getwindowname "$window" 2>/dev/null)" ] && [ "$window" != "$MENU" ] && shell_menu=$window
