@@ -6,7 +6,7 @@
 # a function missing here would load shell32 at start again: the import check
 # (tests/build/check_imports.py) fails the build's tests when it does.
 # Names carry their 32-bit stdcall argument bytes, dropped for x86_64.
-set(TRM_DELAYED_SHELL32 SHDefExtractIconW@24 SHGetDesktopFolder@4 SHGetFileInfoA@20 SHGetMalloc@4
+set(TRM_DELAYED_SHELL32 ExtractIconExW@20 SHGetDesktopFolder@4 SHGetFileInfoA@20 SHGetMalloc@4
     SHGetPathFromIDListA@8 SHGetSpecialFolderLocation@12 ShellExecuteExA@4)
 
 find_program(TRM_DLLTOOL ${TRM_MINGW_ARCH}-w64-mingw32-dlltool REQUIRED)

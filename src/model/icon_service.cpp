@@ -8,7 +8,6 @@ namespace trm {
 void IconService::setOwner(HWND window, int iconSize) {
     owner = window;
     shellIconSize = iconSize;
-    shell.setShellIconSize(iconSize);
 }
 
 const StandardFolderIcons& IconService::folderIcons(bool withOpen) {

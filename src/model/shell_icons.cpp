@@ -3,7 +3,6 @@
 #include <windows.h>
 #include <shellapi.h>
 
-#include "common/display_dpi.h"
 #include "common/settings.h"
 #include "common/win_text.h"
 #include "model/icon_cache.h"
@@ -85,19 +84,14 @@ bool ShellIcons::iconWithoutTarget(const std::string& linkPath) {
 }
 
 bool ShellIcons::extractLinkIcon(const std::string& location, int index, const std::string& key) {
-    const int dpi = displayDpi();
-    const int small = systemMetricForDpi(SM_CXSMICON, dpi);
-    const int large = shellIconSize > 0 ? shellIconSize : systemMetricForDpi(SM_CXICON, dpi);
+    const std::wstring wide = wideOf(location);
     HICON largeIcon = nullptr;
     HICON smallIcon = nullptr;
     ++calls;
-    const std::wstring wide = wideOf(location);
-    if (wide.empty() || ::SHDefExtractIconW(wide.c_str(), index, 0, &largeIcon, &smallIcon,
-                                            MAKELONG(static_cast<WORD>(large), static_cast<WORD>(small))) != S_OK)
-        return false;
+    if (wide.empty() || ::ExtractIconExW(wide.c_str(), index, &largeIcon, &smallIcon, 1) == 0) return false;
     const bool wantLarge = displaysShellSizeIcons(settings);
     IconHandle wanted(wantLarge ? largeIcon : smallIcon);
-    const IconHandle other(largeIcon == smallIcon ? nullptr : wantLarge ? smallIcon : largeIcon);
+    const IconHandle other(wantLarge ? smallIcon : largeIcon);
     if (!wanted) return false;
     IconRecord record;
     measureIcon(wanted.get(), record.width, record.height);

@@ -21,9 +21,6 @@ public:
     // when `perFile`, else under `extension`. A miss is asked again next time.
     void fetchIcon(const std::string& extension, const std::string& path, bool perFile);
 
-    // The size of the shell's large icons in pixels (0: the system's).
-    void setShellIconSize(int pixels) { shellIconSize = pixels; }
-
     // The shell calls it made (for the tests: icons are shared per extension).
     int shellCalls() const { return calls; }
 
@@ -46,7 +43,6 @@ private:
     const Settings& settings;
     IconCache& cache;
     WinShortcutPlatform& shortcuts;
-    int shellIconSize = 0;
     int calls = 0;
 };
 

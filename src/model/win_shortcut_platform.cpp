@@ -141,8 +141,11 @@ bool WinShortcutPlatform::serverAnswers(const std::string& path) {
     if (share.empty()) return true;
     const QuietErrors quiet;
     if (::GetFileAttributesW(wideOf(share + "\\").c_str()) != INVALID_FILE_ATTRIBUTES) return true;
-    // A missing share, or one that refuses this user, still came from a live server.
-    return !placeUnreachable(::GetLastError());
+    // A missing share, or one that refuses this user, still came from a live
+    // server. A share that is no disk holds no folders (Wine, having no
+    // network file system, says so of every share).
+    const DWORD error = ::GetLastError();
+    return error != ERROR_BAD_DEV_TYPE && !placeUnreachable(error);
 }
 
 bool WinShortcutPlatform::onReachableNetworkDrive(const std::string& target) {
