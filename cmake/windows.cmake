@@ -1,9 +1,9 @@
 # Cross trees (i686 and x86_64): trellimond.exe, the Windows tests run under
 # Wine, the test tools and the end-to-end tests.
 set(TRM_WIN_LIBS user32 gdi32 ole32 oleaut32 uuid comctl32 advapi32)
-# The program loads these at their first call (delay_imports.cmake); tests
-# and tools import them as usual.
-set(TRM_LATE_LIBS shell32 mpr)
+# The program loads this at its first call (delay_imports.cmake); tests and
+# tools import it as usual.
+set(TRM_LATE_LIBS shell32)
 include(${CMAKE_CURRENT_LIST_DIR}/delay_imports.cmake)
 set(TRM_STATIC_RUNTIME -static -static-libgcc -static-libstdc++)
 add_compile_definitions(NOMINMAX _WIN32_WINNT=0x0501 WINVER=0x0501)

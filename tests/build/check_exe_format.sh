@@ -24,7 +24,7 @@ if echo "$dlls" | grep -E 'libgcc|libstdc|libwinpthread|^lib'; then
 fi
 for dll in $dlls; do
   case "$dll" in
-    kernel32.dll | msvcrt.dll | user32.dll | gdi32.dll | shell32.dll | ole32.dll | oleaut32.dll | comctl32.dll | mpr.dll | advapi32.dll | olepro32.dll) ;;
+    kernel32.dll | msvcrt.dll | user32.dll | gdi32.dll | shell32.dll | ole32.dll | oleaut32.dll | comctl32.dll | advapi32.dll | olepro32.dll) ;;
     *) echo "FAIL: unexpected import $dll"; exit 1 ;;
   esac
 done
