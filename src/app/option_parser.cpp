@@ -163,7 +163,7 @@ void OptionParser::applyValue(const OptionRow& row, const std::string& value) {
             break;
         case Takes::ThumbnailSize: {
             const int size = readNumber(value);
-            if ((size == 0 && value != "0") || size < row.least) break;
+            if ((size == 0 && value != "0") || size < row.least || size > row.most) break;
             mark(s, row);
             setNumber(s, row.field, size);
             break;
