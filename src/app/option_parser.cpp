@@ -105,10 +105,13 @@ void OptionParser::takeValue(const OptionRow& row, const std::string& value) {
     Settings& s = settings_;
     switch (row.takes) {
         case Takes::Nothing: takePathCandidate(value); break;
-        case Takes::Number:
+        case Takes::Number: {
+            const int number = readNumber(value);
+            if (number < row.least || number > row.most) break;
             mark(s, row);
-            setNumber(s, row.field, readNumber(value));
+            setNumber(s, row.field, number);
             break;
+        }
         case Takes::Text:
             mark(s, row);
             textField(s, row.field) = value;
@@ -160,16 +163,13 @@ void OptionParser::applyValue(const OptionRow& row, const std::string& value) {
             break;
         case Takes::ThumbnailSize: {
             const int size = readNumber(value);
-            if (size == 0 && value != "0") break;
+            if ((size == 0 && value != "0") || size < row.least || size > row.most) break;
             mark(s, row);
             setNumber(s, row.field, size);
             break;
         }
         case Takes::OptionsFileName:
             if (!fromOptionsFile_) textField(s, row.field) = value;
-            break;
-        case Takes::Divisor:
-            if (const int divisor = readNumber(value)) setNumber(s, row.field, divisor);
             break;
         case Takes::FolderTitle: addFolderTitlePart(s.*std::get<StringPairList Settings::*>(row.field), value); break;
         default: break;  // the plain kinds are takeValue's

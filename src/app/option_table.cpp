@@ -30,6 +30,13 @@ OptionRow OptionRow::also(SettingField second) const {
     return row;
 }
 
+OptionRow OptionRow::within(int low, int high) const {
+    OptionRow row = *this;
+    row.least = low;
+    row.most = high;
+    return row;
+}
+
 namespace {
 
 OptionRow row(const char* keyword, Takes takes, SettingField field = {}) {
@@ -73,7 +80,7 @@ std::vector<OptionRow> makeTable() {
                    word("rounded", &S::displayrounded, true), word("nobackground", &S::displaybackground, false),
                    word("nooutline", &S::displayoutline, false)}),
         flag("resolve", &S::resolve),
-        row("makepretty", Takes::Number, &S::makepretty),
+        row("makepretty", Takes::Number, &S::makepretty).within(0, 3),
         flag("appearwhererun", &S::appearwhererun),
         row("shiftrun", Takes::Text, &S::shiftrun),
         row("revshiftrun", Takes::Text, &S::revshiftrun),
@@ -120,12 +127,14 @@ std::vector<OptionRow> makeTable() {
             .also(&S::addopenallextensions),
         flag("dothumbnailsontooltip", &S::dothumbnailsontooltip),
         row("dothumbnailsontooltipsizex", Takes::ThumbnailSize, &S::dothumbnailsontooltipsizex)
-            .marking(&S::dothumbnailsontooltip),
+            .marking(&S::dothumbnailsontooltip)
+            .within(0, INT_MAX),
         row("dothumbnailsontooltipsizey", Takes::ThumbnailSize, &S::dothumbnailsontooltipsizey)
-            .marking(&S::dothumbnailsontooltip),
+            .marking(&S::dothumbnailsontooltip)
+            .within(0, INT_MAX),
         row("useinifile", Takes::OptionsFileName, &S::useinifilename).switching(&S::useinifile),
-        row("imagereductionx", Takes::Divisor, &S::imagereductionx),
-        row("imagereductiony", Takes::Divisor, &S::imagereductiony),
+        row("imagereductionx", Takes::Number, &S::imagereductionx).within(1, INT_MAX),
+        row("imagereductiony", Takes::Number, &S::imagereductiony).within(1, INT_MAX),
         row("foldertitle", Takes::FolderTitle, &S::foldertitle),
         flag("separatorbetweenfilesandfolders", &S::separatorbetweenfilesandfolders),
         row("separatorbefore", Takes::List, &S::separatorbefore),
@@ -156,6 +165,27 @@ int keywordRow(const std::string& keyword) {
 const char* keywordName(int row) {
     const std::vector<OptionRow>& table = optionTable();
     return row >= 1 && static_cast<size_t>(row) <= table.size() ? table[row - 1].keyword : nullptr;
+}
+
+const std::vector<std::pair<std::string, SettingField>>& optionFields() {
+    static const std::vector<std::pair<std::string, SettingField>> fields = [] {
+        std::vector<std::pair<std::string, SettingField>> found;
+        const auto add = [&found](const char* keyword, const SettingField& field) {
+            if (std::holds_alternative<std::monostate>(field)) return;
+            for (const auto& known : found)
+                if (known.second == field) return;
+            found.emplace_back(keyword, field);
+        };
+        for (const OptionRow& row : optionTable()) {
+            for (bool Settings::*flag : row.switches) add(row.keyword, flag);
+            if (row.marked) add(row.keyword, row.marked);
+            add(row.keyword, row.field);
+            add(row.keyword, row.extra);
+            for (const OptionWord& word : row.words) add(row.keyword, word.field);
+        }
+        return found;
+    }();
+    return fields;
 }
 
 }  // namespace trm

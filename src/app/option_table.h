@@ -3,7 +3,9 @@
 // an option is added by adding its row (and its effect where it is read).
 #pragma once
 
+#include <climits>
 #include <string>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -20,7 +22,7 @@ using SettingField =
 // What each value argument after a keyword does to the row's `field`.
 enum class Takes {
     Nothing,        // the keyword is a switch only: a value is a path candidate
-    Number,         // field = the number
+    Number,         // field = the number, if within the row's range
     Text,           // field = the value
     List,           // the value appended to field
     Words,          // one of the row's words; any other value is ignored
@@ -31,9 +33,8 @@ enum class Takes {
     Block,            // extensions to `extra`, names to field
     Transparency,     // the level, clamped; below 0 clears the mark
     OpenAll,          // a word, an extension to `extra`, or else the text
-    ThumbnailSize,    // only a number, or exactly "0"
+    ThumbnailSize,    // only a number, or exactly "0", within the range
     OptionsFileName,  // only from the command line
-    Divisor,          // never 0
     FolderTitle,      // folder path and title in turn
 };
 
@@ -53,11 +54,13 @@ struct OptionRow {
     std::vector<bool Settings::*> switches;  // set when the keyword itself is read
     bool Settings::*marked = nullptr;        // set by every value taken
     SettingField extra;                      // the second field of a rule
+    int least = INT_MIN, most = INT_MAX;     // numbers outside are ignored
 
     OptionRow switching(bool Settings::*flag) const;
     OptionRow marking(bool Settings::*flag) const;
     OptionRow with(std::vector<OptionWord> more) const;
     OptionRow also(SettingField second) const;
+    OptionRow within(int low, int high) const;
 };
 
 // The rows in order; a keyword's 1-based place is its row number.
@@ -67,5 +70,8 @@ const std::vector<OptionRow>& optionTable();
 int keywordRow(const std::string& keyword);
 // The keyword of a 1-based row, or nullptr past the table's end.
 const char* keywordName(int row);
+
+// Every field the table fills, once, under the first keyword that fills it.
+const std::vector<std::pair<std::string, SettingField>>& optionFields();
 
 }  // namespace trm

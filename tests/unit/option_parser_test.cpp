@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "app/settings_text.h"
 #include "fake_path_probe.h"
 #include "framework/command_line_info.h"
 
@@ -27,28 +28,30 @@ protected:
     FakePathProbe paths;
 };
 
+// The options alone on a command line, read into fresh settings.
+Settings parsedAlone(const std::string& options) {
+    Settings settings;
+    FakePathProbe paths;
+    OptionParser parser(settings, paths, false);
+    trm::parseArguments(trm::splitCommandLine(("trellimond.exe " + options).c_str()), parser);
+    return settings;
+}
+
+// Stating the default the README documents changes nothing.
 TEST(SettingsDefaults, MatchTheDocumentedDefaults) {
-    const Settings s;
-    EXPECT_EQ(static_cast<int>(s.sort), 0);
-    EXPECT_EQ(static_cast<int>(s.menuxalignment), 4);
-    EXPECT_EQ(static_cast<int>(s.menuyalignment), 16);
-    EXPECT_FALSE(s.addexplore);
-    EXPECT_FALSE(s.addopenall);
-    EXPECT_EQ(s.addexploretext, "Explore");
-    EXPECT_EQ(s.addopenalltext, "Open all");
-    EXPECT_EQ(s.dothumbnailsontooltipsizex, 320);
-    EXPECT_EQ(s.dothumbnailsontooltipsizey, 240);
-    EXPECT_EQ(s.imagereductionx, 1);
-    EXPECT_EQ(s.imagereductiony, 1);
-    EXPECT_EQ(s.maxmenuwidth, -1);
-    EXPECT_EQ(s.waittodietime, 0);
-    EXPECT_EQ(s.useinifilename, "trellimond.ini");
-    EXPECT_EQ(s.dotitleimagesfile, "folder.jpg");
-    EXPECT_EQ(s.unavailabletext, "Unavailable");
-    EXPECT_TRUE(s.displaybackground);
-    EXPECT_TRUE(s.displayoutline);
-    EXPECT_TRUE(s.dotitlesbackground);
-    EXPECT_TRUE(s.dotitlesoutline);
+    const char* const cases[][2] = {
+        {"", "-sort 0 -menuxalignment centre -menuyalignment centre -theme system -makepretty 0"},
+        {"", "-imagereductionx 1 -imagereductiony 1"},
+        {"-dothumbnailsontooltip", "-dothumbnailsontooltipsizex 320 -dothumbnailsontooltipsizey 240"},
+        {"-addexplore", "-addexplore Explore"},
+        {"-onlyfolders", "-onlyfolders Explore"},
+        {"-addopenall", "-addopenall \"Open all\""},
+        {"-menusforshortcutstofolders", "-menusforshortcutstofolders Unavailable"},
+        {"-dotitleimages", "-dotitleimages folder.jpg"},
+        {"-useinifile", "-useinifile trellimond.ini"},
+    };
+    for (const auto& pair : cases)
+        EXPECT_EQ(trm::firstDifference(parsedAlone(pair[0]), parsedAlone(pair[1])), "") << pair[1];
 }
 
 TEST(SettingsFilterLists, ClearFilterListsEmptiesOnlyTheFiveFilters) {
@@ -70,18 +73,14 @@ TEST(SettingsFilterLists, ClearFilterListsEmptiesOnlyTheFiveFilters) {
     EXPECT_EQ(s.addopenallextensions.size(), 1u);
 }
 
+// Neither a keyword's beginning nor a longer word is that keyword.
 TEST(KeywordMatching, WholeLengthWithoutRegardToCase) {
-    EXPECT_EQ(trm::keywordRow("sort"), 1);
-    EXPECT_EQ(trm::keywordRow("SORT"), 1);
-    EXPECT_EQ(trm::keywordRow("Sort"), 1);
-    EXPECT_EQ(trm::keywordRow("sor"), 0);
-    EXPECT_EQ(trm::keywordRow("sortx"), 0);
-    EXPECT_EQ(trm::keywordRow("sorting"), 0);
-    EXPECT_EQ(trm::keywordRow(""), 0);
-    EXPECT_EQ(trm::keywordRow("dothumbnailsontooltip"), 34);
-    EXPECT_EQ(trm::keywordRow("dothumbnailsontooltipsizex"), 35);
-    EXPECT_EQ(trm::keywordRow("startdirectory"), 46);
-    EXPECT_EQ(trm::keywordRow("SEPARATORBETWEENFILESANDFOLDERS"), 41);
+    EXPECT_EQ(static_cast<int>(parsedAlone("-sor 2").sort), 0);
+    EXPECT_EQ(static_cast<int>(parsedAlone("/sortx 2").sort), 0);
+    EXPECT_EQ(parsedAlone("-DoThumbnailsOnTooltipSizeX 100").dothumbnailsontooltipsizex, 100);
+    EXPECT_EQ(parsedAlone("-dothumbnailsontooltip 100").dothumbnailsontooltipsizex, 320);
+    EXPECT_TRUE(parsedAlone("-SEPARATORBETWEENFILESANDFOLDERS").separatorbetweenfilesandfolders);
+    EXPECT_FALSE(parsedAlone("-separatorbetweenfilesandfolder").separatorbetweenfilesandfolders);
 }
 
 TEST(NumberReading, ReadsLikeTheCRuntimeWithoutOverflow) {
@@ -246,15 +245,15 @@ TEST_F(OptionParserTest, ThumbnailSizesTurnThumbnailsOnOnlyForNumbers) {
     parse("-dothumbnailsontooltipsizex 0");
     EXPECT_TRUE(settings.dothumbnailsontooltip);
     EXPECT_EQ(settings.dothumbnailsontooltipsizex, 0);
-    parse("-dothumbnailsontooltipsizey 100");
+    parse("-dothumbnailsontooltipsizey 100 -dothumbnailsontooltipsizey \" -5\"");
     EXPECT_EQ(settings.dothumbnailsontooltipsizey, 100);
 }
 
-TEST_F(OptionParserTest, ImageReductionIgnoresZero) {
+TEST_F(OptionParserTest, ImageReductionIgnoresZeroAndNegatives) {
     parse("-imagereductionx 0 -imagereductiony none");
     EXPECT_EQ(settings.imagereductionx, 1);
     EXPECT_EQ(settings.imagereductiony, 1);
-    parse("-imagereductionx 3 -imagereductiony 2");
+    parse("-imagereductionx 3 -imagereductiony 2 -imagereductionx \" -2\"");
     EXPECT_EQ(settings.imagereductionx, 3);
     EXPECT_EQ(settings.imagereductiony, 2);
 }
@@ -344,6 +343,8 @@ TEST_F(OptionParserTest, StringAndListValues) {
     EXPECT_EQ(settings.barbreakafter, (std::vector<std::string>{"b2"}));
     EXPECT_EQ(settings.waittodietime, 3000);
     EXPECT_TRUE(paths.changes.empty());
+    parse("-makepretty 4");
+    EXPECT_EQ(settings.makepretty, 3) << "a number outside 0-3 is ignored";
 }
 
 TEST_F(OptionParserTest, PlainSwitches) {
