@@ -1,9 +1,12 @@
 #include "app/launcher_app.h"
 
+#include "app/argument_roles.h"
+#include "app/folder_shortcut.h"
 #include "app/option_parser.h"
 #include "app/options_file_text.h"
 #include "app/options_file_tokenizer.h"
 #include "app/startup_choice.h"
+#include "app/taskbar_identity.h"
 #include "app/win_path_probe.h"
 #include "common/com_apartment.h"
 #include "common/stage_clock.h"
@@ -22,9 +25,23 @@ BOOL LauncherApp::InitInstance() {
     underWine = runningUnderWine();
     settings.textIsUtf8 = ::GetACP() == CP_UTF8;
 
+    const std::wstring startedIn = fullLongPath(L".");
     WinPathProbe paths;
-    OptionParser commandLine(settings, paths, false);
-    ParseCommandLine(commandLine);
+    ArgumentRoles roles(paths);
+    OptionParser commandLine(settings, roles, false);
+    roles.readBy(commandLine);
+    ParseCommandLine(roles);
+    // From the command line alone, before the options file: a shortcut made
+    // with -useinifile keeps its button while the file changes.
+    const std::wstring folder = shownFolder(settings);
+    const StringList carried = shortcutOptions(roles.options, settings);
+    const std::string id = folderAppUserModelId(folder, carried);
+    setProcessAppUserModelId(id);
+    if (settings.makeshortcut) {
+        const ComApartment com;
+        makeFolderShortcut({folder, carried, roles.missingFolders, settings.makeshortcutpath, startedIn, id});
+        return FALSE;
+    }
     if (settings.useinifile && !settings.useinifilename.empty()) readOptionsFile();
 
     markStage("options");

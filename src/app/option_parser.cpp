@@ -142,11 +142,11 @@ void takeWord(const std::string& value, std::initializer_list<Word> words, int& 
         }
 }
 
+}  // namespace
+
 bool isPathCandidate(const std::string& value) {
     return value.size() > 3 && value[1] == ':' && value[2] == '\\';
 }
-
-}  // namespace
 
 int keywordRow(const std::string& keyword) {
     for (int i = 0; i < keywordCount; ++i)

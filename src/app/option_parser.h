@@ -37,6 +37,9 @@ private:
 int keywordRow(const std::string& keyword);
 // The keyword of a 1-based row, or nullptr past the table's end.
 const char* keywordName(int row);
+// A value the parser takes as the folder to show (or an item to open):
+// longer than three characters, a drive letter, ":" and "\\".
+bool isPathCandidate(const std::string& value);
 // Decimal integer: leading white space, optional sign, digits up to the first
 // other character; no digits gives 0. Saturates instead of overflowing.
 int readNumber(const std::string& text);
