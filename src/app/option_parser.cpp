@@ -59,9 +59,10 @@ const char* const keywords[] = {
     "barbreakafter",                    // 45
     "startdirectory",                   // 46
     "theme",                            // 47
+    "makeshortcut",                     // 48
 };
 constexpr int keywordCount = sizeof keywords / sizeof keywords[0];
-static_assert(keywordCount == 47, "the keyword table has 47 rows");
+static_assert(keywordCount == 48, "the keyword table has 48 rows");
 
 enum Row {
     RowSort = 1,
@@ -111,6 +112,7 @@ enum Row {
     RowBarbreakafter,
     RowStartdirectory,
     RowTheme,
+    RowMakeshortcut,
 };
 
 std::string withLeadingDot(const std::string& value) {
@@ -215,6 +217,10 @@ void OptionParser::applySwitch(int row) {
         case RowAddopenall: s.addopenall = true; break;
         case RowDothumbnailsontooltip: s.dothumbnailsontooltip = true; break;
         case RowUseinifile: s.useinifile = true; break;
+        // An options file read at every start must not write shortcuts.
+        case RowMakeshortcut:
+            if (!fromOptionsFile_) s.makeshortcut = true;
+            break;
         case RowSeparatorbetweenfilesandfolders: s.separatorbetweenfilesandfolders = true; break;
         default: break;  // keywords that only take values
     }
@@ -347,6 +353,9 @@ void OptionParser::applyValue(int row, const std::string& value) {
         case RowBarbreakbefore: s.barbreakbefore.push_back(value); break;
         case RowBarbreakafter: s.barbreakafter.push_back(value); break;
         case RowStartdirectory: s.startdirectory = value; break;
+        case RowMakeshortcut:
+            if (!fromOptionsFile_) s.makeshortcutpath = value;
+            break;
         case RowTheme:
             takeWord(value, {{"system", ThemeSystem}, {"light", ThemeLight}, {"dark", ThemeDark}}, s.theme);
             break;
