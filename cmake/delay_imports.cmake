@@ -1,7 +1,7 @@
 # Import libraries that load their DLL at the first call instead of at start.
 # Loading shell32 and mpr with the program costs about 1 MiB of its working
 # set under Wine, and a menu without icons calls neither before an item is
-# picked (but for the taskbar identity, which loads shell32 by name at every
+# picked (on Windows the taskbar identity loads shell32 by name at every
 # start: app/taskbar_identity.cpp). Every function of theirs that the program calls is listed here.
 # The toolchain also links the ordinary shell32 import library by default, so
 # a function missing here would load shell32 at start again: the import check

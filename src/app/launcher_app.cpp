@@ -36,7 +36,9 @@ BOOL LauncherApp::InitInstance() {
     const std::wstring folder = shownFolder(settings);
     const StringList carried = shortcutOptions(roles.options, settings);
     const std::string id = folderAppUserModelId(folder, carried);
-    setProcessAppUserModelId(id);
+    // Wine's call is a stub, and loading shell32 for it would cost every
+    // start more than the menu takes (bench/NOTES.md).
+    if (!underWine) setProcessAppUserModelId(id);
     if (settings.makeshortcut) {
         const ComApartment com;
         makeFolderShortcut({folder, carried, roles.missingFolders, settings.makeshortcutpath, startedIn, id});
