@@ -61,7 +61,7 @@ std::string settingsAfter(const std::string& file) {
         F(menusforshortcutstofolders), F(unavailabletext), F(iconsforfolders), F(noshowhidden), F(maxmenuwidth),
         F(shiftrun), F(revshiftrun), F(makepretty), F(showonly), F(removeext), F(removeallext), F(block),
         F(blockextensions), F(blockfolders), F(startdirectory), F(previousdirectory), F(waittodietime), F(textIsUtf8),
-        F(theme);
+        F(theme), F(makeshortcut), F(makeshortcutpath);
 #undef F
     return text;
 }
