@@ -183,7 +183,8 @@ void makeFolderShortcut(const ShortcutRequest& request) {
             place = named;
         } else {
             const size_t slash = named.find_last_of(L"\\/");
-            place = named.substr(0, slash + 1);
+            place = named.substr(0, slash == std::wstring::npos ? 0 : slash);
+            if (place.size() == 2 && place[1] == L':') place += L'\\';  // a drive's root
             if (!isDirectory(place)) return tell(noPlaceForShortcutMessage(utf8Of(place)), MB_ICONEXCLAMATION);
             stem = stemOfShortcutName(utf8Of(named.substr(slash + 1)));
         }
