@@ -112,7 +112,8 @@ bool isSameLauncher(const Link& found, const Link& wanted) {
 
 bool setAppUserModelId(IShellLinkW& link, const std::string& id) {
     ComPtr<IPropertyStore> store;
-    if (FAILED(link.QueryInterface(IID_IPropertyStore, store.putVoid()))) return false;
+    // Links before Windows 7 have no properties, and that taskbar pins nothing.
+    if (FAILED(link.QueryInterface(IID_IPropertyStore, store.putVoid()))) return true;
     const std::wstring wide = wideOf(id);
     const size_t bytes = (wide.size() + 1) * sizeof(wchar_t);
     PROPVARIANT value;
