@@ -1,13 +1,15 @@
 # Import libraries that load their DLL at the first call instead of at start.
 # Loading shell32 with the program costs about 1 MiB of its working set
 # under Wine, and a menu without icons does not call it before an item is
-# picked. Every function of it that the program calls is listed here.
+# picked (on Windows the taskbar identity loads it by name at every start:
+# app/taskbar_identity.cpp). Every function of it that the program calls is
+# listed here.
 # The toolchain also links the ordinary shell32 import library by default, so
 # a function missing here would load shell32 at start again: the import check
 # (tests/build/check_imports.py) fails the build's tests when it does.
 # Names carry their 32-bit stdcall argument bytes, dropped for x86_64.
-set(TRM_DELAYED_SHELL32 ExtractIconExW@20 SHGetDesktopFolder@4 SHGetFileInfoA@20 SHGetMalloc@4
-    SHGetPathFromIDListA@8 SHGetSpecialFolderLocation@12 ShellExecuteExA@4)
+set(TRM_DELAYED_SHELL32 ExtractIconExW@20 SHGetDesktopFolder@4 SHGetFileInfoA@20 SHGetFileInfoW@20
+    SHGetFolderPathW@20 SHGetMalloc@4 SHGetPathFromIDListA@8 SHGetSpecialFolderLocation@12 ShellExecuteExA@4)
 
 find_program(TRM_DLLTOOL ${TRM_MINGW_ARCH}-w64-mingw32-dlltool REQUIRED)
 

@@ -4,10 +4,13 @@
 
 #include <new>
 
+#include "app/argument_roles.h"
+#include "app/folder_shortcut.h"
 #include "app/option_parser.h"
 #include "app/options_file_text.h"
 #include "app/options_file_tokenizer.h"
 #include "app/startup_choice.h"
+#include "app/taskbar_identity.h"
 #include "app/win_path_probe.h"
 #include "common/com_apartment.h"
 #include "common/stage_clock.h"
@@ -39,9 +42,25 @@ BOOL LauncherApp::start() {
     underWine = runningUnderWine();
     settings.textIsUtf8 = ::GetACP() == CP_UTF8;
 
+    const std::wstring startedIn = fullLongPath(L".");
     WinPathProbe paths;
-    OptionParser commandLine(settings, paths, false);
-    ParseCommandLine(commandLine);
+    ArgumentRoles roles(paths);
+    OptionParser commandLine(settings, roles, false);
+    roles.readBy(commandLine);
+    ParseCommandLine(roles);
+    // From the command line alone, before the options file: a shortcut made
+    // with -useinifile keeps its button while the file changes.
+    const std::wstring folder = shownFolder(settings);
+    const StringList carried = shortcutOptions(roles.options, settings);
+    const std::string id = folderAppUserModelId(folder, carried);
+    // Wine's call is a stub, and loading shell32 for it would cost every
+    // start more than the menu takes (bench/NOTES.md).
+    if (!underWine) setProcessAppUserModelId(id);
+    if (settings.makeshortcut) {
+        const ComApartment com;
+        makeFolderShortcut({folder, carried, roles.missingFolders, settings.makeshortcutpath, startedIn, id});
+        return FALSE;
+    }
     if (settings.useinifile && !settings.useinifilename.empty()) readOptionsFile();
 
     markStage("options");

@@ -47,10 +47,6 @@ std::string withLeadingDot(const std::string& value) {
     return (!value.empty() && value[0] == '.') ? value : "." + value;
 }
 
-bool isPathCandidate(const std::string& value) {
-    return value.size() > 3 && value[1] == ':' && value[2] == '\\';
-}
-
 void addOpenAllExtension(StringList& extensions, const std::string& value) {
     for (const std::string& known : extensions)
         if (equalsNoCase(known, value)) return;
@@ -66,6 +62,10 @@ void addFolderTitlePart(StringPairList& titles, const std::string& value) {
 }
 
 }  // namespace
+
+bool isPathCandidate(const std::string& value) {
+    return value.size() > 3 && value[1] == ':' && value[2] == '\\';
+}
 
 int readNumber(const std::string& text) {
     size_t i = 0;
@@ -91,14 +91,18 @@ void OptionParser::ParseParam(const char* param, bool isSwitch, bool isLast) {
     const std::string text = param ? param : "";
     if (isSwitch) {
         if (const int row = keywordRow(text)) pendingKeyword = row;
-        if (pendingKeyword != 0)
+        if (pendingKeyword != 0 && takesRow(optionTable()[pendingKeyword - 1]))
             for (bool Settings::*flag : optionTable()[pendingKeyword - 1].switches) settings_.*flag = true;
     } else if (pendingKeyword == 0) {
         takePathCandidate(text);
-    } else {
+    } else if (takesRow(optionTable()[pendingKeyword - 1])) {
         takeValue(optionTable()[pendingKeyword - 1], text);
     }
     if (isLast) pendingKeyword = 0;
+}
+
+bool OptionParser::takesRow(const OptionRow& row) const {
+    return !(row.commandLineOnly && fromOptionsFile_);
 }
 
 void OptionParser::takeValue(const OptionRow& row, const std::string& value) {

@@ -23,6 +23,7 @@ public:
     int pendingKeyword = 0;
 
 private:
+    bool takesRow(const OptionRow& row) const;
     void takeValue(const OptionRow& row, const std::string& value);
     // The values with rules of their own.
     void applyValue(const OptionRow& row, const std::string& value);
@@ -34,6 +35,9 @@ private:
     bool fromOptionsFile_;
 };
 
+// A value the parser takes as the folder to show (or an item to open):
+// longer than three characters, a drive letter, ":" and "\\".
+bool isPathCandidate(const std::string& value);
 // Decimal integer: leading white space, optional sign, digits up to the first
 // other character; no digits gives 0. Saturates instead of overflowing.
 int readNumber(const std::string& text);

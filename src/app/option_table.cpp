@@ -37,6 +37,12 @@ OptionRow OptionRow::within(int low, int high) const {
     return row;
 }
 
+OptionRow OptionRow::onCommandLineOnly() const {
+    OptionRow row = *this;
+    row.commandLineOnly = true;
+    return row;
+}
+
 namespace {
 
 OptionRow row(const char* keyword, Takes takes, SettingField field = {}) {
@@ -145,6 +151,8 @@ std::vector<OptionRow> makeTable() {
         row("theme", Takes::Words)
             .with({word("system", &S::theme, Theme::System), word("light", &S::theme, Theme::Light),
                    word("dark", &S::theme, Theme::Dark)}),
+        // An options file is read at every start: it must not write shortcuts.
+        row("makeshortcut", Takes::Text, &S::makeshortcutpath).switching(&S::makeshortcut).onCommandLineOnly(),
     };
 }
 

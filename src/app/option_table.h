@@ -55,12 +55,14 @@ struct OptionRow {
     bool Settings::*marked = nullptr;        // set by every value taken
     SettingField extra;                      // the second field of a rule
     int least = INT_MIN, most = INT_MAX;     // numbers outside are ignored
+    bool commandLineOnly = false;            // the whole row does nothing in the options file
 
     OptionRow switching(bool Settings::*flag) const;
     OptionRow marking(bool Settings::*flag) const;
     OptionRow with(std::vector<OptionWord> more) const;
     OptionRow also(SettingField second) const;
     OptionRow within(int low, int high) const;
+    OptionRow onCommandLineOnly() const;
 };
 
 // The rows in order; a keyword's 1-based place is its row number.

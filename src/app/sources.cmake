@@ -1,5 +1,8 @@
 list(APPEND TRM_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/anchor_point.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/app_user_model_id.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/argument_roles.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/folder_shortcut_rules.cpp
   ${CMAKE_CURRENT_LIST_DIR}/option_parser.cpp
   ${CMAKE_CURRENT_LIST_DIR}/option_table.cpp
   ${CMAKE_CURRENT_LIST_DIR}/options_file_text.cpp
@@ -8,8 +11,10 @@ list(APPEND TRM_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/shell_windows.cpp
 )
 list(APPEND TRM_WIN_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/folder_shortcut.cpp
   ${CMAKE_CURRENT_LIST_DIR}/host_window.cpp
   ${CMAKE_CURRENT_LIST_DIR}/launcher_app.cpp
   ${CMAKE_CURRENT_LIST_DIR}/popup_run.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/taskbar_identity.cpp
   ${CMAKE_CURRENT_LIST_DIR}/win_path_probe.cpp
 )

@@ -109,6 +109,10 @@ struct Settings {
     std::string startdirectory;
     std::string previousdirectory;
     int waittodietime = 0;
+    // -makeshortcut: write a shortcut for the folder instead of showing it,
+    // to makeshortcutpath (a file or folder; empty for the desktop).
+    bool makeshortcut = false;
+    std::string makeshortcutpath;
 
     // No option sets this: it is true when the system runs the program in
     // the UTF-8 code page (the manifest honoured), so that every string,

@@ -65,6 +65,32 @@ std::vector<std::string> splitCommandLine(const char* commandLine) {
     return args;
 }
 
+std::string joinArguments(const std::vector<std::string>& args) {
+    std::string line;
+    for (const std::string& arg : args) {
+        if (!line.empty()) line += ' ';
+        if (!arg.empty() && arg.find_first_of(" \t\"") == std::string::npos) {
+            line += arg;  // backslashes are literal where no quote follows
+            continue;
+        }
+        line += '"';
+        size_t slashes = 0;
+        for (const char c : arg) {
+            if (c == '\\') {
+                ++slashes;
+            } else {
+                // Backslashes before a quote are doubled, and the quote escaped.
+                if (c == '"') line.append(slashes + 1, '\\');
+                slashes = 0;
+            }
+            line += c;
+        }
+        line.append(slashes, '\\');  // before the closing quote
+        line += '"';
+    }
+    return line;
+}
+
 void parseArguments(const std::vector<std::string>& argv, CCommandLineInfo& info) {
     for (size_t i = 1; i < argv.size(); ++i) {
         const char* param = argv[i].c_str();

@@ -19,6 +19,11 @@ namespace trm {
 // before a quote give n backslashes, 2n+1 give n and a literal quote.
 std::vector<std::string> splitCommandLine(const char* commandLine);
 
+// The arguments as one command-line text that splitCommandLine (after a
+// program name) gives back unchanged: quoted where they hold white space or
+// quotes, or are empty.
+std::string joinArguments(const std::vector<std::string>& args);
+
 // Feeds every argument after the program name to info.ParseParam.
 void parseArguments(const std::vector<std::string>& argv, CCommandLineInfo& info);
 

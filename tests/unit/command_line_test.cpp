@@ -64,3 +64,15 @@ TEST(CommandLineArguments, NoArgumentsNoCalls) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(CommandLineJoin, SplittingTheJoinedLineGivesTheArgumentsBack) {
+    const Args args = {"C:\\Stuff", "C:\\My Stuff\\", "a\"b", "", "tab\there", "\\\\server\\share\\x", "back\\\\\"q\"",
+                       "\"",        "x\\\\",          "-sort"};
+    Args expected = {"prog"};
+    expected.insert(expected.end(), args.begin(), args.end());
+    EXPECT_EQ(trm::splitCommandLine(("prog " + trm::joinArguments(args)).c_str()), expected);
+}
+
+}  // namespace

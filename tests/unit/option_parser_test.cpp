@@ -376,6 +376,17 @@ TEST_F(OptionParserTest, OptionsFileNameOnlyFromTheCommandLine) {
     EXPECT_TRUE(settings.useinifile);
 }
 
+// An options file read at every start must not write shortcuts.
+TEST_F(OptionParserTest, MakeshortcutOnlyFromTheCommandLine) {
+    parse("-makeshortcut D:\\Links -sort 2", true);
+    EXPECT_FALSE(settings.makeshortcut);
+    EXPECT_EQ(settings.makeshortcutpath, "");
+    EXPECT_EQ(settings.sort, trm::SortKey::NameNoCase);
+    parse("C:\\Stuff -makeshortcut D:\\Links");
+    EXPECT_TRUE(settings.makeshortcut);
+    EXPECT_EQ(settings.makeshortcutpath, "D:\\Links");
+}
+
 TEST_F(OptionParserTest, HugeAndOddArgumentsAreHarmless) {
     const std::string huge(10000, 'x');
     const std::string high = "\xE9\xFF\x80\xC3\xA9";
