@@ -99,6 +99,7 @@ struct Settings {
     bool noshowhidden = false;
     int maxmenuwidth = -1;
     int theme = ThemeSystem;
+    bool nodrag = false;
     std::string shiftrun;
     std::string revshiftrun;
     int makepretty = 0;

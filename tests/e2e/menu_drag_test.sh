@@ -1,0 +1,67 @@
+# Dragging an item out of the real program's menu onto a window of another
+# process (tests/tools/drop_target.cpp): pressed on b.trtest, moved onto the
+# window in steps and released there, the item's own file is dropped, the
+# launcher ends and nothing is opened. With -nodrag the same gesture drops
+# nothing.
+source "$(dirname "$0")/lib.sh"
+e2e_init menu_drag
+
+WORK="$FIXTURE-work"
+rm -rf "$WORK"
+mkdir -p "$WORK" "$FIXTURE/Sub"
+for name in a.trtest b.trtest Sub/inner.trtest; do echo "$name" >"$FIXTURE/$name"; done
+DROP_LOG="$WORK/dropped.log"
+# By name: Sub, a.trtest, b.trtest.
+at=(-sort 2 -block recorder -appearatx 100 -appearaty 100 -menuxalignment left -menuyalignment top)
+
+dropped_lines() { if [ -f "$DROP_LOG" ]; then tr -d '\r' <"$DROP_LOG"; fi; }
+has_dropped() { [ -n "$(dropped_lines)" ]; }
+
+wine "$TOOLS_WIN\\drop_target.exe" "$(winepath -w "$DROP_LOG")" 560 200 300 200 >/dev/null 2>&1 &
+STARTED_PIDS+=("$!")
+wait_for_window 'Drop target' 30
+target=$(xdotool search --onlyvisible --name '^Drop target$' | head -n 1)
+read -r TARGET_X TARGET_Y TARGET_W TARGET_H <<<"$(window_geometry "$target")"
+TO_X=$((TARGET_X + TARGET_W / 2)) TO_Y=$((TARGET_Y + TARGET_H / 2))
+
+# drag_row ROW: the primary button pressed on row ROW of three, the pointer
+# moved onto the drop target in twenty steps, the button held throughout.
+drag_row() {
+  wait_for_menu
+  local x y w h
+  read -r x y w h <<<"$(window_geometry "$MENU")"
+  local row_h=$(((h - 6) / 3))
+  FROM_X=$((x + w / 2)) FROM_Y=$((y + 3 + $1 * row_h + row_h / 2))
+  xdotool mousemove --sync "$FROM_X" "$FROM_Y"
+  xdotool mousedown 1
+  local i
+  for ((i = 1; i <= 20; i++)); do
+    xdotool mousemove --sync $((FROM_X + i * (TO_X - FROM_X) / 20)) $((FROM_Y + i * (TO_Y - FROM_Y) / 20))
+  done
+}
+files_over() { window_named 'Drop target \(files over\)'; }
+
+# The drag: the target sees the file over it before the button comes up.
+park_pointer
+start_trellimond "$FIXTURE_WIN" "${at[@]}"
+drag_row 2
+wait_until 30 files_over || { xdotool mouseup 1; fail "no file was dragged over the target"; }
+xdotool mouseup 1
+wait_until 30 has_dropped || fail "nothing was dropped"
+wait_for_exit 30
+[ "$(dropped_lines)" = "$FIXTURE_WIN\\b.trtest" ] || fail "dropped: $(dropped_lines)"
+[ -f "$FIXTURE/b.trtest" ] || fail "the dropped file is gone"
+wait_until 2 has_recorded 1 && fail "the drag opened: $(recorded_lines)"
+
+# -nodrag: the same gesture is the menu's own; it drops nothing and, the
+# button released off the menus, the menu stays until Escape.
+rm -f "$DROP_LOG"
+park_pointer
+start_trellimond "$FIXTURE_WIN" "${at[@]}" -nodrag
+drag_row 2
+xdotool mouseup 1
+wait_until 2 has_dropped && fail "-nodrag dropped: $(dropped_lines)"
+end_menu_run
+has_dropped && fail "-nodrag dropped: $(dropped_lines)"
+[ "$(recorded_count)" -eq 0 ] || fail "-nodrag opened: $(recorded_lines)"
+echo PASS
