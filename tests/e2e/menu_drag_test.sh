@@ -1,8 +1,8 @@
 # Dragging an item out of the real program's menu onto a window of another
 # process (tests/tools/drop_target.cpp): pressed on b.trtest, moved onto the
 # window in steps and released there, the item's own file is dropped, the
-# launcher ends and nothing is opened. With -nodrag the same gesture drops
-# nothing.
+# launcher ends and nothing is opened; Escape during the drag drops nothing.
+# With -nodrag the same gesture drops nothing.
 source "$(dirname "$0")/lib.sh"
 e2e_init menu_drag
 
@@ -52,6 +52,20 @@ wait_for_exit 30
 [ "$(dropped_lines)" = "$FIXTURE_WIN\\b.trtest" ] || fail "dropped: $(dropped_lines)"
 [ -f "$FIXTURE/b.trtest" ] || fail "the dropped file is gone"
 wait_until 2 has_recorded 1 && fail "the drag opened: $(recorded_lines)"
+
+# Escape during the drag, over the target: nothing is dropped or opened,
+# and the launcher ends.
+rm -f "$DROP_LOG"
+park_pointer
+start_trellimond "$FIXTURE_WIN" "${at[@]}"
+drag_row 1
+wait_until 30 files_over || { xdotool mouseup 1; fail "no file was dragged over the target for Escape"; }
+# Held as a person holds a key, so that the drag's next look sees it.
+xdotool keydown Escape
+wait_until 30 process_ended "$PID" || { xdotool keyup Escape mouseup 1; fail "Escape did not end the drag"; }
+xdotool keyup Escape mouseup 1
+wait_until 2 has_dropped && fail "Escape dropped: $(dropped_lines)"
+[ "$(recorded_count)" -eq 0 ] || fail "Escape opened: $(recorded_lines)"
 
 # -nodrag: the same gesture is the menu's own; it drops nothing and, the
 # button released off the menus, the menu stays until Escape.
