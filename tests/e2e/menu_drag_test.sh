@@ -1,7 +1,8 @@
 # Dragging an item out of the real program's menu onto a window of another
 # process (tests/tools/drop_target.cpp): pressed on b.trtest, moved onto the
 # window in steps and released there, the item's own file is dropped, the
-# launcher ends and nothing is opened; Escape during the drag drops nothing.
+# launcher ends and nothing is opened; a sub-folder's item drops the folder;
+# Escape during the drag drops nothing.
 # With -nodrag the same gesture drops nothing.
 source "$(dirname "$0")/lib.sh"
 e2e_init menu_drag
@@ -52,6 +53,17 @@ wait_for_exit 30
 [ "$(dropped_lines)" = "$FIXTURE_WIN\\b.trtest" ] || fail "dropped: $(dropped_lines)"
 [ -f "$FIXTURE/b.trtest" ] || fail "the dropped file is gone"
 wait_until 2 has_recorded 1 && fail "the drag opened: $(recorded_lines)"
+
+# A sub-folder's item drags the folder.
+rm -f "$DROP_LOG"
+park_pointer
+start_trellimond "$FIXTURE_WIN" "${at[@]}"
+drag_row 0
+wait_until 30 files_over || { xdotool mouseup 1; fail "the folder was not dragged over the target"; }
+xdotool mouseup 1
+wait_until 30 has_dropped || fail "the folder was not dropped"
+wait_for_exit 30
+[ "$(dropped_lines)" = "$FIXTURE_WIN\\Sub" ] || fail "dropped for the folder: $(dropped_lines)"
 
 # Escape during the drag, over the target: nothing is dropped or opened,
 # and the launcher ends.
