@@ -1,9 +1,9 @@
 # Dragging an item out of the real program's menu onto a window of another
 # process (tests/tools/drop_target.cpp): pressed on b.trtest, moved onto the
 # window in steps and released there, the item's own file is dropped, the
-# launcher ends and nothing is opened; a sub-folder's item drops the folder;
-# Escape during the drag drops nothing.
-# With -nodrag the same gesture drops nothing.
+# launcher ends and nothing is opened; a sub-folder's item drops the folder,
+# a shortcut its .lnk file; Escape during the drag drops nothing. With
+# -nodrag the same gesture drops nothing.
 source "$(dirname "$0")/lib.sh"
 e2e_init menu_drag
 
@@ -11,8 +11,10 @@ WORK="$FIXTURE-work"
 rm -rf "$WORK"
 mkdir -p "$WORK" "$FIXTURE/Sub"
 for name in a.trtest b.trtest Sub/inner.trtest; do echo "$name" >"$FIXTURE/$name"; done
+wine "$TOOLS_WIN\\make_shortcut.exe" "$FIXTURE_WIN\\c.lnk" "$FIXTURE_WIN\\a.trtest" >/dev/null 2>&1 ||
+  fail "could not make c.lnk"
 DROP_LOG="$WORK/dropped.log"
-# By name: Sub, a.trtest, b.trtest.
+# By name: Sub, a.trtest, b.trtest, c (the shortcut).
 at=(-sort 2 -block recorder -appearatx 100 -appearaty 100 -menuxalignment left -menuyalignment top)
 
 dropped_lines() { if [ -f "$DROP_LOG" ]; then tr -d '\r' <"$DROP_LOG"; fi; }
@@ -25,13 +27,13 @@ target=$(xdotool search --onlyvisible --name '^Drop target$' | head -n 1)
 read -r TARGET_X TARGET_Y TARGET_W TARGET_H <<<"$(window_geometry "$target")"
 TO_X=$((TARGET_X + TARGET_W / 2)) TO_Y=$((TARGET_Y + TARGET_H / 2))
 
-# drag_row ROW: the primary button pressed on row ROW of three, the pointer
+# drag_row ROW: the primary button pressed on row ROW of four, the pointer
 # moved onto the drop target in twenty steps, the button held throughout.
 drag_row() {
   wait_for_menu
   local x y w h
   read -r x y w h <<<"$(window_geometry "$MENU")"
-  local row_h=$(((h - 6) / 3))
+  local row_h=$(((h - 6) / 4))
   FROM_X=$((x + w / 2)) FROM_Y=$((y + 3 + $1 * row_h + row_h / 2))
   xdotool mousemove --sync "$FROM_X" "$FROM_Y"
   xdotool mousedown 1
@@ -64,6 +66,17 @@ xdotool mouseup 1
 wait_until 30 has_dropped || fail "the folder was not dropped"
 wait_for_exit 30
 [ "$(dropped_lines)" = "$FIXTURE_WIN\\Sub" ] || fail "dropped for the folder: $(dropped_lines)"
+
+# A shortcut drops the shortcut file, not its target.
+rm -f "$DROP_LOG"
+park_pointer
+start_trellimond "$FIXTURE_WIN" "${at[@]}"
+drag_row 3
+wait_until 30 files_over || { xdotool mouseup 1; fail "the shortcut was not dragged over the target"; }
+xdotool mouseup 1
+wait_until 30 has_dropped || fail "the shortcut was not dropped"
+wait_for_exit 30
+[ "$(dropped_lines)" = "$FIXTURE_WIN\\c.lnk" ] || fail "dropped for the shortcut: $(dropped_lines)"
 
 # Escape during the drag, over the target: nothing is dropped or opened,
 # and the launcher ends.
