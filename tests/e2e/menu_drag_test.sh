@@ -27,65 +27,50 @@ target=$(xdotool search --onlyvisible --name '^Drop target$' | head -n 1)
 read -r TARGET_X TARGET_Y TARGET_W TARGET_H <<<"$(window_geometry "$target")"
 TO_X=$((TARGET_X + TARGET_W / 2)) TO_Y=$((TARGET_Y + TARGET_H / 2))
 
-# drag_row ROW: the primary button pressed on row ROW of four, the pointer
-# moved onto the drop target in twenty steps, the button held throughout.
+# drag_row ARGS... ROW: starts the launcher with ARGS, presses the primary
+# button on row ROW of four, and moves the pointer onto the drop target in
+# twenty steps, the button held throughout.
 drag_row() {
+  rm -f "$DROP_LOG"
+  park_pointer
+  start_trellimond "$FIXTURE_WIN" "${at[@]}" "${@:1:$#-1}"
   wait_for_menu
   local x y w h
   read -r x y w h <<<"$(window_geometry "$MENU")"
-  local row_h=$(((h - 6) / 4))
-  FROM_X=$((x + w / 2)) FROM_Y=$((y + 3 + $1 * row_h + row_h / 2))
-  xdotool mousemove --sync "$FROM_X" "$FROM_Y"
+  local row_h=$(((h - 6) / 4)) row=${!#}
+  local from_x=$((x + w / 2)) from_y=$((y + 3 + row * row_h + row_h / 2))
+  xdotool mousemove --sync "$from_x" "$from_y"
   xdotool mousedown 1
   local i
   for ((i = 1; i <= 20; i++)); do
-    xdotool mousemove --sync $((FROM_X + i * (TO_X - FROM_X) / 20)) $((FROM_Y + i * (TO_Y - FROM_Y) / 20))
+    xdotool mousemove --sync $((from_x + i * (TO_X - from_x) / 20)) $((from_y + i * (TO_Y - from_y) / 20))
   done
 }
 files_over() { window_named 'Drop target \(files over\)'; }
+# over_target: waits until the target sees files dragged over it.
+over_target() { wait_until 30 files_over || { xdotool mouseup 1; fail "nothing was dragged over the target"; }; }
 
-# The drag: the target sees the file over it before the button comes up.
-park_pointer
-start_trellimond "$FIXTURE_WIN" "${at[@]}"
-drag_row 2
-wait_until 30 files_over || { xdotool mouseup 1; fail "no file was dragged over the target"; }
-xdotool mouseup 1
-wait_until 30 has_dropped || fail "nothing was dropped"
-wait_for_exit 30
-[ "$(dropped_lines)" = "$FIXTURE_WIN\\b.trtest" ] || fail "dropped: $(dropped_lines)"
+# drop_row ROW DROPPED: released over the target, the drag drops DROPPED
+# alone and the launcher ends.
+drop_row() {
+  drag_row "$1"
+  over_target
+  xdotool mouseup 1
+  wait_until 30 has_dropped || fail "row $1: nothing was dropped"
+  wait_for_exit 30
+  [ "$(dropped_lines)" = "$2" ] || fail "row $1 dropped: $(dropped_lines)"
+}
+
+drop_row 2 "$FIXTURE_WIN\\b.trtest"
 [ -f "$FIXTURE/b.trtest" ] || fail "the dropped file is gone"
-wait_until 2 has_recorded 1 && fail "the drag opened: $(recorded_lines)"
+drop_row 0 "$FIXTURE_WIN\\Sub"   # a sub-folder's item: the folder
+drop_row 3 "$FIXTURE_WIN\\c.lnk" # a shortcut: its own file, not its target
+wait_until 2 has_recorded 1 && fail "a drag opened: $(recorded_lines)"
 
-# A sub-folder's item drags the folder.
-rm -f "$DROP_LOG"
-park_pointer
-start_trellimond "$FIXTURE_WIN" "${at[@]}"
-drag_row 0
-wait_until 30 files_over || { xdotool mouseup 1; fail "the folder was not dragged over the target"; }
-xdotool mouseup 1
-wait_until 30 has_dropped || fail "the folder was not dropped"
-wait_for_exit 30
-[ "$(dropped_lines)" = "$FIXTURE_WIN\\Sub" ] || fail "dropped for the folder: $(dropped_lines)"
-
-# A shortcut drops the shortcut file, not its target.
-rm -f "$DROP_LOG"
-park_pointer
-start_trellimond "$FIXTURE_WIN" "${at[@]}"
-drag_row 3
-wait_until 30 files_over || { xdotool mouseup 1; fail "the shortcut was not dragged over the target"; }
-xdotool mouseup 1
-wait_until 30 has_dropped || fail "the shortcut was not dropped"
-wait_for_exit 30
-[ "$(dropped_lines)" = "$FIXTURE_WIN\\c.lnk" ] || fail "dropped for the shortcut: $(dropped_lines)"
-
-# Escape during the drag, over the target: nothing is dropped or opened,
-# and the launcher ends.
-rm -f "$DROP_LOG"
-park_pointer
-start_trellimond "$FIXTURE_WIN" "${at[@]}"
+# Escape during the drag, held as a person holds a key so that the drag's
+# next look sees it: nothing is dropped or opened, and the launcher ends.
 drag_row 1
-wait_until 30 files_over || { xdotool mouseup 1; fail "no file was dragged over the target for Escape"; }
-# Held as a person holds a key, so that the drag's next look sees it.
+over_target
 xdotool keydown Escape
 wait_until 30 process_ended "$PID" || { xdotool keyup Escape mouseup 1; fail "Escape did not end the drag"; }
 xdotool keyup Escape mouseup 1
@@ -94,10 +79,7 @@ wait_until 2 has_dropped && fail "Escape dropped: $(dropped_lines)"
 
 # -nodrag: the same gesture is the menu's own; it drops nothing and, the
 # button released off the menus, the menu stays until Escape.
-rm -f "$DROP_LOG"
-park_pointer
-start_trellimond "$FIXTURE_WIN" "${at[@]}" -nodrag
-drag_row 2
+drag_row -nodrag 2
 xdotool mouseup 1
 wait_until 2 has_dropped && fail "-nodrag dropped: $(dropped_lines)"
 end_menu_run
