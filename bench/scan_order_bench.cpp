@@ -59,7 +59,7 @@ void fill(Listing& listing, int count, bool tree, unsigned seed) {
         }
 }
 
-double scanMilliseconds(Listing& listing, int sort, bool tree, bool explore) {
+double scanMilliseconds(Listing& listing, trm::SortKey sort, bool tree, bool explore) {
     trm::Settings settings;
     trm::CommandIds ids;
     settings.sort = sort;
@@ -77,7 +77,7 @@ struct Listed {
     trm::FileTime created;
 };
 
-double baselineMilliseconds(Listing& listing, int sort) {
+double baselineMilliseconds(Listing& listing, trm::SortKey sort) {
     const Clock::time_point start = Clock::now();
     std::vector<Listed> names;
     for (const std::string& folder : listing.folders) {
@@ -88,8 +88,8 @@ double baselineMilliseconds(Listing& listing, int sort) {
     }
     std::stable_sort(names.begin(), names.end(), [sort](const Listed& a, const Listed& b) {
         switch (sort) {
-            case trm::SortCreated: return trm::compareFileTime(a.created, b.created) < 0;
-            case trm::SortNameNoCase: return trm::compareNoCase(a.name, b.name) < 0;
+            case trm::SortKey::Created: return trm::compareFileTime(a.created, b.created) < 0;
+            case trm::SortKey::NameNoCase: return trm::compareNoCase(a.name, b.name) < 0;
             default: return trm::compareBytes(a.name, b.name) < 0;
         }
     });
@@ -138,20 +138,20 @@ int main() {
         Listing listing;
         fill(listing, c.count, c.tree, static_cast<unsigned>(c.count));
         struct Variant {
-            int sort;
+            trm::SortKey sort;
             bool explore;
         };
         std::vector<Variant> variants = {
-            {trm::SortCreated, false}, {trm::SortNameNoCase, false}, {trm::SortNameBytes, false}};
+            {trm::SortKey::Created, false}, {trm::SortKey::NameNoCase, false}, {trm::SortKey::NameBytes, false}};
         // With an Explore entry added to each folder as it is read, the sorted
         // insertions of every folder are placed before the next one is read.
-        if (c.tree) variants.push_back({trm::SortNameNoCase, true});
+        if (c.tree) variants.push_back({trm::SortKey::NameNoCase, true});
         for (const Variant& variant : variants) {
-            const int sort = variant.sort;
+            const trm::SortKey sort = variant.sort;
             const auto scanOnce = [&] { return scanMilliseconds(listing, sort, c.tree, variant.explore); };
             const auto baselineOnce = [&] { return baselineMilliseconds(listing, sort); };
             const std::string name = "scan-order-" + std::to_string(c.count) + (variant.explore ? "-explore" : "") +
-                                     "-sort" + std::to_string(sort);
+                                     "-sort" + std::to_string(static_cast<int>(sort));
             // Warm: in this process, alternated, the best of each (the machine
             // is shared). Each then meets the heap and caches the other left.
             double scan = 1e300;

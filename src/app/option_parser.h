@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "app/option_table.h"
 #include "common/settings.h"
 #include "framework/command_line_info.h"
 
@@ -22,21 +23,17 @@ public:
     int pendingKeyword = 0;
 
 private:
-    void applySwitch(int row);
-    void applyValue(int row, const std::string& value);
+    void takeValue(const OptionRow& row, const std::string& value);
+    // The values with rules of their own.
+    void applyValue(const OptionRow& row, const std::string& value);
+    bool takeWord(const OptionRow& row, const std::string& value);
     void takePathCandidate(const std::string& value);
-    void addOpenAllExtension(const std::string& value);
-    void addFolderTitlePart(const std::string& value);
 
     Settings& settings_;
     PathProbe& paths_;
     bool fromOptionsFile_;
 };
 
-// 1-based row of keyword (whole-length match, A-Z folded), or 0.
-int keywordRow(const std::string& keyword);
-// The keyword of a 1-based row, or nullptr past the table's end.
-const char* keywordName(int row);
 // Decimal integer: leading white space, optional sign, digits up to the first
 // other character; no digits gives 0. Saturates instead of overflowing.
 int readNumber(const std::string& text);

@@ -134,6 +134,14 @@ bool PopupRun::openItem(const std::string& path) {
     return launchItem(hostWindow.m_hWnd, path, tracking.pendingOpenPath, underWine);
 }
 
+static_assert(static_cast<UINT>(MenuXAlignment::Left) == TPM_LEFTALIGN &&
+                  static_cast<UINT>(MenuXAlignment::Centre) == TPM_CENTERALIGN &&
+                  static_cast<UINT>(MenuXAlignment::Right) == TPM_RIGHTALIGN &&
+                  static_cast<UINT>(MenuYAlignment::Top) == TPM_TOPALIGN &&
+                  static_cast<UINT>(MenuYAlignment::Centre) == TPM_VCENTERALIGN &&
+                  static_cast<UINT>(MenuYAlignment::Bottom) == TPM_BOTTOMALIGN,
+              "the alignments are TrackPopupMenu's own flags");
+
 UINT PopupRun::trackRootMenu(POINT atStart) {
     if (root.menu == nullptr || root.menu->GetSafeHmenu() == nullptr) return 0;
     POINT now = {};
@@ -142,7 +150,8 @@ UINT PopupRun::trackRootMenu(POINT atStart) {
     const ScreenPoint anchor = snapToScreenEdges(chosen, monitorBounds(chosen));
     ::SetForegroundWindow(hostWindow.m_hWnd);
     tracking.currentMenu = root.menu->GetSafeHmenu();
-    UINT flags = static_cast<UINT>(settings.menuyalignment | settings.menuxalignment) | TPM_RETURNCMD;
+    UINT flags =
+        static_cast<UINT>(settings.menuyalignment) | static_cast<UINT>(settings.menuxalignment) | TPM_RETURNCMD;
     // Where the launcher swaps the buttons itself (under Wine), the right
     // button, the user's primary, picks items too.
     if (launcherSwapsButtons(underWine, ::GetSystemMetrics(SM_SWAPBUTTON) != 0)) flags |= TPM_RIGHTBUTTON;

@@ -8,43 +8,41 @@
 
 namespace trm {
 
-// The numeric values are the TrackPopupMenu alignment flags.
-enum MenuXAlignment { MenuXLeft = 0, MenuXCentre = 4, MenuXRight = 8 };
-enum MenuYAlignment { MenuYTop = 0, MenuYCentre = 16, MenuYBottom = 32 };
+// Where the menu sits beside its anchor point. The numbers are the
+// TrackPopupMenu alignment flags, which the popup run hands on as they are.
+enum class MenuXAlignment { Left = 0, Centre = 4, Right = 8 };
+enum class MenuYAlignment { Top = 0, Centre = 16, Bottom = 32 };
 
 // -theme: the colours of the menus.
-enum ThemeChoice { ThemeSystem = 0, ThemeLight = 1, ThemeDark = 2 };
+enum class Theme { System, Light, Dark };
 
-enum SpecialEntryPosition {
-    PositionDefault = 0,
-    PositionTop = 1,
-    PositionBottom = 2,
-    PositionAbsoluteTop = 3,
-    PositionAbsoluteBottom = 4,
-};
+// Where the Explore and Open-all entries go.
+enum class SpecialEntryPosition { Default, Top, Bottom, AbsoluteTop, AbsoluteBottom };
 
-enum SortKey {
-    SortCreated = 0,
-    SortAccessed = 1,
-    SortNameNoCase = 2,
-    SortNameBytes = 3,
-    SortExtensionNoCase = 4,
-    SortExtensionBytes = 5,
+// -sort: the numbers the user types. Any other number is kept as typed and
+// leaves the folder's own order, reversed or not.
+enum class SortKey : int {
+    Created = 0,
+    Accessed = 1,
+    NameNoCase = 2,
+    NameBytes = 3,
+    ExtensionNoCase = 4,
+    ExtensionBytes = 5,
 };
 
 using StringList = std::vector<std::string>;
 using StringPairList = std::vector<std::pair<std::string, std::string>>;
 
 struct Settings {
-    int sort = SortCreated;
+    SortKey sort = SortKey::Created;
     bool revsort = false;
     int display = 0;
     bool resolve = false;
     bool appearwhererun = false;
     bool appearatxset = false;
     bool appearatyset = false;
-    int menuxalignment = MenuXCentre;
-    int menuyalignment = MenuYCentre;
+    MenuXAlignment menuxalignment = MenuXAlignment::Centre;
+    MenuYAlignment menuyalignment = MenuYAlignment::Centre;
     bool onlyonemenu = false;
     bool foldersatbottom = false;
     bool noavailablecheck = false;
@@ -54,9 +52,9 @@ struct Settings {
     bool onlyfiles = false;
     bool addexplore = false;
     std::string addexploretext = "Explore";
-    int addexploreposition = PositionDefault;
+    SpecialEntryPosition addexploreposition = SpecialEntryPosition::Default;
     bool addopenall = false;
-    int addopenallposition = PositionDefault;
+    SpecialEntryPosition addopenallposition = SpecialEntryPosition::Default;
     std::string addopenalltext = "Open all";
     bool addopenallhidefilesfrommenu = false;
     StringList addopenallextensions;
@@ -98,7 +96,7 @@ struct Settings {
     bool iconsforfolders = false;
     bool noshowhidden = false;
     int maxmenuwidth = -1;
-    int theme = ThemeSystem;
+    Theme theme = Theme::System;
     bool nodrag = false;
     std::string shiftrun;
     std::string revshiftrun;

@@ -67,9 +67,9 @@ void MenuBuilder::fillMenu(FolderNode& folder) {
     OwnerDrawMenu& menu = *folder.menu;
     int n = menu.GetMenuItemCount();
     if (folder.titleImageEntry) n = addEntryItem(folder, *folder.titleImageEntry, n, true);
-    if (folder.exploreEntry && settings.addexploreposition == PositionAbsoluteTop)
+    if (folder.exploreEntry && settings.addexploreposition == SpecialEntryPosition::AbsoluteTop)
         n = addEntryItem(folder, *folder.exploreEntry, n);
-    if (folder.openAllEntry && settings.addopenallposition == PositionAbsoluteTop)
+    if (folder.openAllEntry && settings.addopenallposition == SpecialEntryPosition::AbsoluteTop)
         n = addEntryItem(folder, *folder.openAllEntry, n);
     if (!settings.foldersatbottom) {
         addSubFolderItems(folder);
@@ -90,9 +90,9 @@ void MenuBuilder::fillMenu(FolderNode& folder) {
     }
 
     n = menu.GetMenuItemCount();
-    if (folder.openAllEntry && settings.addopenallposition == PositionAbsoluteBottom)
+    if (folder.openAllEntry && settings.addopenallposition == SpecialEntryPosition::AbsoluteBottom)
         n = addEntryItem(folder, *folder.openAllEntry, n);
-    if (folder.exploreEntry && settings.addexploreposition == PositionAbsoluteBottom)
+    if (folder.exploreEntry && settings.addexploreposition == SpecialEntryPosition::AbsoluteBottom)
         addEntryItem(folder, *folder.exploreEntry, n);
 
     // Marks a menu still to be filled: the host window reads the folder when it opens.

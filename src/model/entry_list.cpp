@@ -11,12 +11,12 @@ namespace trm {
 
 namespace {
 
-const std::string& sortedText(const MenuEntry& entry, int sort) {
-    return sort <= SortNameBytes ? entry.displayName : entry.extension;
+const std::string& sortedText(const MenuEntry& entry, SortKey sort) {
+    return sort <= SortKey::NameBytes ? entry.displayName : entry.extension;
 }
 
-bool foldsCase(int sort) {
-    return sort == SortNameNoCase || sort == SortExtensionNoCase;
+bool foldsCase(SortKey sort) {
+    return sort == SortKey::NameNoCase || sort == SortKey::ExtensionNoCase;
 }
 
 // Eight bytes of `text` from `offset`, most significant first; a shorter text
@@ -45,9 +45,9 @@ void forEachRun(Key* first, Key* last, Visit visit) {
 
 }  // namespace
 
-uint64_t EntryList::keyPrefix(const MenuEntry& entry, int sort) {
-    if (sort == SortCreated) return entry.created.value();
-    if (sort == SortAccessed) return entry.accessed.value();
+uint64_t EntryList::keyPrefix(const MenuEntry& entry, SortKey sort) {
+    if (sort == SortKey::Created) return entry.created.value();
+    if (sort == SortKey::Accessed) return entry.accessed.value();
     return textChunk(sortedText(entry, sort), 0, foldsCase(sort));
 }
 
@@ -108,7 +108,7 @@ void EntryList::rebuildIndex(const EntryOrder& order) const {
     indexValid_ = true;
 }
 
-MenuEntry& EntryList::insertSorted(MenuEntry entry, int sort, bool revsort) {
+MenuEntry& EntryList::insertSorted(MenuEntry entry, SortKey sort, bool revsort) {
     if (!entriesAreSorted(sort)) return push_back(std::move(entry));
     const EntryOrder wanted{sort, revsort};
     if (!pending_.empty() && !(pendingOrder_ == wanted)) placePending();
@@ -183,7 +183,7 @@ void EntryList::sortNewcomers(std::vector<Record>& keys, const EntryOrder& order
     Record* const first = keys.data();
     Record* const last = first + keys.size();
     sortByPrefix(first, last, order.revsort, scratch);
-    if (order.sort < SortNameNoCase) return;  // a time is its whole prefix
+    if (!sortsByText(order.sort)) return;  // a time is its whole prefix
     forEachRun(first, last, [&](Record* from, Record* to) {
         const uint64_t prefix = from->prefix;
         sortTies(from, to, 8, order, scratch);

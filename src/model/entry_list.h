@@ -64,7 +64,7 @@ public:
     // Inserts before the first entry that `entry` strictly precedes under
     // (sort, revsort), or at the back when there is none or `sort` has no key.
     // The entry is in its place by the next read or other change.
-    MenuEntry& insertSorted(MenuEntry entry, int sort, bool revsort);
+    MenuEntry& insertSorted(MenuEntry entry, SortKey sort, bool revsort);
 
     // Places the sorted insertions still waiting; reads do it anyway.
     void settle() const { placed(); }
@@ -81,12 +81,12 @@ private:
         bool operator()(const Record& a, const Record& b) const {
             int result = a.prefix < b.prefix ? -1 : (a.prefix > b.prefix ? 1 : 0);
             // Times fit whole; texts that share their first bytes are compared in full.
-            if (result == 0 && order.sort >= SortNameNoCase) result = compareEntries(*a.entry, *b.entry, order.sort);
+            if (result == 0 && sortsByText(order.sort)) result = compareEntries(*a.entry, *b.entry, order.sort);
             return order.revsort ? result > 0 : result < 0;
         }
     };
 
-    static uint64_t keyPrefix(const MenuEntry& entry, int sort);
+    static uint64_t keyPrefix(const MenuEntry& entry, SortKey sort);
     static void sortByPrefix(Record* first, Record* last, bool descending, std::vector<Record>& scratch);
     static void sortTies(Record* first, Record* last, size_t offset, const EntryOrder& order,
                          std::vector<Record>& scratch);

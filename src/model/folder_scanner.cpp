@@ -116,10 +116,11 @@ void addFile(FolderNode& node, ScanState& state, const std::string& cwd, const F
         node.titleImageEntry = &added;
 }
 
-void addTrailingEntry(FolderNode& node, MenuEntry entry, int position, MenuEntry*& absolutePointer) {
-    MenuEntry& added =
-        position == PositionTop ? node.entries.push_front(std::move(entry)) : node.entries.push_back(std::move(entry));
-    if (position == PositionAbsoluteTop || position == PositionAbsoluteBottom) absolutePointer = &added;
+void addTrailingEntry(FolderNode& node, MenuEntry entry, SpecialEntryPosition position, MenuEntry*& absolutePointer) {
+    MenuEntry& added = position == SpecialEntryPosition::Top ? node.entries.push_front(std::move(entry))
+                                                             : node.entries.push_back(std::move(entry));
+    if (position == SpecialEntryPosition::AbsoluteTop || position == SpecialEntryPosition::AbsoluteBottom)
+        absolutePointer = &added;
 }
 
 void scanInto(FolderNode& node, ScanState& state) {
@@ -128,9 +129,9 @@ void scanInto(FolderNode& node, ScanState& state) {
     const WaitCursor waitCursor(platform);
     const std::string cwd = platform.currentDirectory();
 
-    if (settings.addexplore && settings.addexploreposition == PositionDefault)
+    if (settings.addexplore && settings.addexploreposition == SpecialEntryPosition::Default)
         node.entries.push_back(commandEntry(node.ids, settings.addexploretext, cwd, exploreMarker));
-    if (settings.addopenall && settings.addopenallposition == PositionDefault)
+    if (settings.addopenall && settings.addopenallposition == SpecialEntryPosition::Default)
         node.entries.push_back(commandEntry(node.ids, settings.addopenalltext, std::string(), openAllMarker));
 
     platform.listCurrentDirectory([&](const FoundItem& item) {
@@ -141,11 +142,11 @@ void scanInto(FolderNode& node, ScanState& state) {
             addFile(node, state, cwd, item);
     });
 
-    if (settings.addexplore && settings.addexploreposition != PositionDefault)
+    if (settings.addexplore && settings.addexploreposition != SpecialEntryPosition::Default)
         addTrailingEntry(node,
                          commandEntry(node.ids, settings.addexploretext, platform.currentDirectory(), exploreMarker),
                          settings.addexploreposition, node.exploreEntry);
-    if (settings.addopenall && settings.addopenallposition != PositionDefault)
+    if (settings.addopenall && settings.addopenallposition != SpecialEntryPosition::Default)
         addTrailingEntry(node, commandEntry(node.ids, settings.addopenalltext, std::string(), openAllMarker),
                          settings.addopenallposition, node.openAllEntry);
 }

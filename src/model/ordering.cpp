@@ -6,24 +6,24 @@
 
 namespace trm {
 
-int compareEntries(const MenuEntry& a, const MenuEntry& b, int sort) {
+int compareEntries(const MenuEntry& a, const MenuEntry& b, SortKey sort) {
     switch (sort) {
-        case SortCreated: return compareFileTime(a.created, b.created);
-        case SortAccessed: return compareFileTime(a.accessed, b.accessed);
-        case SortNameNoCase: return compareNoCase(a.displayName, b.displayName);
-        case SortNameBytes: return compareBytes(a.displayName, b.displayName);
-        case SortExtensionNoCase: return compareNoCase(a.extension, b.extension);
-        case SortExtensionBytes: return compareBytes(a.extension, b.extension);
+        case SortKey::Created: return compareFileTime(a.created, b.created);
+        case SortKey::Accessed: return compareFileTime(a.accessed, b.accessed);
+        case SortKey::NameNoCase: return compareNoCase(a.displayName, b.displayName);
+        case SortKey::NameBytes: return compareBytes(a.displayName, b.displayName);
+        case SortKey::ExtensionNoCase: return compareNoCase(a.extension, b.extension);
+        case SortKey::ExtensionBytes: return compareBytes(a.extension, b.extension);
         default: return 0;
     }
 }
 
-int compareFolders(const FolderNode& a, const FolderNode& b, int sort) {
+int compareFolders(const FolderNode& a, const FolderNode& b, SortKey sort) {
     switch (sort) {
-        case SortCreated: return compareFileTime(a.created, b.created);
-        case SortAccessed: return compareFileTime(a.accessed, b.accessed);
-        case SortNameNoCase: return compareNoCase(a.name, b.name);
-        case SortNameBytes: return compareBytes(a.name, b.name);
+        case SortKey::Created: return compareFileTime(a.created, b.created);
+        case SortKey::Accessed: return compareFileTime(a.accessed, b.accessed);
+        case SortKey::NameNoCase: return compareNoCase(a.name, b.name);
+        case SortKey::NameBytes: return compareBytes(a.name, b.name);
         default: return 0;
     }
 }

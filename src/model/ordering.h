@@ -4,29 +4,34 @@
 // keys keep the order in which they were added.
 #pragma once
 
+#include "common/settings.h"
 #include "model/menu_entry.h"
 
 namespace trm {
 
 struct FolderNode;
 
-// <0, 0, >0 comparing the keys of two entries under `sort` (0-5); 0 for any
-// other value.
-int compareEntries(const MenuEntry& a, const MenuEntry& b, int sort);
+// <0, 0, >0 comparing the keys of two entries under `sort`; 0 for a number
+// that names no key.
+int compareEntries(const MenuEntry& a, const MenuEntry& b, SortKey sort);
 
-// The same for sub-folders, which have keys only for `sort` 0-3.
-int compareFolders(const FolderNode& a, const FolderNode& b, int sort);
+// The same for sub-folders, which have keys only for the times and names.
+int compareFolders(const FolderNode& a, const FolderNode& b, SortKey sort);
 
-inline bool entriesAreSorted(int sort) {
-    return sort >= 0 && sort <= 5;
+inline bool entriesAreSorted(SortKey sort) {
+    return sort >= SortKey::Created && sort <= SortKey::ExtensionBytes;
 }
-inline bool foldersAreSorted(int sort) {
-    return sort >= 0 && sort <= 3;
+inline bool foldersAreSorted(SortKey sort) {
+    return sort >= SortKey::Created && sort <= SortKey::NameBytes;
+}
+// Among the sorted ones: names and extensions are texts, the rest times.
+inline bool sortsByText(SortKey sort) {
+    return sort >= SortKey::NameNoCase;
 }
 
 // "a strictly precedes b": a strict weak order on entries for one setting.
 struct EntryOrder {
-    int sort = 0;
+    SortKey sort = SortKey::Created;
     bool revsort = false;
 
     bool operator()(const MenuEntry& a, const MenuEntry& b) const {
@@ -37,7 +42,7 @@ struct EntryOrder {
 };
 
 struct FolderOrder {
-    int sort = 0;
+    SortKey sort = SortKey::Created;
     bool revsort = false;
 
     bool operator()(const FolderNode& a, const FolderNode& b) const {

@@ -50,10 +50,10 @@ double contrastRatio(Rgb a, Rgb b) {
     return x > y ? x / y : y / x;
 }
 
-bool paintsDark(int theme, bool appsUseLightTheme, bool highContrast) {
+bool paintsDark(Theme theme, bool appsUseLightTheme, bool highContrast) {
     if (highContrast) return false;
-    if (theme == ThemeDark) return true;
-    if (theme == ThemeLight) return false;
+    if (theme == Theme::Dark) return true;
+    if (theme == Theme::Light) return false;
     return !appsUseLightTheme;
 }
 

@@ -44,6 +44,6 @@ double contrastRatio(Rgb a, Rgb b);
 
 // Whether the menus are painted dark: as -theme says, the system's app
 // theme deciding for "system"; never while high contrast is on.
-bool paintsDark(int theme, bool appsUseLightTheme, bool highContrast);
+bool paintsDark(Theme theme, bool appsUseLightTheme, bool highContrast);
 
 }  // namespace trm

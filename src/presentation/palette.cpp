@@ -59,7 +59,7 @@ COLORREF Palette::colour(PaintRole role) const {
     return RGB(rgb.red, rgb.green, rgb.blue);
 }
 
-Palette Palette::chosen(int theme, bool underWine) {
+Palette Palette::chosen(Theme theme, bool underWine) {
     return Palette(paintsDark(theme, systemAppsUseLightTheme(), systemHighContrast(underWine)));
 }
 

@@ -24,7 +24,7 @@ public:
 
     // The palette -theme asks for, with the system's app theme and its high
     // contrast setting read now.
-    static Palette chosen(int theme, bool underWine);
+    static Palette chosen(Theme theme, bool underWine);
 
 private:
     bool isDark = false;

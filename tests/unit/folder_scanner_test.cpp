@@ -39,7 +39,7 @@ protected:
 };
 
 TEST_F(Scanner, FilesBecomeEntriesAndFoldersUnreadChildren) {
-    settings.sort = 99;
+    settings.sort = static_cast<trm::SortKey>(99);
     settings.makepretty = 3;
     fs.file("notes.TXT", 10, 20);
     fs.folder("my.stuff", 30, 40);
@@ -71,7 +71,7 @@ TEST_F(Scanner, FilesBecomeEntriesAndFoldersUnreadChildren) {
 }
 
 TEST_F(Scanner, IdentifiersAreConsecutiveInEnumerationOrder) {
-    settings.sort = trm::SortNameNoCase;
+    settings.sort = trm::SortKey::NameNoCase;
     settings.block = {"skip"};
     for (const char* name : {"c.txt", "skip.txt", "a.txt", ".hidden", "b.txt"}) fs.file(name);
     const int first = ids.peek();
@@ -116,7 +116,7 @@ TEST_F(Scanner, OnlyFilesAndOnlyFolders) {
 
 TEST_F(Scanner, BlockedFoldersByBareNameEverywhereByFullPathOnce) {
     settings.onlyonemenu = true;
-    settings.sort = trm::SortNameBytes;
+    settings.sort = trm::SortKey::NameBytes;
     settings.blockfolders = {"CACHE", "c:\\root\\one\\TMP"};
     fs.file("one\\tmp\\gone.txt");
     fs.file("two\\tmp\\kept.txt");
@@ -127,22 +127,22 @@ TEST_F(Scanner, BlockedFoldersByBareNameEverywhereByFullPathOnce) {
 }
 
 TEST_F(Scanner, CommandEntriesInTheirPlaces) {
-    settings.sort = trm::SortNameNoCase;
+    settings.sort = trm::SortKey::NameNoCase;
     settings.addexplore = settings.addopenall = true;
     fs.file("Apple");
     fs.file("Zebra");
 
-    settings.addexploreposition = settings.addopenallposition = trm::PositionTop;
+    settings.addexploreposition = settings.addopenallposition = trm::SpecialEntryPosition::Top;
     EXPECT_EQ(names(scan()), (Names{"Open all", "Explore", "Apple", "Zebra"}));
 
     trm::FolderNode bottom(settings, ids);
-    settings.addexploreposition = settings.addopenallposition = trm::PositionBottom;
+    settings.addexploreposition = settings.addopenallposition = trm::SpecialEntryPosition::Bottom;
     trm::scanFolder(bottom, fs);
     EXPECT_EQ(names(bottom), (Names{"Apple", "Zebra", "Explore", "Open all"}));
 
     // Placed first, then ordered against like any entry.
     trm::FolderNode leading(settings, ids);
-    settings.addexploreposition = settings.addopenallposition = trm::PositionDefault;
+    settings.addexploreposition = settings.addopenallposition = trm::SpecialEntryPosition::Default;
     const int first = ids.peek();
     trm::scanFolder(leading, fs);
     EXPECT_EQ(names(leading), (Names{"Apple", "Explore", "Open all", "Zebra"}));
@@ -155,8 +155,8 @@ TEST_F(Scanner, CommandEntriesInTheirPlaces) {
     EXPECT_EQ(leading.exploreEntry, nullptr);
 
     trm::FolderNode absolute(settings, ids);
-    settings.addexploreposition = trm::PositionAbsoluteTop;
-    settings.addopenallposition = trm::PositionAbsoluteBottom;
+    settings.addexploreposition = trm::SpecialEntryPosition::AbsoluteTop;
+    settings.addopenallposition = trm::SpecialEntryPosition::AbsoluteBottom;
     trm::scanFolder(absolute, fs);
     ASSERT_NE(absolute.exploreEntry, nullptr);
     ASSERT_NE(absolute.openAllEntry, nullptr);
@@ -173,9 +173,9 @@ TEST_F(Scanner, CommandEntriesOfAnEmptyOrUnreadableFolder) {
 
 TEST_F(Scanner, OneMenuOrdersTheWholeTreeTogether) {
     settings.onlyonemenu = true;
-    settings.sort = trm::SortCreated;
+    settings.sort = trm::SortKey::Created;
     settings.addexplore = true;
-    settings.addexploreposition = trm::PositionAbsoluteBottom;
+    settings.addexploreposition = trm::SpecialEntryPosition::AbsoluteBottom;
     fs.file("top.txt", 5);
     fs.file("a\\mid.txt", 2);
     fs.file("a\\b\\deep.txt", 9);

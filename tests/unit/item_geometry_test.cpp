@@ -325,14 +325,14 @@ TEST(DarkPalette, KeepsTheContrastTheGuidelinesAsk) {
 
 TEST(Theme, DarkAsAskedTheSystemDecidingAndNeverUnderHighContrast) {
     const struct {
-        int theme;
+        trm::Theme theme;
         bool appsUseLightTheme, highContrast, dark;
-    } cases[] = {{trm::ThemeSystem, false, false, true}, {trm::ThemeSystem, true, false, false},
-                 {trm::ThemeDark, true, false, true},    {trm::ThemeLight, false, false, false},
-                 {trm::ThemeDark, false, true, false},   {trm::ThemeSystem, false, true, false}};
+    } cases[] = {{trm::Theme::System, false, false, true}, {trm::Theme::System, true, false, false},
+                 {trm::Theme::Dark, true, false, true},    {trm::Theme::Light, false, false, false},
+                 {trm::Theme::Dark, false, true, false},   {trm::Theme::System, false, true, false}};
     for (const auto& c : cases)
         EXPECT_EQ(trm::paintsDark(c.theme, c.appsUseLightTheme, c.highContrast), c.dark)
-            << c.theme << c.appsUseLightTheme << c.highContrast;
+            << static_cast<int>(c.theme) << c.appsUseLightTheme << c.highContrast;
 }
 
 }  // namespace

@@ -29,9 +29,9 @@ protected:
 
 TEST(SettingsDefaults, MatchTheDocumentedDefaults) {
     const Settings s;
-    EXPECT_EQ(s.sort, 0);
-    EXPECT_EQ(s.menuxalignment, 4);
-    EXPECT_EQ(s.menuyalignment, 16);
+    EXPECT_EQ(static_cast<int>(s.sort), 0);
+    EXPECT_EQ(static_cast<int>(s.menuxalignment), 4);
+    EXPECT_EQ(static_cast<int>(s.menuyalignment), 16);
     EXPECT_FALSE(s.addexplore);
     EXPECT_FALSE(s.addopenall);
     EXPECT_EQ(s.addexploretext, "Explore");
@@ -101,13 +101,13 @@ TEST_F(OptionParserTest, FolderThenSortShowsTheFolderSortedReversed) {
     parse("C:\\Stuff -sort 2 -revsort 2");
     EXPECT_EQ(paths.current, "C:\\Stuff");
     EXPECT_EQ(settings.previousdirectory, "C:\\Start");
-    EXPECT_EQ(settings.sort, 2);
+    EXPECT_EQ(static_cast<int>(settings.sort), 2);
     EXPECT_TRUE(settings.revsort);
 }
 
 TEST_F(OptionParserTest, APathAfterAValueKeywordIsThatKeywordsValue) {
     parse("-sort 2 C:\\Stuff");
-    EXPECT_EQ(settings.sort, 0);
+    EXPECT_EQ(static_cast<int>(settings.sort), 0);
     EXPECT_TRUE(paths.changes.empty());
     EXPECT_TRUE(settings.previousdirectory.empty());
 }
@@ -137,16 +137,16 @@ TEST_F(OptionParserTest, KeywordsTakingValuesSwallowAFollowingPath) {
 
 TEST_F(OptionParserTest, SwitchesMayUseSlashOrAnyCase) {
     parse("-SORT 3");
-    EXPECT_EQ(settings.sort, 3);
+    EXPECT_EQ(static_cast<int>(settings.sort), 3);
     parse("/sort 4");
-    EXPECT_EQ(settings.sort, 4);
+    EXPECT_EQ(static_cast<int>(settings.sort), 4);
 }
 
 TEST_F(OptionParserTest, AnUnknownKeywordLeavesThePreviousOnePending) {
     parse("-sort 1 -sorting 3");
-    EXPECT_EQ(settings.sort, 3);
+    EXPECT_EQ(static_cast<int>(settings.sort), 3);
     parse("-sorting 5");  // nothing pending in a fresh parser
-    EXPECT_EQ(settings.sort, 3);
+    EXPECT_EQ(static_cast<int>(settings.sort), 3);
 }
 
 TEST_F(OptionParserTest, EveryValueAfterAKeywordIsAppliedToIt) {
@@ -161,7 +161,7 @@ TEST_F(OptionParserTest, TheLastArgumentClearsThePendingKeyword) {
     parser.ParseParam("2", false, true);
     EXPECT_EQ(parser.pendingKeyword, 0);
     parser.ParseParam("C:\\Stuff", false, true);
-    EXPECT_EQ(settings.sort, 2);
+    EXPECT_EQ(static_cast<int>(settings.sort), 2);
     EXPECT_EQ(paths.current, "C:\\Stuff");
 }
 
@@ -262,12 +262,12 @@ TEST_F(OptionParserTest, ImageReductionIgnoresZero) {
 TEST_F(OptionParserTest, AddexplorePositionAndText) {
     parse("-addexplore top Browse");
     EXPECT_TRUE(settings.addexplore);
-    EXPECT_EQ(settings.addexploreposition, trm::PositionTop);
+    EXPECT_EQ(settings.addexploreposition, trm::SpecialEntryPosition::Top);
     EXPECT_EQ(settings.addexploretext, "Browse");
     parse("-addexplore AbsoluteBottom");
-    EXPECT_EQ(settings.addexploreposition, trm::PositionAbsoluteBottom);
+    EXPECT_EQ(settings.addexploreposition, trm::SpecialEntryPosition::AbsoluteBottom);
     parse("-addexplore \"\"");
-    EXPECT_EQ(settings.addexploreposition, trm::PositionDefault);
+    EXPECT_EQ(settings.addexploreposition, trm::SpecialEntryPosition::Default);
     EXPECT_EQ(settings.addexploretext, "Browse");
 }
 
@@ -276,7 +276,7 @@ TEST_F(OptionParserTest, AddopenallExtensionsWordsAndText) {
     EXPECT_TRUE(settings.addopenall);
     EXPECT_EQ(settings.addopenallextensions, (std::vector<std::string>{".mp3", ".wav"}));
     EXPECT_TRUE(settings.addopenallhidefilesfrommenu);
-    EXPECT_EQ(settings.addopenallposition, trm::PositionAbsoluteTop);
+    EXPECT_EQ(settings.addopenallposition, trm::SpecialEntryPosition::AbsoluteTop);
     EXPECT_EQ(settings.addopenalltext, "Play");
     parse("-addopenall x*.ogg");  // not an extension: it begins with neither * nor .
     EXPECT_EQ(settings.addopenalltext, "x*.ogg");
@@ -293,24 +293,24 @@ TEST_F(OptionParserTest, FolderTitlesComeInPairs) {
 
 TEST_F(OptionParserTest, AlignmentWords) {
     parse("-menuxalignment left -menuyalignment bottom");
-    EXPECT_EQ(settings.menuxalignment, trm::MenuXLeft);
-    EXPECT_EQ(settings.menuyalignment, trm::MenuYBottom);
+    EXPECT_EQ(settings.menuxalignment, trm::MenuXAlignment::Left);
+    EXPECT_EQ(settings.menuyalignment, trm::MenuYAlignment::Bottom);
     parse("-menuxalignment middle -menuyalignment 3");
-    EXPECT_EQ(settings.menuxalignment, trm::MenuXLeft);
-    EXPECT_EQ(settings.menuyalignment, trm::MenuYBottom);
+    EXPECT_EQ(settings.menuxalignment, trm::MenuXAlignment::Left);
+    EXPECT_EQ(settings.menuyalignment, trm::MenuYAlignment::Bottom);
     parse("-menuxalignment RIGHT -menuyalignment Top");
-    EXPECT_EQ(settings.menuxalignment, trm::MenuXRight);
-    EXPECT_EQ(settings.menuyalignment, trm::MenuYTop);
+    EXPECT_EQ(settings.menuxalignment, trm::MenuXAlignment::Right);
+    EXPECT_EQ(settings.menuyalignment, trm::MenuYAlignment::Top);
 }
 
 TEST_F(OptionParserTest, ThemeWords) {
-    EXPECT_EQ(settings.theme, trm::ThemeSystem);
+    EXPECT_EQ(settings.theme, trm::Theme::System);
     parse("-theme DARK");
-    EXPECT_EQ(settings.theme, trm::ThemeDark);
+    EXPECT_EQ(settings.theme, trm::Theme::Dark);
     parse("-theme grey");
-    EXPECT_EQ(settings.theme, trm::ThemeDark) << "an unknown word leaves the theme";
+    EXPECT_EQ(settings.theme, trm::Theme::Dark) << "an unknown word leaves the theme";
     parse("-theme light");
-    EXPECT_EQ(settings.theme, trm::ThemeLight);
+    EXPECT_EQ(settings.theme, trm::Theme::Light);
 }
 
 TEST_F(OptionParserTest, TitleImageWords) {
@@ -383,7 +383,7 @@ TEST_F(OptionParserTest, HugeAndOddArgumentsAreHarmless) {
     EXPECT_EQ(settings.shiftrun, longPath);
     ASSERT_EQ(settings.block.size(), 1u);
     EXPECT_EQ(settings.block[0], huge + high);
-    EXPECT_EQ(settings.sort, 2147483647);
+    EXPECT_EQ(static_cast<int>(settings.sort), 2147483647);
 
     Settings odd;
     FakePathProbe oddPaths;

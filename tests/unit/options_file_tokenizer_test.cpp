@@ -90,7 +90,7 @@ TEST(OptionsFileParsing, FeedsTheOptionsFileParser) {
         "-sort 2 -dotitles gradient\r\n-block \"Thumbs.db\"\n-startdirectory \"D:\\Music\"\n"
         "-useinifile other.ini\n-showonly txt",
         parser);
-    EXPECT_EQ(settings.sort, 2);
+    EXPECT_EQ(static_cast<int>(settings.sort), 2);
     EXPECT_TRUE(settings.dotitlesgradient);
     EXPECT_EQ(settings.block, (std::vector<std::string>{"Thumbs.db"}));
     EXPECT_EQ(settings.startdirectory, "D:\\Music");

@@ -7,9 +7,12 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <type_traits>
+#include <variant>
 #include <vector>
 
 #include "app/option_parser.h"
+#include "app/option_table.h"
 #include "app/options_file_tokenizer.h"
 #include "fake_path_probe.h"
 
@@ -20,6 +23,10 @@ std::string show(bool value) {
 }
 std::string show(int value) {
     return std::to_string(value);
+}
+template <class Enum, class = std::enable_if_t<std::is_enum<Enum>::value>>
+std::string show(Enum value) {
+    return std::to_string(static_cast<int>(value));
 }
 std::string show(const std::string& value) {
     return '"' + value + '"';
@@ -35,9 +42,21 @@ std::string show(const trm::StringPairList& pairs) {
     return "{ " + text + "}";
 }
 
+// One line naming the keyword and what of it the field is.
+std::string showField(const trm::Settings& s, const std::string& name, const trm::SettingField& field) {
+    return std::visit(
+        [&](auto member) -> std::string {
+            if constexpr (std::is_same<decltype(member), std::monostate>::value)
+                return std::string();
+            else
+                return name + '=' + show(s.*member) + '\n';
+        },
+        field);
+}
+
 // The settings an options file leaves, read as the program reads it: after
-// a command line that named it. Every field on a line of its own, so that a
-// difference names the field.
+// a command line that named it. Every field the keyword table fills on a
+// line of its own, so that a difference names the keyword.
 std::string settingsAfter(const std::string& file) {
     trm::Settings s;
     s.useinifile = true;
@@ -46,23 +65,24 @@ std::string settingsAfter(const std::string& file) {
     trm::OptionParser parser(s, paths, true);
     trm::tokenizeOptionsFile(file, parser);
     std::string text = "current=" + paths.current + '\n';
-#define F(name) text += #name "=" + show(s.name) + '\n'
-    F(sort), F(revsort), F(display), F(resolve), F(appearwhererun), F(appearatxset), F(appearatyset), F(menuxalignment),
-        F(menuyalignment), F(onlyonemenu), F(foldersatbottom), F(noavailablecheck), F(appearatx), F(appearaty),
-        F(onlyfolders), F(onlyfiles), F(addexplore), F(addexploretext), F(addexploreposition), F(addopenall),
-        F(addopenallposition), F(addopenalltext), F(addopenallhidefilesfrommenu), F(addopenallextensions), F(displayxp),
-        F(displayflat), F(displayrounded), F(displaybackground), F(displayoutline), F(dotitles),
-        F(dotitlesusedrivenames), F(dotitlesclicktoopenfolder), F(dotitlesgradient), F(dotitlesbackground),
-        F(dotitlesoutline), F(dotitlesleft), F(dotitleimages), F(dotitleimagesnoclick), F(dotitleimagesfile),
-        F(dotitleimagesusefirst), F(transparent), F(transparentlevel), F(dothumbnailsontooltip),
-        F(dothumbnailsontooltipsizex), F(dothumbnailsontooltipsizey), F(useinifile), F(useinifilename),
-        F(imagereductionx), F(imagereductiony), F(foldertitle), F(separatorbetweenfilesandfolders), F(separatorbefore),
-        F(separatorafter), F(barbreakbefore), F(barbreakafter), F(dieonmouseout), F(dieonmouseouttime),
-        F(menusforshortcutstofolders), F(unavailabletext), F(iconsforfolders), F(noshowhidden), F(maxmenuwidth),
-        F(shiftrun), F(revshiftrun), F(makepretty), F(showonly), F(removeext), F(removeallext), F(block),
-        F(blockextensions), F(blockfolders), F(startdirectory), F(previousdirectory), F(waittodietime), F(textIsUtf8),
-        F(theme);
-#undef F
+    text += "previousdirectory=" + show(s.previousdirectory) + '\n';
+    text += "textIsUtf8=" + show(s.textIsUtf8) + '\n';
+    // Each field once, under the first keyword that fills it.
+    std::vector<std::pair<std::string, trm::SettingField>> fields;
+    const auto add = [&fields](const std::string& name, const trm::SettingField& field) {
+        for (const auto& known : fields)
+            if (known.second == field) return;
+        fields.emplace_back(name, field);
+    };
+    for (const trm::OptionRow& row : trm::optionTable()) {
+        const std::string keyword = std::string("-") + row.keyword;
+        for (bool trm::Settings::*flag : row.switches) add(keyword, flag);
+        if (row.marked) add(keyword + " marks", row.marked);
+        add(keyword + " value", row.field);
+        add(keyword + " also", row.extra);
+        for (const trm::OptionWord& word : row.words) add(keyword + ' ' + word.text, word.field);
+    }
+    for (const auto& field : fields) text += showField(s, field.first, field.second);
     return text;
 }
 

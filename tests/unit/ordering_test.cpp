@@ -15,6 +15,11 @@
 
 namespace {
 
+// The sort as the user types it.
+trm::SortKey key(int sort) {
+    return static_cast<trm::SortKey>(sort);
+}
+
 trm::MenuEntry entry(int id, const std::string& name, uint64_t created = 0, const std::string& extension = "") {
     trm::MenuEntry made;
     made.id = id;
@@ -34,28 +39,28 @@ std::vector<std::string> namesOf(const trm::EntryList& entries) {
 TEST(EntryKeys, EachSortComparesItsOwnKey) {
     const trm::MenuEntry low = entry(1, "a", 0x1'00000000ull, ".Z");
     const trm::MenuEntry high = entry(2, "B", 0x0'FFFFFFFFull, ".a");
-    EXPECT_GT(trm::compareEntries(low, high, 0), 0);  // the high half decides
-    EXPECT_LT(trm::compareEntries(low, high, 2), 0);  // a < b without regard to case
-    EXPECT_GT(trm::compareEntries(low, high, 3), 0);  // 'a' > 'B' by byte
-    EXPECT_GT(trm::compareEntries(low, high, 4), 0);
-    EXPECT_LT(trm::compareEntries(low, high, 5), 0);
-    EXPECT_EQ(trm::compareEntries(low, high, 6), 0);
-    EXPECT_GT(trm::compareEntries(entry(3, "\xE9"), entry(4, "z"), 3), 0);  // bytes are unsigned
+    EXPECT_GT(trm::compareEntries(low, high, key(0)), 0);  // the high half decides
+    EXPECT_LT(trm::compareEntries(low, high, key(2)), 0);  // a < b without regard to case
+    EXPECT_GT(trm::compareEntries(low, high, key(3)), 0);  // 'a' > 'B' by byte
+    EXPECT_GT(trm::compareEntries(low, high, key(4)), 0);
+    EXPECT_LT(trm::compareEntries(low, high, key(5)), 0);
+    EXPECT_EQ(trm::compareEntries(low, high, key(6)), 0);
+    EXPECT_GT(trm::compareEntries(entry(3, "\xE9"), entry(4, "z"), key(3)), 0);  // bytes are unsigned
 }
 
 TEST(SortedInsertion, EqualKeysKeepTheirOrderUnderRevsortToo) {
     trm::EntryList entries;
-    for (const char* name : {"b", "A", "a"}) entries.insertSorted(entry(0, name), trm::SortNameNoCase, true);
+    for (const char* name : {"b", "A", "a"}) entries.insertSorted(entry(0, name), trm::SortKey::NameNoCase, true);
     EXPECT_EQ(namesOf(entries), (std::vector<std::string>{"b", "A", "a"}));
 
     trm::EntryList byTime;
-    for (const char* name : {"x", "y", "z"}) byTime.insertSorted(entry(0, name, 5), trm::SortCreated, false);
-    byTime.insertSorted(entry(0, "early", 4), trm::SortCreated, false);
+    for (const char* name : {"x", "y", "z"}) byTime.insertSorted(entry(0, name, 5), trm::SortKey::Created, false);
+    byTime.insertSorted(entry(0, "early", 4), trm::SortKey::Created, false);
     EXPECT_EQ(namesOf(byTime), (std::vector<std::string>{"early", "x", "y", "z"}));
 
     for (int unsorted : {7, -1}) {
         trm::EntryList kept;
-        for (const char* name : {"c", "a", "b"}) kept.insertSorted(entry(0, name), unsorted, false);
+        for (const char* name : {"c", "a", "b"}) kept.insertSorted(entry(0, name), key(unsorted), false);
         EXPECT_EQ(namesOf(kept), (std::vector<std::string>{"c", "a", "b"}));
     }
 }
@@ -79,7 +84,7 @@ TEST(SortedInsertion, MatchesTheLinearWalkWhateverElseTheListHolds) {
         for (bool revsort : {false, true}) {
             for (unsigned seed = 1; seed <= 40; ++seed) {
                 std::mt19937 random(seed * 7919 + sort * 2 + revsort);
-                const trm::EntryOrder order{sort, revsort};
+                const trm::EntryOrder order{key(sort), revsort};
                 std::vector<trm::MenuEntry> all;
                 std::list<int> expected;
                 trm::EntryList entries;
@@ -131,12 +136,12 @@ TEST(SortedInsertion, MatchesTheLinearWalkWhateverElseTheListHolds) {
                         }
                     } else if (action < 16) {
                         // Another order in the same list, one without a key included.
-                        const trm::EntryOrder other{static_cast<int>(random() % 7), random() % 2 == 0};
+                        const trm::EntryOrder other{key(static_cast<int>(random() % 7)), random() % 2 == 0};
                         referenceInsert(expected, all, id, other);
                         address.push_back(&entries.insertSorted(std::move(copy), other.sort, other.revsort));
                     } else {
                         referenceInsert(expected, all, id, order);
-                        address.push_back(&entries.insertSorted(std::move(copy), sort, revsort));
+                        address.push_back(&entries.insertSorted(std::move(copy), key(sort), revsort));
                     }
                     // Reads between insertions.
                     if (calm ? id == 1030 : random() % 20 == 0) {
@@ -171,9 +176,9 @@ TEST(FolderOrdering, MatchesTheLinearWalkForEveryFolderKey) {
     for (int sort = 0; sort <= 4; ++sort) {
         for (bool revsort : {false, true}) {
             trm::Settings settings;
-            settings.sort = sort;
+            settings.sort = key(sort);
             settings.revsort = revsort;
-            const trm::FolderOrder order{sort, revsort};
+            const trm::FolderOrder order{key(sort), revsort};
             std::mt19937 random(sort * 2 + revsort);
             trm::FolderNode parent(settings, ids);
             std::vector<std::unique_ptr<trm::FolderNode>> expected;
@@ -197,14 +202,14 @@ TEST(FolderOrdering, MatchesTheLinearWalkForEveryFolderKey) {
 
 TEST(FolderOrdering, InsertsOneSlotOrNothingWithOneMenu) {
     trm::Settings settings;
-    settings.sort = trm::SortNameNoCase;
+    settings.sort = trm::SortKey::NameNoCase;
     trm::FolderNode parent(settings, ids);
     for (const char* name : {"b", "c", "d"}) trm::addSubfolder(parent, folder(settings, name));
     trm::FolderNode* first = trm::addSubfolder(parent, folder(settings, "a"));
     EXPECT_EQ(folderNames(parent), (std::vector<std::string>{"a", "b", "c", "d"}));
     EXPECT_EQ(first, parent.subfolders[0].get());
 
-    settings.sort = trm::SortExtensionNoCase;  // folders have no extension: scan order
+    settings.sort = trm::SortKey::ExtensionNoCase;  // folders have no extension: scan order
     trm::addSubfolder(parent, folder(settings, "0"));
     EXPECT_EQ(parent.subfolders.back()->name, "0");
 

@@ -133,7 +133,7 @@ TEST_F(Shortcuts, FolderShortcutsBecomeSubMenusEvenWhenFilteredOrInTheOneMenu) {
     settings.menusforshortcutstofolders = true;
     settings.unavailabletext = "Not here";
     settings.onlyonemenu = true;
-    settings.sort = trm::SortNameNoCase;
+    settings.sort = trm::SortKey::NameNoCase;
     fake.listable = {"C:\\WORK~1", "D:\\"};
     fake.drives = {'C', 'D'};
     fake.link("Work.lnk", "C:\\WORK~1", folder, "C:\\Work files");

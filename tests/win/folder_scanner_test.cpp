@@ -148,7 +148,7 @@ protected:
 using Names = std::vector<std::string>;
 
 TEST_F(RealFolders, HiddenDotAndOwnNamesAreLeftOut) {
-    settings.sort = trm::SortNameNoCase;
+    settings.sort = trm::SortKey::NameNoCase;
     file("b.txt");
     file("A.lnk");
     file("trellimond.exe");
@@ -181,7 +181,7 @@ TEST_F(RealFolders, HiddenDotAndOwnNamesAreLeftOut) {
 // Under the manifest every name comes back as its UTF-8 bytes, those the
 // legacy code page lacks too.
 TEST_F(RealFolders, NamesBeyondTheLegacyCodePageComeBackAsUtf8) {
-    settings.sort = trm::SortNameBytes;
+    settings.sort = trm::SortKey::NameBytes;
     const std::string tokyo = "\xE6\x9D\xB1\xE4\xBA\xAC";
     file(tokyo + ".trtest");
     file("caf\xC3\xA9.trtest");
@@ -200,7 +200,7 @@ TEST_F(RealFolders, NamesBeyondTheLegacyCodePageComeBackAsUtf8) {
 
 TEST_F(RealFolders, OneMenuReadsTheNestedFoldersAndComesBack) {
     settings.onlyonemenu = true;
-    settings.sort = trm::SortNameBytes;
+    settings.sort = trm::SortKey::NameBytes;
     folder("one");
     folder("one\\two");
     folder("one\\two\\three");
@@ -219,12 +219,12 @@ TEST_F(RealFolders, TimesSetOnTheFilesOrderSortsZeroAndOne) {
     file("first-made.txt", 30, 2);
     file("second-made.txt", 10, 3);
     file("third-made.txt", 20, 1);
-    settings.sort = trm::SortCreated;
+    settings.sort = trm::SortKey::Created;
     scan();
     EXPECT_EQ(names(), (Names{"second-made.txt", "third-made.txt", "first-made.txt"}));
 
     node.entries.clear();
-    settings.sort = trm::SortAccessed;
+    settings.sort = trm::SortKey::Accessed;
     settings.revsort = true;
     scan();
     EXPECT_EQ(names(), (Names{"second-made.txt", "first-made.txt", "third-made.txt"}));
@@ -263,7 +263,7 @@ TEST_F(RealFolders, PathsLongerThanTheClassicLimit) {
 TEST_F(RealFolders, OneMenuDoesNotFollowALinkBackToAnAncestor) {
     if (::GetFileAttributesA("Z:\\bin\\ln") == INVALID_FILE_ATTRIBUTES) GTEST_SKIP() << "no way to make a link";
     settings.onlyonemenu = true;
-    settings.sort = trm::SortNameBytes;
+    settings.sort = trm::SortKey::NameBytes;
     folder("a");
     folder("a\\b");
     folder("c");

@@ -34,7 +34,7 @@ protected:
         tree.file("Sub\\a.txt");
         tree.file("top.txt");
         ::GetCurrentDirectoryA(MAX_PATH, startDirectory);
-        settings.sort = 2;
+        settings.sort = trm::SortKey::NameNoCase;
         settings.display = display;
         run.hostWindow.create();
         run.icons.setOwner(run.hostWindow.m_hWnd, 0);

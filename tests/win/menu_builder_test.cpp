@@ -32,7 +32,7 @@ protected:
         tree.folder("Beta");
         tree.file("Beta\\inner.txt");
         for (const char* name : {"a.txt", "b.mp3", "c.wav", "d.mp3"}) tree.file(name);
-        settings.sort = 2;
+        settings.sort = trm::SortKey::NameNoCase;
         ::GetCurrentDirectoryA(MAX_PATH, startDirectory);
     }
     ~MenuBuilderTest() override {
@@ -231,7 +231,7 @@ TEST_F(MenuBuilderTest, ExploreAndOpenAllAtEveryPosition) {
         {title, "sub:Alpha", "sub:Beta", "a.txt", "b.mp3", "c.wav", "d.mp3", "Open all", "Explore"},
     };
     for (int position = 0; position <= 4; ++position) {
-        settings.addexploreposition = settings.addopenallposition = position;
+        settings.addexploreposition = settings.addopenallposition = static_cast<trm::SpecialEntryPosition>(position);
         EXPECT_EQ(itemsOf(build()), expected[position]) << "position " << position;
         trm::tearDownRun(menus, root);
     }
@@ -239,8 +239,8 @@ TEST_F(MenuBuilderTest, ExploreAndOpenAllAtEveryPosition) {
 
 TEST_F(MenuBuilderTest, HidingFilesKeepsTheCommandEntriesOutsideTheOrder) {
     settings.addexplore = settings.addopenall = true;
-    settings.addexploreposition = trm::PositionAbsoluteBottom;
-    settings.addopenallposition = trm::PositionAbsoluteTop;
+    settings.addexploreposition = trm::SpecialEntryPosition::AbsoluteBottom;
+    settings.addopenallposition = trm::SpecialEntryPosition::AbsoluteTop;
     settings.addopenallhidefilesfrommenu = true;
     EXPECT_EQ(itemsOf(build()), (Items{"Open all", "sub:Alpha", "sub:Beta", "Explore"}));
 }

@@ -41,7 +41,7 @@ protected:
         tree.folder("Sub");
         tree.file("a.txt");
         tree.file("photo.bmp", wintest::bmpFile(40, 30, RGB(10, 200, 30)));
-        settings.sort = 2;
+        settings.sort = trm::SortKey::NameNoCase;
         settings.dotitles = true;
         settings.dotitlesclicktoopenfolder = true;
         settings.dothumbnailsontooltip = true;

@@ -137,7 +137,7 @@ protected:
         wintest::makeShortcut(tree.at("Gone.lnk"), tree.at("gone.txt"), FILE_ATTRIBUTE_ARCHIVE);
 
         settings.startdirectory = tree.root;
-        settings.sort = 2;
+        settings.sort = trm::SortKey::NameNoCase;
         settings.display = 3;
         settings.dotitles = true;
         settings.dotitlesgradient = true;
