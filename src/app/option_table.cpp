@@ -136,6 +136,7 @@ std::vector<OptionRow> makeTable() {
         row("theme", Takes::Words)
             .with({word("system", &S::theme, Theme::System), word("light", &S::theme, Theme::Light),
                    word("dark", &S::theme, Theme::Dark)}),
+        flag("nodrag", &S::nodrag),
     };
 }
 
