@@ -1,14 +1,13 @@
 # Import libraries that load their DLL at the first call instead of at start.
-# Loading shell32 and mpr with the program costs about 1 MiB of its working
-# set under Wine, and a menu without icons calls neither before an item is
-# picked. Every function of theirs that the program calls is listed here.
+# Loading shell32 with the program costs about 1 MiB of its working set
+# under Wine, and a menu without icons does not call it before an item is
+# picked. Every function of it that the program calls is listed here.
 # The toolchain also links the ordinary shell32 import library by default, so
 # a function missing here would load shell32 at start again: the import check
 # (tests/build/check_imports.py) fails the build's tests when it does.
 # Names carry their 32-bit stdcall argument bytes, dropped for x86_64.
-set(TRM_DELAYED_SHELL32 SHBindToParent@16 SHGetDesktopFolder@4 SHGetFileInfoA@20 SHGetMalloc@4 SHGetPathFromIDListA@8
-    SHGetSpecialFolderLocation@12 SHParseDisplayName@20 ShellExecuteExA@4)
-set(TRM_DELAYED_MPR WNetCloseEnum@4 WNetEnumResourceA@16 WNetOpenEnumA@20)
+set(TRM_DELAYED_SHELL32 ExtractIconExW@20 SHBindToParent@16 SHGetDesktopFolder@4 SHGetFileInfoA@20 SHGetMalloc@4
+    SHGetPathFromIDListA@8 SHGetSpecialFolderLocation@12 SHParseDisplayName@20 ShellExecuteExA@4)
 
 find_program(TRM_DLLTOOL ${TRM_MINGW_ARCH}-w64-mingw32-dlltool REQUIRED)
 
@@ -64,5 +63,4 @@ endfunction()
 
 set(TRM_DELAY_LINK_OPTIONS)
 trm_delay_import(shell32 ${TRM_DELAYED_SHELL32})
-trm_delay_import(mpr ${TRM_DELAYED_MPR})
-set(TRM_DELAYED_LIBS ${TRM_DELAY_LIB_shell32} ${TRM_DELAY_LIB_mpr} delayimp)
+set(TRM_DELAYED_LIBS ${TRM_DELAY_LIB_shell32} delayimp)

@@ -1,9 +1,9 @@
 # Cross trees (i686 and x86_64): trellimond.exe, the Windows tests run under
 # Wine, the test tools and the end-to-end tests.
 set(TRM_WIN_LIBS user32 gdi32 ole32 oleaut32 uuid comctl32 advapi32)
-# The program loads these at their first call (delay_imports.cmake); tests
-# and tools import them as usual.
-set(TRM_LATE_LIBS shell32 mpr)
+# The program loads this at its first call (delay_imports.cmake); tests and
+# tools import it as usual.
+set(TRM_LATE_LIBS shell32)
 include(${CMAKE_CURRENT_LIST_DIR}/delay_imports.cmake)
 set(TRM_STATIC_RUNTIME -static -static-libgcc -static-libstdc++)
 add_compile_definitions(NOMINMAX _WIN32_WINNT=0x0501 WINVER=0x0501)
@@ -11,8 +11,8 @@ add_compile_definitions(NOMINMAX _WIN32_WINNT=0x0501 WINVER=0x0501)
 # The application manifest (UTF-8 code page, common controls 6) and the
 # version resource go into every executable: the product, its test tools and
 # its Windows tests run under the same code page and controls. The version
-# comes from the VERSION file alone; the original file name tells the two
-# builds apart in Explorer.
+# comes from the VERSION file alone, the copyright from LICENSE; both builds
+# are trellimond.exe, told apart in Explorer by their description.
 file(STRINGS ${CMAKE_SOURCE_DIR}/VERSION TRM_VERSION LIMIT_COUNT 1)
 if(NOT TRM_VERSION MATCHES "^([0-9]+)\\.([0-9]+)\\.([0-9]+)$")
   message(FATAL_ERROR "VERSION must read MAJOR.MINOR.PATCH, not '${TRM_VERSION}'")
@@ -21,11 +21,15 @@ set(TRM_VERSION_MAJOR ${CMAKE_MATCH_1})
 set(TRM_VERSION_MINOR ${CMAKE_MATCH_2})
 set(TRM_VERSION_PATCH ${CMAKE_MATCH_3})
 if(CMAKE_SYSTEM_PROCESSOR STREQUAL x86_64)
-  set(TRM_ORIGINAL_FILENAME trellimond64.exe)
+  set(TRM_BITS 64-bit)
 else()
-  set(TRM_ORIGINAL_FILENAME trellimond.exe)
+  set(TRM_BITS 32-bit)
 endif()
-set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/VERSION)
+file(STRINGS ${CMAKE_SOURCE_DIR}/LICENSE TRM_COPYRIGHT REGEX "^Copyright " LIMIT_COUNT 1)
+if(NOT TRM_COPYRIGHT)
+  message(FATAL_ERROR "LICENSE has no Copyright line")
+endif()
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/VERSION ${CMAKE_SOURCE_DIR}/LICENSE)
 configure_file(${CMAKE_SOURCE_DIR}/src/trellimond_version.h.in ${CMAKE_BINARY_DIR}/generated/trellimond_version.h)
 enable_language(RC)
 set(TRM_MANIFEST_RC ${CMAKE_SOURCE_DIR}/src/trellimond.rc)

@@ -1,5 +1,9 @@
 #include "app/launcher_app.h"
 
+#include <shellapi.h>
+
+#include <new>
+
 #include "app/option_parser.h"
 #include "app/options_file_text.h"
 #include "app/options_file_tokenizer.h"
@@ -15,6 +19,19 @@
 namespace trm {
 
 BOOL LauncherApp::InitInstance() {
+    try {
+        return start();
+    } catch (const std::bad_alloc&) {
+        // Out of memory outside the menus' own window procedures (which
+        // carry on without what did not fit): what was built goes, the user
+        // is told, and the program ends as after any message.
+        run.reset();
+        showLauncherMessage(SE_ERR_OOM);
+        return FALSE;
+    }
+}
+
+BOOL LauncherApp::start() {
     // Sampled before anything else: the state at the moment of starting counts.
     const bool shiftHeld = (::GetAsyncKeyState(VK_SHIFT) & 0x8000) != 0;
     markStage("start");

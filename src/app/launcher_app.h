@@ -27,6 +27,7 @@ public:
     std::unique_ptr<PopupRun> run;
 
 private:
+    BOOL start();
     void readOptionsFile();
 };
 

@@ -9,6 +9,7 @@
 #include "launch/item_drag.h"
 #include "launch/item_launcher.h"
 #include "launch/launch_policy.h"
+#include "launch/shell_context_menu.h"
 #include "menus/menu_teardown.h"
 #include "menus/owner_draw_menu.h"
 #include "model/folder_scanner.h"
@@ -49,6 +50,9 @@ PopupRun::PopupRun(const Settings& settings, bool underWine)
 // What a run that never finished built goes with it.
 PopupRun::~PopupRun() {
     tearDown();
+    // That thread may still be inside the shell: the process ends under it
+    // without leaving this apartment first.
+    if (shellMenuThreadLeftBehind()) com.keepToProcessEnd();
 }
 
 void PopupRun::show() {

@@ -1,5 +1,5 @@
 // One popup run and everything it owns, in the order it is made (and the
-// reverse of the order it is released in): the COM apartment, the host
+// reverse of the order it is released in): the apartment with OLE, the host
 // window with its exit timers, the thumbnail tip, the shell's shortcuts and
 // icons, the folder tree, its menus, the tracking state the hooks and menu
 // windows share (fresh for each run, with the pending open), and the hooks

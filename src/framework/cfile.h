@@ -1,6 +1,7 @@
 // Stand-in for the framework's file object: an owned read-only byte file.
 #pragma once
 
+#include <cstdint>
 #include <cstdio>
 #include <string>
 
@@ -18,6 +19,8 @@ public:
     size_t Read(void* buffer, size_t count);
     // Reads everything from the current position on.
     std::string ReadAll();
+    // The file's length in bytes, however large; 0 when unknown.
+    uint64_t GetLength() const;
     void Close();
     bool IsOpen() const { return file_ != nullptr; }
 

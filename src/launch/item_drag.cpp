@@ -3,7 +3,6 @@
 #include <ole2.h>
 #include <shlobj.h>
 
-#include "common/com_apartment.h"
 #include "common/com_ptr.h"
 #include "common/shell_item_list.h"
 #include "common/win_text.h"
@@ -71,8 +70,6 @@ bool shellDataObject(HWND owner, const std::string& path, ComPtr<IDataObject>& d
 }  // namespace
 
 bool dragItem(HWND owner, const std::string& path, DWORD button) {
-    const OleApartment ole;
-    if (!ole.ready()) return false;
     ComPtr<IDataObject> data;
     if (!shellDataObject(owner, path, data)) return false;
     // The drag is the primary button's, which is the right one when the

@@ -11,10 +11,10 @@ namespace trm {
 
 // Drags the item at `path` (a shortcut's .lnk file itself) while `button`
 // (MK_LBUTTON or MK_RBUTTON) is held: released over a target it drops there,
-// Escape cancels. Runs the system's drag loop on this thread, OLE
-// initialised for its length. True when the item was dropped. Nothing is
-// deleted here: a move is carried out by its target, as the shell's targets
-// do.
+// Escape cancels. Runs the system's drag loop on this thread, which must
+// have OLE (the run's ComApartment); without it nothing is dragged. True
+// when the item was dropped. Nothing is deleted here: a move is carried out
+// by its target, as the shell's targets do.
 bool dragItem(HWND owner, const std::string& path, DWORD button);
 
 }  // namespace trm

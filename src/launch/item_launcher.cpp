@@ -1,5 +1,6 @@
 #include "launch/item_launcher.h"
 
+#include <new>
 #include <vector>
 
 #include "common/win_text.h"
@@ -65,9 +66,17 @@ bool launchItem(HWND owner, const std::string& path, const std::string& pendingO
     const BOOL done = ::ShellExecuteExA(&info);
     const INT_PTR code = reinterpret_cast<INT_PTR>(info.hInstApp);
     if (done && code > 32) return true;
-    const std::string message = errorText(static_cast<int>(code));
-    if (!message.empty()) ::MessageBoxA(nullptr, message.c_str(), messageCaption, MB_ICONINFORMATION);
+    showLauncherMessage(static_cast<int>(code));
     return false;
+}
+
+void showLauncherMessage(int code) noexcept {
+    try {
+        const std::string message = errorText(code);
+        if (!message.empty()) ::MessageBoxA(nullptr, message.c_str(), messageCaption, MB_ICONINFORMATION);
+    } catch (const std::bad_alloc&) {
+        // Not even the message fits: the program ends without it.
+    }
 }
 
 bool runningUnderWine() {

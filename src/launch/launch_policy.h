@@ -21,8 +21,9 @@ struct ShellExecuteMode {
 ShellExecuteMode shellExecuteModeFor(bool underWine);
 
 struct ContextMenuMode {
-    // The shell's menu is tracked on a thread of its own while the caller
-    // waits; otherwise on the caller's thread, inside the caller's menu loop.
+    // The shell's menu is obtained, tracked and carried out on a thread of
+    // its own while the caller waits; otherwise on the caller's thread,
+    // inside the caller's menu loop.
     bool ownThread;
     // What the shell's last command (Properties) opens is still on screen
     // when InvokeCommand has returned, so the process must wait for it.

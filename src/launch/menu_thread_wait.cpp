@@ -20,7 +20,9 @@ MenuThreadEnd waitForMenuThread(HANDLE thread, const MenuThreadWatch& watch) {
             closingSince = ::GetTickCount();
             if (watch.closeShellMenu) watch.closeShellMenu();
         }
-        if (closing && ::GetTickCount() - closingSince >= watch.graceMilliseconds) return MenuThreadEnd::abandoned;
+        if (closing && ::GetTickCount() - closingSince >= watch.graceMilliseconds &&
+            !(watch.carryingOut && watch.carryingOut()))
+            return MenuThreadEnd::abandoned;
     }
 }
 

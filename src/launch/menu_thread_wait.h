@@ -13,6 +13,9 @@ struct MenuThreadWatch {
     std::function<bool()> launcherMenuEnded;
     // Asks the shell's menu to close.
     std::function<void()> closeShellMenu;
+    // Whether the thread is carrying out the command chosen: then it is
+    // waited for however long the command takes (a Delete the user confirms).
+    std::function<bool()> carryingOut;
     DWORD checkEveryMilliseconds = 100;
     // How long the thread may take to end once asked to close.
     DWORD graceMilliseconds = 2000;
@@ -24,7 +27,8 @@ enum class MenuThreadEnd { finished, abandoned };
 // this thread's windows meanwhile: a shell handler or a system broadcast
 // that sends to them would otherwise wait on this thread while it waits on
 // that one. Once the launcher's menu has ended the shell's is closed, and a
-// thread that does not end within the grace time is left to itself.
+// thread that does not end within the grace time, and is not carrying out
+// a command, is left to itself.
 MenuThreadEnd waitForMenuThread(HANDLE thread, const MenuThreadWatch& watch);
 
 }  // namespace trm

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "common/com_apartment.h"
 #include "common/com_ptr.h"
 #include "common/kernel_handles.h"
 #include "common/shell_item_list.h"
@@ -25,31 +26,47 @@ namespace {
 
 const UINT firstCommandId = 1;
 const UINT lastCommandId = 0x7FFF;
+// CMIC_MASK_NOASYNC, named from Vista on; the bit waited for DDE before.
+const DWORD cmicMaskNoAsync = 0x00000100;
 
-// What the menu's thread needs, and what it hands back. Shared with that
-// thread, which may outlive the call when it has to be left to itself.
+std::atomic<bool> threadLeftBehind{false};
+
+// What the thread that shows the menu needs, and what it hands back. Shared
+// with that thread, which may outlive the call when it has to be left to
+// itself.
 struct ContextMenuRequest {
-    explicit ContextMenuRequest(HMENU menu) : menu(menu) {}
-
-    PopupMenuHandle menu;
+    HWND owner = nullptr;
+    HWND commandWindow = nullptr;
+    std::wstring path;
     int x = 0;
     int y = 0;
-    std::atomic<int> chosen{0};          // 0 for none
-    ComPtr<IContextMenu2> contextMenu2;  // kind 2
-    ComPtr<IContextMenu3> contextMenu3;  // kind 3
-    int kind = 1;
     LPCSTR windowClass = nullptr;
     // The window that owns the menu while it is tracked, and a request to
     // close the menu made before it was up.
     std::atomic<HWND> window{nullptr};
     std::atomic<bool> cancelled{false};
+    // The menu has closed and the chosen command is being carried out.
+    std::atomic<bool> carryingOut{false};
+    std::atomic<bool> lastChosen{false};  // the command was the menu's last one
+    std::atomic<bool> carriedOut{false};  // and it succeeded
+};
+
+// The shell's menu object, the interface its items are drawn through, and
+// the menu it filled; released menu first.
+struct ShellMenu {
+    ComPtr<IContextMenu> contextMenu;
+    ComPtr<IContextMenu2> contextMenu2;  // kind 2
+    ComPtr<IContextMenu3> contextMenu3;  // kind 3
+    int kind = 1;
+    PopupMenuHandle menu;
 };
 
 // The hidden owner of the shell's menu: owner-drawn items of the shell's
 // own (Send To and its icons) are measured and drawn by the shell.
 class ContextMenuWindow : public CWnd {
 public:
-    explicit ContextMenuWindow(ContextMenuRequest& request) : request(request) {}
+    ContextMenuWindow(const ContextMenuRequest& request, const ShellMenu& shellMenu)
+        : request(request), shellMenu(shellMenu) {}
     ~ContextMenuWindow() override = default;
 
     bool create() {
@@ -62,12 +79,12 @@ protected:
         const bool forMenu =
             ((message == WM_DRAWITEM || message == WM_MEASUREITEM) && wParam == 0) || message == WM_INITMENUPOPUP;
         // The handler draws its own items; what it answers changes nothing here.
-        if (forMenu && request.kind == 3) {
-            request.contextMenu3->HandleMenuMsg(message, wParam, lParam);
+        if (forMenu && shellMenu.kind == 3) {
+            shellMenu.contextMenu3->HandleMenuMsg(message, wParam, lParam);
             return message == WM_INITMENUPOPUP ? 0 : 1;
         }
-        if (forMenu && request.kind == 2) {
-            request.contextMenu2->HandleMenuMsg(message, wParam, lParam);
+        if (forMenu && shellMenu.kind == 2) {
+            shellMenu.contextMenu2->HandleMenuMsg(message, wParam, lParam);
             return message == WM_INITMENUPOPUP ? 0 : 1;
         }
         // Posted by the waiting thread: only the tracking thread can end its menu.
@@ -76,54 +93,32 @@ protected:
     }
 
 private:
-    ContextMenuRequest& request;
+    const ContextMenuRequest& request;
+    const ShellMenu& shellMenu;
 };
 
 // Tracks the menu with a window of this thread; the command chosen, or 0.
-int trackOnThisThread(ContextMenuRequest& request) {
-    ContextMenuWindow window(request);
+int track(ContextMenuRequest& request, const ShellMenu& shellMenu) {
+    ContextMenuWindow window(request, shellMenu);
     if (!window.create()) return 0;
     request.window = window.GetSafeHwnd();
     int chosen = 0;
     if (!request.cancelled)
-        chosen = static_cast<int>(::TrackPopupMenu(request.menu.get(), TPM_RETURNCMD, request.x, request.y, 0,
+        chosen = static_cast<int>(::TrackPopupMenu(shellMenu.menu.get(), TPM_RETURNCMD, request.x, request.y, 0,
                                                    window.GetSafeHwnd(), nullptr));
     request.window = nullptr;
     window.DestroyWindow();
     return chosen;
 }
 
-DWORD WINAPI menuThread(void* argument) noexcept {
-    const std::unique_ptr<std::shared_ptr<ContextMenuRequest>> held(
-        static_cast<std::shared_ptr<ContextMenuRequest>*>(argument));
-    try {
-        (*held)->chosen = trackOnThisThread(**held);
-    } catch (...) {
-        // Nothing chosen: out of memory for the window.
-    }
-    return 0;
-}
-
-// The caller answers only sent messages while it waits, and those never
-// touch the request, so it needs no lock beyond its atomics.
-int trackOnOwnThread(const std::shared_ptr<ContextMenuRequest>& request, const ShellContextMenuCall& call) {
-    // The thread's share, which it frees itself: it may end before CreateThread returns.
-    auto* share = new std::shared_ptr<ContextMenuRequest>(request);
-    ThreadHandle thread(::CreateThread(nullptr, 0, menuThread, share, 0, nullptr));
-    if (!thread.valid()) {
-        delete share;
-        return 0;
-    }
-    // Ends when the menu is dismissed or a command chosen: on Windows a menu
-    // tracked by a second thread takes the mouse from the first one's.
-    MenuThreadWatch watch;
-    watch.launcherMenuEnded = call.launcherMenuEnded;
-    watch.closeShellMenu = [&request]() {
-        request->cancelled = true;
-        if (HWND window = request->window) ::PostMessageA(window, WM_CANCELMODE, 0, 0);
-    };
-    if (waitForMenuThread(thread.get(), watch) == MenuThreadEnd::abandoned) return 0;
-    return request->chosen;
+// Copy and Cut leave the clipboard only a pointer to the shell's data,
+// good while this thread's apartment lives: written out now, the files
+// are still there to paste once the process has ended.
+void keepClipboardData() {
+    DWORD process = 0;
+    const HWND owner = ::GetClipboardOwner();
+    if (owner != nullptr && ::GetWindowThreadProcessId(owner, &process) != 0 && process == ::GetCurrentProcessId())
+        ::OleFlushClipboard();
 }
 
 LPCITEMIDLIST nextItem(LPCITEMIDLIST item) {
@@ -152,57 +147,119 @@ LPCITEMIDLIST bindToParent(IMalloc& allocator, LPCITEMIDLIST list, ComPtr<IShell
     return item;
 }
 
-}  // namespace
-
-bool showShellContextMenu(const ShellContextMenuCall& call) {
-    std::wstring widePath = wideOf(call.path);
-    if (widePath.empty()) return false;
-
+// Obtains the shell's menu for the path, shows it and carries out the
+// command chosen, all on the calling thread: the shell's objects live in
+// the apartment they were made in.
+void showAndCarryOut(ContextMenuRequest& request) {
     // Declared in the order of release, last first: menu, interfaces, the
     // item list, the folder, the allocator.
     ComPtr<IMalloc> allocator;
-    if (FAILED(::SHGetMalloc(allocator.put())) || !allocator) return false;
+    if (FAILED(::SHGetMalloc(allocator.put())) || !allocator) return;
     ComPtr<IShellFolder> folder;
-    if (FAILED(::SHGetDesktopFolder(folder.put())) || !folder) return false;
+    if (FAILED(::SHGetDesktopFolder(folder.put())) || !folder) return;
     ShellItemList itemList(*allocator.get());
-    if (FAILED(folder->ParseDisplayName(call.owner, nullptr, &widePath[0], nullptr, &itemList.list, nullptr)) ||
+    if (FAILED(folder->ParseDisplayName(request.owner, nullptr, &request.path[0], nullptr, &itemList.list, nullptr)) ||
         itemList.list == nullptr)
-        return false;
+        return;
     LPCITEMIDLIST item = bindToParent(*allocator.get(), itemList.list, folder);
-    if (item == nullptr) return false;
+    if (item == nullptr) return;
 
-    ComPtr<IContextMenu> contextMenu;
-    if (FAILED(folder->GetUIObjectOf(call.owner, 1, &item, IID_IContextMenu, nullptr, contextMenu.putVoid())) ||
-        !contextMenu)
-        return false;
-    const auto request = std::make_shared<ContextMenuRequest>(::CreatePopupMenu());
-    if (SUCCEEDED(contextMenu->QueryInterface(IID_IContextMenu3, request->contextMenu3.putVoid())) &&
-        request->contextMenu3) {
-        request->kind = 3;
-    } else if (SUCCEEDED(contextMenu->QueryInterface(IID_IContextMenu2, request->contextMenu2.putVoid())) &&
-               request->contextMenu2) {
-        request->kind = 2;
+    ShellMenu shellMenu;
+    if (FAILED(folder->GetUIObjectOf(request.owner, 1, &item, IID_IContextMenu, nullptr,
+                                     shellMenu.contextMenu.putVoid())) ||
+        !shellMenu.contextMenu)
+        return;
+    IContextMenu& contextMenu = *shellMenu.contextMenu.get();
+    if (SUCCEEDED(contextMenu.QueryInterface(IID_IContextMenu3, shellMenu.contextMenu3.putVoid())) &&
+        shellMenu.contextMenu3) {
+        shellMenu.kind = 3;
+    } else if (SUCCEEDED(contextMenu.QueryInterface(IID_IContextMenu2, shellMenu.contextMenu2.putVoid())) &&
+               shellMenu.contextMenu2) {
+        shellMenu.kind = 2;
     }
-    const HMENU menu = request->menu.get();
-    if (menu == nullptr) return false;
-    if (FAILED(contextMenu->QueryContextMenu(menu, 0, firstCommandId, lastCommandId, CMF_EXPLORE))) return false;
+    shellMenu.menu.reset(::CreatePopupMenu());
+    const HMENU menu = shellMenu.menu.get();
+    if (menu == nullptr || FAILED(contextMenu.QueryContextMenu(menu, 0, firstCommandId, lastCommandId, CMF_EXPLORE)))
+        return;
 
+    const int chosen = track(request, shellMenu);
+    if (chosen == 0) return;
+    const int count = ::GetMenuItemCount(menu);
+    request.lastChosen = count > 0 && static_cast<UINT>(chosen) == ::GetMenuItemID(menu, count - 1);
+    request.carryingOut = true;
+    CMINVOKECOMMANDINFO command = {};
+    command.cbSize = sizeof command;
+    // Delete and Send To return only once done, not while the process may be ending.
+    command.fMask = cmicMaskNoAsync;
+    command.hwnd = request.commandWindow;
+    command.lpVerb = MAKEINTRESOURCEA(chosen - static_cast<int>(firstCommandId));
+    command.nShow = SW_SHOWNORMAL;
+    request.carriedOut = SUCCEEDED(contextMenu.InvokeCommand(&command));
+    keepClipboardData();
+}
+
+DWORD WINAPI menuThread(void* argument) noexcept {
+    const std::unique_ptr<std::shared_ptr<ContextMenuRequest>> held(
+        static_cast<std::shared_ptr<ContextMenuRequest>*>(argument));
+    try {
+        // Its own apartment, which the caller's ending cannot take from it
+        // if it is left to itself.
+        const ComApartment apartment;
+        if (apartment.ready()) showAndCarryOut(**held);
+    } catch (...) {
+        // Nothing carried out: out of memory for the window.
+    }
+    return 0;
+}
+
+// The caller answers only sent messages while it waits, and those never
+// touch the request, so it needs no lock beyond its atomics. False when the
+// thread had to be left to itself.
+bool showOnOwnThread(const std::shared_ptr<ContextMenuRequest>& request, const ShellContextMenuCall& call) {
+    // The thread's share, which it frees itself: it may end before CreateThread returns.
+    auto* share = new std::shared_ptr<ContextMenuRequest>(request);
+    ThreadHandle thread(::CreateThread(nullptr, 0, menuThread, share, 0, nullptr));
+    if (!thread.valid()) {
+        delete share;
+        return false;
+    }
+    // Ends when the menu is dismissed or a command chosen: on Windows a menu
+    // tracked by a second thread takes the mouse from the first one's.
+    MenuThreadWatch watch;
+    watch.launcherMenuEnded = call.launcherMenuEnded;
+    watch.closeShellMenu = [&request]() {
+        request->cancelled = true;
+        if (HWND window = request->window) ::PostMessageA(window, WM_CANCELMODE, 0, 0);
+    };
+    watch.carryingOut = [&request]() { return request->carryingOut.load(); };
+    if (waitForMenuThread(thread.get(), watch) == MenuThreadEnd::finished) return true;
+    threadLeftBehind = true;
+    return false;
+}
+
+}  // namespace
+
+bool showShellContextMenu(const ShellContextMenuCall& call) {
+    const auto request = std::make_shared<ContextMenuRequest>();
+    request->path = wideOf(call.path);
+    if (request->path.empty()) return false;
+    request->owner = call.owner;
+    request->commandWindow = call.commandWindow;
     request->x = call.x;
     request->y = call.y;
     // Registered here: the class list is not for two threads at once.
     request->windowClass = AfxRegisterWndClass(0, nullptr, nullptr, nullptr);
-    const int chosen = call.ownThread ? trackOnOwnThread(request, call) : trackOnThisThread(*request);
-    if (chosen == 0) return false;
+    if (call.ownThread) {
+        if (!showOnOwnThread(request, call)) return false;
+    } else {
+        showAndCarryOut(*request);
+    }
+    if (request->lastChosen && call.lastCommandChosen) call.lastCommandChosen();
+    return request->carriedOut;
+}
 
-    const int count = ::GetMenuItemCount(menu);
-    if (count > 0 && static_cast<UINT>(chosen) == ::GetMenuItemID(menu, count - 1) && call.lastCommandChosen)
-        call.lastCommandChosen();
-    CMINVOKECOMMANDINFO command = {};
-    command.cbSize = sizeof command;
-    command.hwnd = call.commandWindow;
-    command.lpVerb = MAKEINTRESOURCEA(chosen - static_cast<int>(firstCommandId));
-    command.nShow = SW_SHOWNORMAL;
-    return SUCCEEDED(contextMenu->InvokeCommand(&command));
+bool shellMenuThreadLeftBehind() {
+    return threadLeftBehind;
 }
 
 }  // namespace trm

@@ -1,6 +1,7 @@
 #include "menus/menu_builder.h"
 
 #include <memory>
+#include <new>
 
 #include "common/command_ids.h"
 #include "common/display_dpi.h"
@@ -186,14 +187,19 @@ int MenuBuilder::addEntryItem(FolderNode& folder, MenuEntry& entry, int p, bool 
 }
 
 void MenuBuilder::loadTitlePicture(MenuEntry& entry) const {
-    Picture loaded;
-    loadPicture(settings, entry.path, loaded);
-    // The entry owns what was loaded; the item only borrows the OLE picture.
-    auto held = std::make_unique<EntryPicture>();
-    if (loaded.picture)
-        held->picture.reset(loaded.picture.detach(), [](void* picture) { static_cast<IPicture*>(picture)->Release(); });
-    if (loaded.thumbnail) held->bitmap.reset(loaded.thumbnail.detach(), [](void* bitmap) { ::DeleteObject(bitmap); });
-    entry.loadedPicture = std::move(held);
+    // Only a decoded picture is shown in a menu: the shell's thumbnail would
+    // cost its time (and read the file) for nothing.
+    ComPtr<IPicture> decoded;
+    try {
+        *decoded.put() = decodePicture(entry.path);
+        // The entry owns the picture; the item only borrows it.
+        auto held = std::make_unique<EntryPicture>();
+        if (decoded)
+            held->picture.reset(decoded.detach(), [](void* picture) { static_cast<IPicture*>(picture)->Release(); });
+        entry.loadedPicture = std::move(held);
+    } catch (const std::bad_alloc&) {
+        // No memory for the picture: the menu shows its item without it.
+    }
 }
 
 int MenuBuilder::appendMarksBefore(FolderNode& folder, bool separator, bool columnBreak) {

@@ -2,7 +2,8 @@
 
 #include <shlobj.h>
 
-#include <cstring>
+#include <algorithm>
+#include <string_view>
 
 #include "common/display_dpi.h"
 #include "common/kernel_handles.h"
@@ -35,30 +36,41 @@ OlePictureLoader olePictureLoader() {
     return library.loader;
 }
 
+// The bytes of the file in a movable memory block, or none. Nothing is read
+// of a file larger than any picture decoded, and no more than its first
+// bytes of one whose header claims too many pixels: the loader would
+// allocate them all, and every paint would scale them all down again.
+HGLOBAL readPictureFile(const std::string& path, size_t& size) {
+    CFile file;
+    if (!file.Open(path, CFile::modeRead)) return nullptr;
+    const uint64_t length = file.GetLength();
+    if (length == 0 || length > kLargestPictureFile) return nullptr;
+    size = static_cast<size_t>(length);
+    GlobalBlock block(::GlobalAlloc(GMEM_MOVEABLE, size));
+    char* bytes = block ? static_cast<char*>(::GlobalLock(block.get())) : nullptr;
+    if (bytes == nullptr) return nullptr;
+    // A JPEG's frame header may come after large metadata: judged on the
+    // first bytes, then on the whole file.
+    const size_t first = std::min<size_t>(size, 64 * 1024);
+    const bool read = file.Read(bytes, first) == first && !pictureTooLarge(std::string_view(bytes, first)) &&
+                      file.Read(bytes + first, size - first) == size - first &&
+                      !pictureTooLarge(std::string_view(bytes, size));
+    ::GlobalUnlock(block.get());
+    return read ? block.detach() : nullptr;
+}
+
 // The whole file decoded from a movable memory block that its stream owns.
 IPicture* decodeFile(const std::string& path) {
     OlePictureLoader load = olePictureLoader();
     if (load == nullptr) return nullptr;
-    CFile file;
-    if (!file.Open(path, CFile::modeRead)) return nullptr;
-    const std::string bytes = file.ReadAll();
-    if (bytes.empty() || bytes.size() > 0x7FFFFFFF) return nullptr;
-    // A header claiming more pixels than a screen could ever want is not
-    // decoded: the loader would allocate them all, and every paint would
-    // scale them all down again.
-    if (pictureTooLarge(bytes)) return nullptr;
-
-    GlobalBlock block(::GlobalAlloc(GMEM_MOVEABLE, bytes.size()));
-    void* target = block ? ::GlobalLock(block.get()) : nullptr;
-    if (target == nullptr) return nullptr;
-    std::memcpy(target, bytes.data(), bytes.size());
-    ::GlobalUnlock(block.get());
+    size_t size = 0;
+    GlobalBlock block(readPictureFile(path, size));
+    if (!block) return nullptr;
     ComPtr<IStream> stream;
     if (FAILED(::CreateStreamOnHGlobal(block.get(), TRUE, stream.put()))) return nullptr;
     block.detach();  // the stream's now
     ComPtr<IPicture> picture;
-    if (FAILED(load(stream.get(), static_cast<LONG>(bytes.size()), FALSE, IID_IPicture, picture.putVoid())))
-        return nullptr;
+    if (FAILED(load(stream.get(), static_cast<LONG>(size), FALSE, IID_IPicture, picture.putVoid()))) return nullptr;
     return picture.detach();
 }
 
@@ -109,6 +121,10 @@ HBITMAP shellThumbnail(const Settings& settings, const PicturePath& split) {
 }
 
 }  // namespace
+
+IPicture* decodePicture(const std::string& path) {
+    return splitPicturePath(path).decodable ? decodeFile(path) : nullptr;
+}
 
 void loadPicture(const Settings& settings, const std::string& path, Picture& into) {
     const PicturePath split = splitPicturePath(path);

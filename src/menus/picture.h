@@ -31,6 +31,10 @@ struct Picture {
 // tooltip size of the settings.
 void loadPicture(const Settings& settings, const std::string& path, Picture& into);
 
+// The OLE picture of an image file of a type the loader decodes, or null;
+// never the shell's thumbnail. The caller releases it.
+IPicture* decodePicture(const std::string& path);
+
 // An OLE picture's size in screen pixels; (0, 0) for none.
 SIZE pixelSize(IPicture* picture);
 

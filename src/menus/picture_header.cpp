@@ -4,19 +4,19 @@ namespace trm {
 
 namespace {
 
-uint32_t byteAt(const std::string& bytes, size_t at) {
+uint32_t byteAt(std::string_view bytes, size_t at) {
     return static_cast<unsigned char>(bytes[at]);
 }
-uint32_t bigEndian16(const std::string& bytes, size_t at) {
+uint32_t bigEndian16(std::string_view bytes, size_t at) {
     return byteAt(bytes, at) << 8 | byteAt(bytes, at + 1);
 }
-uint32_t littleEndian16(const std::string& bytes, size_t at) {
+uint32_t littleEndian16(std::string_view bytes, size_t at) {
     return byteAt(bytes, at) | byteAt(bytes, at + 1) << 8;
 }
-uint32_t bigEndian32(const std::string& bytes, size_t at) {
+uint32_t bigEndian32(std::string_view bytes, size_t at) {
     return bigEndian16(bytes, at) << 16 | bigEndian16(bytes, at + 2);
 }
-uint32_t littleEndian32(const std::string& bytes, size_t at) {
+uint32_t littleEndian32(std::string_view bytes, size_t at) {
     return littleEndian16(bytes, at) | littleEndian16(bytes, at + 2) << 16;
 }
 
@@ -33,7 +33,7 @@ bool isFrameMarker(uint32_t marker) {
     return marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
 }
 
-PictureHeaderSize jpegSize(const std::string& bytes) {
+PictureHeaderSize jpegSize(std::string_view bytes) {
     size_t at = 2;
     while (at + 4 <= bytes.size()) {
         if (byteAt(bytes, at) != 0xFF) return {};
@@ -58,7 +58,7 @@ PictureHeaderSize jpegSize(const std::string& bytes) {
     return {};
 }
 
-PictureHeaderSize bmpSize(const std::string& bytes) {
+PictureHeaderSize bmpSize(std::string_view bytes) {
     if (bytes.size() < 18) return {};
     const uint32_t headerSize = littleEndian32(bytes, 14);
     if (headerSize == 12) {
@@ -75,7 +75,7 @@ PictureHeaderSize bmpSize(const std::string& bytes) {
 
 }  // namespace
 
-PictureHeaderSize pictureHeaderSize(const std::string& bytes) {
+PictureHeaderSize pictureHeaderSize(std::string_view bytes) {
     if (bytes.size() >= 4 && byteAt(bytes, 0) == 0xFF && byteAt(bytes, 1) == 0xD8) return jpegSize(bytes);
     if (bytes.size() >= 10 && (bytes.compare(0, 6, "GIF87a") == 0 || bytes.compare(0, 6, "GIF89a") == 0))
         return sized(littleEndian16(bytes, 6), littleEndian16(bytes, 8));
@@ -85,7 +85,7 @@ PictureHeaderSize pictureHeaderSize(const std::string& bytes) {
     return {};
 }
 
-bool pictureTooLarge(const std::string& bytes) {
+bool pictureTooLarge(std::string_view bytes) {
     const PictureHeaderSize size = pictureHeaderSize(bytes);
     if (!size.known) return false;
     if (size.width == 0 || size.height == 0) return true;

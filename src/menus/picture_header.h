@@ -4,7 +4,7 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
+#include <string_view>
 
 namespace trm {
 
@@ -17,7 +17,7 @@ struct PictureHeaderSize {
 // JPEG (the first frame header before the scan), GIF (the logical screen),
 // BMP (the core or info header; a negative height counts by its size) and
 // PNG (IHDR). Anything else, or a header cut short, is not known.
-PictureHeaderSize pictureHeaderSize(const std::string& bytes);
+PictureHeaderSize pictureHeaderSize(std::string_view bytes);
 
 // The largest picture decoded: at most this many pixels a side, and at most
 // kLargestPicturePixels in all (a 24-megapixel camera's 6000 x 4000 passes).
@@ -25,6 +25,12 @@ constexpr uint32_t kLargestPictureSide = 8192;
 constexpr uint64_t kLargestPicturePixels = 32ull * 1024 * 1024;
 
 // True when the header gives a size beyond those limits (or of 0 pixels).
-bool pictureTooLarge(const std::string& bytes);
+// The first bytes of a file will do: a header cut short is not judged.
+bool pictureTooLarge(std::string_view bytes);
+
+// The largest picture file read: an uncompressed picture of the most pixels
+// allowed, at four bytes a pixel, with room for its headers. A larger file
+// is never read, whatever its header says.
+constexpr uint64_t kLargestPictureFile = 4 * kLargestPicturePixels + 1024 * 1024;
 
 }  // namespace trm

@@ -20,6 +20,8 @@ struct ScanState {
     // Identities of the folders from the scanned one down to the one being
     // read, so that a junction or link back to any of them is not followed.
     std::vector<std::string> openFolders;
+    // Asked once per scan, not once per file.
+    const std::string ownName = platform.ownExecutableName();
 };
 
 class WaitCursor {
@@ -103,7 +105,7 @@ void addFile(FolderNode& node, ScanState& state, const std::string& cwd, const F
     entry.path = joinPath(cwd, name);
     entry.created = item.created;
     entry.accessed = item.accessed;
-    bool include = passesFileFilters(name, entry.extension, settings);
+    bool include = passesFileFilters(name, entry.extension, settings, state.ownName);
     if (isTitleImageCandidate(name, entry.extension, node)) include = true;
     // A shortcut to a folder becomes a sub-menu even when the filters reject the shortcut file.
     if (equalsLiteral(entry.extension, ".lnk")) state.platform.handleShortcut(entry, include, node);

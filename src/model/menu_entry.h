@@ -11,12 +11,11 @@
 
 namespace trm {
 
-// A title picture loaded for an entry: an IPicture (Release) or a thumbnail
-// HBITMAP (DeleteObject), at most one of them. Few entries ever have one, so
-// it is held apart: every entry of a 10,000-file menu is smaller for it.
+// A title picture loaded for an entry: an IPicture (Release), empty when the
+// file did not decode. Few entries ever have one, so it is held apart: every
+// entry of a 10,000-file menu is smaller for it.
 struct EntryPicture {
     OwnedHandle picture;
-    OwnedHandle bitmap;
 };
 
 struct MenuEntry {

@@ -109,9 +109,10 @@ std::string displayNameOf(const std::string& name, bool removeExtension, const S
     return fileDisplayNameOf(name, removeExtension ? extensionOf(name) : std::string(), settings);
 }
 
-bool passesFileFilters(const std::string& name, const std::string& extension, const Settings& settings) {
+bool passesFileFilters(const std::string& name, const std::string& extension, const Settings& settings,
+                       const std::string& ownName) {
     if (!name.empty() && name[0] == '.') return false;
-    if (beginsWithNoCase(name, "trellimond.exe")) return false;
+    if (!ownName.empty() && beginsWithNoCase(name, ownName)) return false;
     if (!settings.showonly.empty() && !anyIsPrefixOf(settings.showonly, extension)) return false;
     if (anyIsPrefixOf(settings.blockextensions, extension)) return false;
     if (anyIsPrefixOf(settings.block, name)) return false;

@@ -24,7 +24,11 @@ std::string displayNameOf(const std::string& name, bool removeExtension, const S
 // out once per file.
 std::string fileDisplayNameOf(const std::string& name, const std::string& extension, const Settings& settings);
 
-bool passesFileFilters(const std::string& name, const std::string& extension, const Settings& settings);
+// `ownName` is the file name of the running executable: a file whose name
+// begins with it (any case) is never listed, whatever the executable is
+// called. Empty leaves nothing out on that account.
+bool passesFileFilters(const std::string& name, const std::string& extension, const Settings& settings,
+                       const std::string& ownName);
 
 // Files of these extensions have icons of their own (programs, batch files,
 // shortcuts), where every other file shows the icon of its extension.

@@ -52,6 +52,10 @@ public:
     // shortcut is an ordinary file.
     virtual void handleShortcut(MenuEntry& /*entry*/, bool& /*include*/, FolderNode& /*node*/) {}
 
+    // The file name of the running executable, which no menu lists; empty
+    // when it cannot be told.
+    virtual std::string ownExecutableName() { return std::string(); }
+
     // Makes sure the icon cache holds an icon for a file about to be listed.
     virtual void fetchIcon(const std::string& /*extension*/, const std::string& /*path*/, bool /*perFile*/) {}
 };

@@ -4,6 +4,7 @@
 #include <shellapi.h>
 
 #include "common/settings.h"
+#include "common/win_text.h"
 #include "model/icon_cache.h"
 #include "model/name_rules.h"
 #include "model/scan_platform.h"
@@ -15,20 +16,28 @@ namespace trm {
 void ShellIcons::fetchIcon(const std::string& extension, const std::string& path, bool perFile) {
     if (perFile && cache.findIcon(path)) return;
     if (cache.findIcon(extension)) return;
+    if (perFile) {
+        // A folder on a place that did not answer keeps the standard folder
+        // icon: the shell would wait on that place again.
+        if (shortcuts.unreachable.holds(path)) return;
+        if (extension == ".lnk" && iconWithoutTarget(path)) return;
+    }
     if (perFile && extension == ".lnk" && !settings.resolve && shareTargetIcon(path)) return;
     fetch(perFile ? perFileSource(path) : path, perFile ? path : extension);
 }
 
-const IconRecord* ShellIcons::fetch(const std::string& source, const std::string& key) {
+const IconRecord* ShellIcons::fetch(const std::string& source, const std::string& key, bool byType, bool folder) {
     SHFILEINFOA info = {};
     const UINT size = displaysShellSizeIcons(settings) ? SHGFI_SHELLICONSIZE : SHGFI_SMALLICON;
+    const UINT flags = SHGFI_ICON | size | (byType ? SHGFI_USEFILEATTRIBUTES : 0);
+    const DWORD attributes = folder ? FILE_ATTRIBUTE_DIRECTORY : FILE_ATTRIBUTE_NORMAL;
     ++calls;
-    if (!::SHGetFileInfoA(source.c_str(), FILE_ATTRIBUTE_NORMAL, &info, sizeof info, SHGFI_ICON | size) ||
-        info.hIcon == nullptr)
+    if (!::SHGetFileInfoA(source.c_str(), attributes, &info, sizeof info, flags) || info.hIcon == nullptr)
         return nullptr;
+    IconHandle icon(info.hIcon);
     IconRecord record;
-    record.icon = std::make_shared<const IconHandle>(info.hIcon);
-    measureIcon(info.hIcon, record.width, record.height);
+    measureIcon(icon.get(), record.width, record.height);
+    record.icon = std::make_shared<const IconHandle>(std::move(icon));
     cache.store(key, record);
     return cache.findIcon(key);
 }
@@ -38,14 +47,56 @@ bool ShellIcons::shareTargetIcon(const std::string& linkPath) {
     // to an ordinary file shares the icon of the target's extension: asking
     // the shell for each shortcut is slow under Wine.
     const LinkTarget* target = shortcuts.lastTargetOf(linkPath);
-    if (target == nullptr || !target->exists || target->ownIcon || (target->attributes & attributeDirectory) ||
-        target->longPath.empty() || iconSourceOf(linkPath, target->longPath, [] { return false; }) != target->longPath)
+    if (target == nullptr || !target->exists || !target->iconPath.empty() ||
+        (target->attributes & attributeDirectory) || target->longPath.empty() ||
+        iconSourceOf(linkPath, target->longPath, [] { return false; }) != target->longPath)
         return false;
     const std::string targetExtension = extensionOf(target->longPath.substr(target->longPath.rfind('\\') + 1));
     if (targetExtension.empty() || hasOwnIcon(targetExtension)) return false;
     const IconRecord* shared = cache.findIcon(targetExtension);
     if (shared == nullptr) shared = fetch(target->longPath, targetExtension);
     if (shared) cache.store(linkPath, *shared);
+    return true;
+}
+
+bool ShellIcons::iconWithoutTarget(const std::string& linkPath) {
+    const LinkTarget* target = shortcuts.lastTargetOf(linkPath);
+    if (target == nullptr || !shortcuts.unreachable.holds(target->path)) return false;
+    if (!target->iconPath.empty() && !shortcuts.unreachable.holds(target->iconPath) &&
+        extractLinkIcon(target->iconPath, target->iconIndex, linkPath))
+        return true;
+    if (target->attributes & attributeDirectory) {
+        fetch("folder", linkPath, true, true);
+        return true;
+    }
+    const std::string& named = target->longPath.empty() ? target->path : target->longPath;
+    const std::string name = named.substr(named.rfind('\\') + 1);
+    const std::string targetExtension = extensionOf(name);
+    if (targetExtension.empty() || hasOwnIcon(targetExtension)) {
+        fetch(name, linkPath, true);
+        return true;
+    }
+    // Ordinary files share their type's icon, as shareTargetIcon does.
+    const IconRecord* shared = cache.findIcon(targetExtension);
+    if (shared == nullptr) shared = fetch(name, targetExtension, true);
+    if (shared) cache.store(linkPath, *shared);
+    return true;
+}
+
+bool ShellIcons::extractLinkIcon(const std::string& location, int index, const std::string& key) {
+    const std::wstring wide = wideOf(location);
+    HICON largeIcon = nullptr;
+    HICON smallIcon = nullptr;
+    ++calls;
+    if (wide.empty() || ::ExtractIconExW(wide.c_str(), index, &largeIcon, &smallIcon, 1) == 0) return false;
+    const bool wantLarge = displaysShellSizeIcons(settings);
+    IconHandle wanted(wantLarge ? largeIcon : smallIcon);
+    const IconHandle other(wantLarge ? smallIcon : largeIcon);
+    if (!wanted) return false;
+    IconRecord record;
+    measureIcon(wanted.get(), record.width, record.height);
+    record.icon = std::make_shared<const IconHandle>(std::move(wanted));
+    cache.store(key, record);
     return true;
 }
 

@@ -26,8 +26,15 @@ public:
 
 private:
     // Asks the shell for the icon of `source` and keeps it under `key`; null
-    // when the shell has none.
-    const IconRecord* fetch(const std::string& source, const std::string& key);
+    // when the shell has none. With `byType` the file is not looked at: the
+    // icon is that of a file of that name, or of a folder.
+    const IconRecord* fetch(const std::string& source, const std::string& key, bool byType = false,
+                            bool folder = false);
+    // Gives a shortcut whose target lies on a drive or server found
+    // unreachable the icon the link names, or else its target's type icon;
+    // false when the target is not known to be unreachable.
+    bool iconWithoutTarget(const std::string& linkPath);
+    bool extractLinkIcon(const std::string& location, int index, const std::string& key);
     // Gives a shortcut the icon of its target's extension, when that is what
     // the shell would show for it; false when it cannot tell.
     bool shareTargetIcon(const std::string& linkPath);

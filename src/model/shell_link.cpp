@@ -19,10 +19,14 @@ bool ShellLink::targetPath(DWORD flags, std::string& path, WIN32_FIND_DATAW* fou
     return true;
 }
 
-bool ShellLink::hasIconLocation() {
+bool ShellLink::iconLocation(std::string& path, int& index) {
     wchar_t location[MAX_PATH] = {};
-    int index = 0;
-    return link && SUCCEEDED(link->GetIconLocation(location, MAX_PATH, &index)) && location[0] != L'\0';
+    if (!link || FAILED(link->GetIconLocation(location, MAX_PATH, &index)) || location[0] == L'\0') return false;
+    // Links keep locations such as "%SystemRoot%\system32\shell32.dll".
+    wchar_t expanded[MAX_PATH] = {};
+    const DWORD length = ::ExpandEnvironmentStringsW(location, expanded, MAX_PATH);
+    path = narrowOf(length > 0 && length <= MAX_PATH ? expanded : location);
+    return true;
 }
 
 bool ShellLink::resolveQuietly() {

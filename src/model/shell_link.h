@@ -20,8 +20,9 @@ public:
     // The target as GetPath gives it with `flags` (SLGP_*); false on failure.
     bool targetPath(DWORD flags, std::string& path, WIN32_FIND_DATAW* found = nullptr);
 
-    // Whether the link names an icon of its own rather than its target's.
-    bool hasIconLocation();
+    // The icon the link names as its own rather than its target's, with
+    // environment variables expanded; false when it names none.
+    bool iconLocation(std::string& path, int& index);
 
     // Lets the shell find a moved target, without any window and for at most
     // a few milliseconds.

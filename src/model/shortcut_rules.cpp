@@ -31,15 +31,28 @@ bool onDrive(const std::string& path) {
     return path.size() >= 2 && path[1] == ':';
 }
 
+// Whether the server of a UNC path answers: asked once per server per run,
+// and never with noavailablecheck, where it counts as answering unless a
+// lookup already found it gone.
+bool serverAnswers(const std::string& path, const Settings& settings, ShortcutPlatform& platform) {
+    if (platform.unreachable.holds(path)) return false;
+    if (settings.noavailablecheck || platform.answeringServers.holds(path)) return true;
+    const bool answers = platform.serverAnswers(path);
+    (answers ? platform.answeringServers : platform.unreachable).add(path);
+    return answers;
+}
+
 // What a lookup of a target finds, asked only where the answer is not known
-// yet: a place found unreachable, or a drive that the run's drive test (made
-// once per drive) finds not selectable, is not asked again.
+// yet: a place found unreachable, a drive that the run's drive test (made
+// once per drive) finds not selectable, or a server that does not answer
+// its probe, is not asked again.
 PathState lookUpTarget(const std::string& path, bool folder, const Settings& settings, ShortcutPlatform& platform) {
     if (platform.unreachable.holds(path)) return PathState::unreachable;
     if (onDrive(path) && !driveReachable(path, settings, platform)) {
         platform.unreachable.add(path);
         return PathState::unreachable;
     }
+    if (isUnc(path) && !serverAnswers(path, settings, platform)) return PathState::unreachable;
     const PathState found = folder ? platform.lookUpFolder(path) : platform.lookUp(path);
     if (found == PathState::unreachable) platform.unreachable.add(path);
     return found;
@@ -48,17 +61,17 @@ PathState lookUpTarget(const std::string& path, bool folder, const Settings& set
 // Whether a folder shortcut's target may be shown as its sub-menu.
 bool folderReachable(const std::string& target, const Settings& settings, ShortcutPlatform& platform) {
     if (isDriveRoot(target)) return driveReachable(target, settings, platform);
-    if (isUnc(target)) return settings.noavailablecheck || isKnownServer(target, platform.networkServers());
+    if (isUnc(target)) return serverAnswers(target, settings, platform);
     return true;
 }
 
-// Whether an entry's target can be reached. Network folders are judged by the
-// network list alone, even with noavailablecheck, so that no scan waits on a
-// server.
+// Whether an entry's target can be reached. A network folder is judged by its
+// server alone, so that a scan asks each server once however many folders of
+// it the shortcuts name.
 bool targetReachable(const LinkTarget& target, const Settings& settings, ShortcutPlatform& platform) {
     if (target.attributes & attributeDirectory) {
         if (isDriveRoot(target.path)) return driveReachable(target.path, settings, platform);
-        if (isUnc(target.path)) return isKnownServer(target.path, platform.networkServers());
+        if (isUnc(target.path)) return serverAnswers(target.path, settings, platform);
         return lookUpTarget(target.path, false, settings, platform) == PathState::present;
     }
     // A shortcut to something that is not a file (a printer, a control panel item).
@@ -104,6 +117,12 @@ void handleShortcut(MenuEntry& entry, bool& include, FolderNode& node, ShortcutP
 std::string serverPartOf(const std::string& path) {
     if (!isUnc(path)) return std::string();
     return path.substr(0, path.find('\\', 2));
+}
+
+std::string sharePartOf(const std::string& path) {
+    const size_t server = serverPartOf(path).size();
+    if (server <= 2 || server + 1 >= path.size() || path[server + 1] == '\\') return std::string();
+    return path.substr(0, path.find('\\', server + 1));
 }
 
 bool readLinkHeader(const unsigned char* bytes, size_t size, LinkTarget& target) {
@@ -167,22 +186,14 @@ std::string placeOf(const std::string& path) {
 }
 }  // namespace
 
-bool UnreachablePlaces::holds(const std::string& path) const {
+bool PlaceSet::holds(const std::string& path) const {
     const std::string place = placeOf(path);
     return !place.empty() && std::find(places.begin(), places.end(), place) != places.end();
 }
 
-void UnreachablePlaces::add(const std::string& path) {
+void PlaceSet::add(const std::string& path) {
     const std::string place = placeOf(path);
     if (!place.empty() && !holds(path)) places.push_back(place);
-}
-
-bool isKnownServer(const std::string& path, const std::vector<std::string>& servers) {
-    const std::string server = serverPartOf(path);
-    if (server.empty()) return false;
-    for (const std::string& known : servers)
-        if (equalsNoCase(known, server)) return true;
-    return false;
 }
 
 }  // namespace trm

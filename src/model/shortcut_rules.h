@@ -1,7 +1,7 @@
 // What a ".lnk" shortcut becomes in its folder's menu: a sub-menu of the
 // folder it points to, an entry shown disabled because its target cannot be
 // reached, or an ordinary entry. The decisions are made here; the platform
-// reads the link and probes drives, folders and the network list.
+// reads the link and probes drives, servers, folders and files.
 #pragma once
 
 #include <cstdint>
@@ -25,7 +25,8 @@ struct LinkTarget {
     FileTime created;
     FileTime accessed;
     bool exists = false;   // found on disk now (else the attributes are what the link recorded)
-    bool ownIcon = false;  // the link names an icon of its own
+    std::string iconPath;  // the icon the link names as its own, if any
+    int iconIndex = 0;
 };
 
 // What a path lookup found.
@@ -35,14 +36,15 @@ enum class PathState {
     unreachable,  // its drive or server did not answer
 };
 
-// The drives and servers a run found unreachable, so that a shortcut to a
-// place that did not answer costs no second lookup: on Windows each can
-// take many seconds.
-class UnreachablePlaces {
+// Drives and servers, each held once, told apart without regard to case.
+// A run keeps those it found unreachable, so that a shortcut to a place that
+// did not answer costs no second lookup (on Windows each can take many
+// seconds), and the servers that answered, so that each is asked once.
+class PlaceSet {
 public:
-    // Whether the path lies on a drive or server found unreachable.
+    // Whether the path lies on a drive or server of the set.
     bool holds(const std::string& path) const;
-    // Remembers the path's drive (letter) or server.
+    // Adds the path's drive (letter) or server.
     void add(const std::string& path);
     void clear() { places.clear(); }
 
@@ -59,14 +61,16 @@ public:
     virtual bool readLink(const std::string& linkPath, bool wantFolderPath, LinkTarget& target) = 0;
     // Whether the drive of that letter can be selected now.
     virtual bool driveSelectable(char letter) = 0;
+    // Whether the server of a UNC path answers, asked of the path's share:
+    // a round trip to a live server, a time-out for one that is gone.
+    virtual bool serverAnswers(const std::string& path) = 0;
     // Whether the folder's items can be listed.
     virtual PathState lookUpFolder(const std::string& folder) = 0;
     virtual PathState lookUp(const std::string& path) = 0;
-    // The servers of the network neighbourhood (two backslashes and a name).
-    virtual const std::vector<std::string>& networkServers() = 0;
 
     // What this run has learnt; the platform forgets it with the run.
-    UnreachablePlaces unreachable;
+    PlaceSet unreachable;
+    PlaceSet answeringServers;
 };
 
 // A shortcut read by the scanner: it may become a sub-folder of `node`
@@ -76,8 +80,8 @@ void handleShortcut(MenuEntry& entry, bool& include, FolderNode& node, ShortcutP
 
 // "\\server" of "\\server\share\folder"; empty when the path is not UNC.
 std::string serverPartOf(const std::string& path);
-
-bool isKnownServer(const std::string& path, const std::vector<std::string>& servers);
+// "\\server\share" of the same; empty when the path names no share.
+std::string sharePartOf(const std::string& path);
 
 // The attributes and times of the target that a ".lnk" file's fixed header
 // recorded when the link was made; false when the bytes are no such header.

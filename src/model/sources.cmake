@@ -11,12 +11,11 @@ list(APPEND TRM_CORE_SOURCES
 list(APPEND TRM_WIN_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/win_scan_platform.cpp
 )
-# Shell icons, their cache and their service; shortcuts; the network list.
+# Shell icons, their cache and their service; shortcuts.
 list(APPEND TRM_WIN_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/folder_icons.cpp
   ${CMAKE_CURRENT_LIST_DIR}/icon_cache.cpp
   ${CMAKE_CURRENT_LIST_DIR}/icon_service.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/network_servers.cpp
   ${CMAKE_CURRENT_LIST_DIR}/shell_icons.cpp
   ${CMAKE_CURRENT_LIST_DIR}/shell_link.cpp
   ${CMAKE_CURRENT_LIST_DIR}/win_shortcut_platform.cpp

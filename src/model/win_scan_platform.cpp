@@ -47,6 +47,29 @@ bool enterDirectory(const std::string& path) {
     return !wide.empty() && ::SetCurrentDirectoryW(wide.c_str()) != FALSE;
 }
 
+std::string runningExecutableName() {
+    std::vector<wchar_t> path(MAX_PATH);
+    for (;;) {
+        const DWORD length = ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length == 0) return std::string();
+        if (length < path.size()) break;
+        // Cut short: a longer buffer, up to the longest path the system has.
+        if (path.size() >= 32768) return std::string();
+        path.resize(path.size() * 2);
+    }
+    // Started through an 8.3 path, the module path holds the short name, and
+    // the folder listing gives the long one.
+    std::vector<wchar_t> longPath(path.size());
+    DWORD length = ::GetLongPathNameW(path.data(), longPath.data(), static_cast<DWORD>(longPath.size()));
+    if (length >= longPath.size()) {
+        longPath.resize(length + 1);
+        length = ::GetLongPathNameW(path.data(), longPath.data(), static_cast<DWORD>(longPath.size()));
+    }
+    const std::wstring full =
+        length > 0 && length < longPath.size() ? std::wstring(longPath.data(), length) : std::wstring(path.data());
+    return narrowOf(full.substr(full.find_last_of(L"\\/") + 1));
+}
+
 std::string WinScanPlatform::currentDirectory() {
     // Large enough for any ordinary path; a longer one gets what it asks for.
     return readCurrentDirectory(10000);

@@ -16,6 +16,9 @@ namespace trm {
 std::string readCurrentDirectory(size_t firstBufferSize);
 // Makes path (of any length the system takes) the current directory.
 bool enterDirectory(const std::string& path);
+// The file name of the running executable, in its long form; empty when it
+// cannot be told.
+std::string runningExecutableName();
 
 class WinScanPlatform : public ScanPlatform {
 public:
@@ -33,10 +36,12 @@ public:
     void fetchIcon(const std::string& extension, const std::string& path, bool perFile) override {
         icons.fetchIcon(extension, path, perFile);
     }
+    std::string ownExecutableName() override { return ownName; }
 
 private:
     WinShortcutPlatform& shortcuts;
     IconService& icons;
+    const std::string ownName = runningExecutableName();
 };
 
 }  // namespace trm

@@ -9,7 +9,6 @@
 #include "common/kernel_handles.h"
 #include "common/settings.h"
 #include "common/win_text.h"
-#include "model/network_servers.h"
 #include "model/scan_platform.h"
 #include "model/shell_link.h"
 
@@ -103,7 +102,7 @@ bool WinShortcutPlatform::readLink(const std::string& linkPath, bool wantFolderP
     if (wantFolderPath && (target.attributes & attributeDirectory))
         link.targetPath(SLGP_UNCPRIORITY, target.folderPath);  // failed: the short path serves
     link.targetPath(0, target.longPath);                       // failed: no icon is shared by extension
-    target.ownIcon = link.hasIconLocation();
+    link.iconLocation(target.iconPath, target.iconIndex);
     lastLink = linkPath;
     lastTarget = target;
     return true;
@@ -136,12 +135,17 @@ PathState WinShortcutPlatform::lookUp(const std::string& path) {
     return found(path);
 }
 
-const std::vector<std::string>& WinShortcutPlatform::networkServers() {
-    if (!listed && !settings.noavailablecheck) {
-        servers = listNetworkServers();
-        listed = true;
-    }
-    return servers;
+bool WinShortcutPlatform::serverAnswers(const std::string& path) {
+    // A server is asked through one of its shares: the name alone is no file.
+    const std::string share = sharePartOf(path);
+    if (share.empty()) return true;
+    const QuietErrors quiet;
+    if (::GetFileAttributesW(wideOf(share + "\\").c_str()) != INVALID_FILE_ATTRIBUTES) return true;
+    // A missing share, or one that refuses this user, still came from a live
+    // server. A share that is no disk holds no folders (Wine, having no
+    // network file system, says so of every share).
+    const DWORD error = ::GetLastError();
+    return error != ERROR_BAD_DEV_TYPE && !placeUnreachable(error);
 }
 
 bool WinShortcutPlatform::onReachableNetworkDrive(const std::string& target) {
@@ -152,10 +156,9 @@ bool WinShortcutPlatform::onReachableNetworkDrive(const std::string& target) {
 
 void WinShortcutPlatform::reset() {
     std::memset(drives, 0, sizeof drives);
-    servers.clear();
-    listed = false;
     lastLink.clear();
     unreachable.clear();
+    answeringServers.clear();
 }
 
 }  // namespace trm

@@ -1,11 +1,9 @@
 // The shortcut rules' platform on Windows: links read through the shell,
-// drives probed once per run without any system error box, folders and
-// files looked for with FindFirstFileW, and the network list made the first
-// time a network folder needs it.
+// drives probed once per run without any system error box, servers probed
+// through their shares, folders and files looked for with FindFirstFileW.
 #pragma once
 
 #include <string>
-#include <vector>
 
 #include "model/shortcut_rules.h"
 
@@ -19,9 +17,9 @@ public:
 
     bool readLink(const std::string& linkPath, bool wantFolderPath, LinkTarget& target) override;
     bool driveSelectable(char letter) override;
+    bool serverAnswers(const std::string& path) override;
     PathState lookUpFolder(const std::string& folder) override;
     PathState lookUp(const std::string& path) override;
-    const std::vector<std::string>& networkServers() override;
 
     // Whether the target's drive is a network drive that can be reached now.
     bool onReachableNetworkDrive(const std::string& target);
@@ -32,16 +30,13 @@ public:
         return linkPath == lastLink ? &lastTarget : nullptr;
     }
 
-    // Forgets the drive results, the unreachable places and the network list
-    // at the end of a run.
+    // Forgets the drive results and the places learnt at the end of a run.
     void reset();
 
 private:
     const Settings& settings;
     // Per drive letter: 0 not probed yet, 1 selectable, -1 not.
     signed char drives[26] = {};
-    std::vector<std::string> servers;
-    bool listed = false;
     std::string lastLink;
     LinkTarget lastTarget;
 };

@@ -265,7 +265,7 @@ void MenuMetrics::paintItem(const DRAWITEMSTRUCT& request, const MenuItemData& r
 
 // The system draws a sub-menu's arrow after the item in its light colours
 // (Wine on a light square): dark menus draw their own, and keep the
-// system's out of the arrow's place.
+// system's out of the whole item, wherever its version puts the arrow.
 void MenuMetrics::paintSubMenuArrow(HDC dc, const RECT& item, COLORREF colour) const {
     const int box = menuSystemSizes().checkWidth;
     const int half = box / 4 > 2 ? box / 4 : 2;
@@ -279,7 +279,7 @@ void MenuMetrics::paintSubMenuArrow(HDC dc, const RECT& item, COLORREF colour) c
         SelectedObject outline(dc, pen.get());
         ::Polygon(dc, arrow, 3);
     }
-    ::ExcludeClipRect(dc, item.right - box, item.top, item.right, item.bottom);
+    ::ExcludeClipRect(dc, item.left, item.top, item.right, item.bottom);
 }
 
 }  // namespace trm

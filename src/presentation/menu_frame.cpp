@@ -9,6 +9,10 @@ MenuFrame menuFrameOf(bool outline, bool rounded, bool flat, bool background) {
     return background ? MenuFrame::system : MenuFrame::raisedLine;
 }
 
+MenuCorners menuCornersOf(MenuFrame frame, bool xp, bool dark) {
+    return frame == MenuFrame::system && !xp && !dark ? MenuCorners::round : MenuCorners::square;
+}
+
 std::vector<FrameLine> roundedFrameLines(int width, int height, int cxEdge, int cyEdge, bool background) {
     const int ex = cxEdge + 1;
     const int ey = cyEdge + 1;

@@ -17,6 +17,15 @@ enum class MenuFrame {
 // In order of precedence: no outline, rounded, flat, the system's, the line.
 MenuFrame menuFrameOf(bool outline, bool rounded, bool flat, bool background);
 
+// Windows 11's corners for a menu window.
+enum class MenuCorners { round, square };
+
+// Round where the system draws the frame; square where the launcher draws
+// its own (the options' frames, or the dark palette's outline round the
+// system's), which round corners would cut off, and for the xp look, whose
+// bands run into the corners.
+MenuCorners menuCornersOf(MenuFrame frame, bool xp, bool dark);
+
 enum class FramePen { fill, light, dark };
 
 // A line from (fromX, fromY) up to, but not including, (toX, toY).

@@ -11,6 +11,7 @@
 #include "presentation/thumbnail_tip.h"
 #include "presentation/tracking_state.h"
 #include "presentation/translucency.h"
+#include "presentation/window_corners.h"
 
 namespace trm {
 
@@ -57,10 +58,17 @@ bool handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam, WNDPROC pre
         if (settings.dothumbnailsontooltip && !inside) app.tip.hide();
     }
     switch (message) {
-        case WM_CREATE: makeTranslucent(window, settings); break;
-        case WM_WINDOWPOSCHANGING:
-            if (state.openMenuWindows.size() >= 2) nudgeSubMenu(window, *reinterpret_cast<WINDOWPOS*>(lParam));
+        case WM_CREATE:
+            makeTranslucent(window, settings);
+            setMenuWindowCorners(window, settings);
             break;
+        case WM_WINDOWPOSCHANGING: {
+            WINDOWPOS& position = *reinterpret_cast<WINDOWPOS*>(lParam);
+            // Again as it is shown, over whatever the system's menu code chose meanwhile.
+            if (position.flags & SWP_SHOWWINDOW) setMenuWindowCorners(window, settings);
+            if (state.openMenuWindows.size() >= 2) nudgeSubMenu(window, position);
+            break;
+        }
         case WM_CANCELMODE: state.launcherMenuCancelled = true; break;
         case WM_ERASEBKGND: result = 1; return !settings.displaybackground || settings.displayxp;
         case WM_NCPAINT:

@@ -30,4 +30,5 @@ list(APPEND TRM_WIN_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/submenu_nudge.cpp
   ${CMAKE_CURRENT_LIST_DIR}/thumbnail_tip.cpp
   ${CMAKE_CURRENT_LIST_DIR}/translucency.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/window_corners.cpp
 )

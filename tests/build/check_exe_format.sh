@@ -2,17 +2,19 @@
 # with its C/C++ runtime linked in: it imports Windows DLLs only. It carries
 # one application manifest, src/trellimond.manifest as written (which asks
 # for the UTF-8 code page), and a version resource with the version of the
-# VERSION file, named trellimond.exe (32-bit) or trellimond64.exe (64-bit).
+# VERSION file and the copyright line of LICENSE, named trellimond.exe and
+# described as the 32-bit or 64-bit build.
 #   check_exe_format.sh EXE i686|x86_64
 set -euo pipefail
 exe="$1"
 case "$2" in
-  i686) format='PE32 executable (GUI) Intel 80386' original=trellimond.exe ;;
-  x86_64) format='PE32+ executable (GUI) x86-64' original=trellimond64.exe ;;
+  i686) format='PE32 executable (GUI) Intel 80386' bits=32-bit ;;
+  x86_64) format='PE32+ executable (GUI) x86-64' bits=64-bit ;;
   *) echo "FAIL: unknown architecture $2"; exit 1 ;;
 esac
 source_dir="$(dirname "$0")/../.."
 version=$(head -n 1 "$source_dir/VERSION")
+copyright=$(grep -m 1 '^Copyright ' "$source_dir/LICENSE")
 file "$exe" | grep -qF "$format" || { file "$exe"; echo "FAIL: not a $format"; exit 1; }
 dlls=$("$2-w64-mingw32-objdump" -p "$exe" | awk '/DLL Name:/ {print tolower($3)}')
 echo "imports: $(echo $dlls)"
@@ -22,7 +24,7 @@ if echo "$dlls" | grep -E 'libgcc|libstdc|libwinpthread|^lib'; then
 fi
 for dll in $dlls; do
   case "$dll" in
-    kernel32.dll | msvcrt.dll | user32.dll | gdi32.dll | shell32.dll | ole32.dll | oleaut32.dll | comctl32.dll | mpr.dll | advapi32.dll | olepro32.dll) ;;
+    kernel32.dll | msvcrt.dll | user32.dll | gdi32.dll | shell32.dll | ole32.dll | oleaut32.dll | comctl32.dll | advapi32.dll | olepro32.dll) ;;
     *) echo "FAIL: unexpected import $dll"; exit 1 ;;
   esac
 done
@@ -43,7 +45,12 @@ need "$manifest" '<activeCodePage xmlns="http://schemas.microsoft.com/SMI/2019/W
 [ "$(grep -c '^1 VERSIONINFO' <<<"$resources")" -eq 1 ] || { echo "$resources"; echo "FAIL: not one version resource"; exit 1; }
 need "$resources" " FILEVERSION ${version//./, }, 0" "the file version is not $version"
 need "$resources" " PRODUCTVERSION ${version//./, }, 0" "the product version is not $version"
-for value in "\"FileVersion\", \"$version\"" "\"ProductVersion\", \"$version\"" "\"OriginalFilename\", \"$original\""; do
+for value in "\"FileVersion\", \"$version\"" "\"ProductVersion\", \"$version\"" \
+  "\"OriginalFilename\", \"trellimond.exe\"" "\"FileDescription\", \"Trellimond folder menu launcher ($bits)\"" \
+  "\"LegalCopyright\", \"$copyright, MIT License."; do
   need "$resources" "VALUE $value" "the version resource lacks $value"
 done
+# The runtimes linked in are not the developers' own: their notices are named.
+grep -F 'VALUE "LegalCopyright"' <<<"$resources" | grep -qF 'see THIRD-PARTY-NOTICES.txt"' ||
+  { echo "$resources"; echo "FAIL: the copyright line does not name THIRD-PARTY-NOTICES.txt"; exit 1; }
 echo PASS

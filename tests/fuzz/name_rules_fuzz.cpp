@@ -23,6 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     settings.block.push_back(input.text());
     settings.blockextensions.push_back(input.text());
     settings.dotitleimagesfile = input.text();
+    const std::string ownName = input.text();
     while (!input.empty()) {
         const std::string name = input.text();
         const std::string extension = trm::extensionOf(name);
@@ -30,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const std::string shown = trm::displayNameOf(name, input.flag(), settings);
         // Valid text stays valid: no rule cuts inside a character.
         if (settings.textIsUtf8 && trm::isValidUtf8(name) && !trm::isValidUtf8(shown)) __builtin_trap();
-        trm::passesFileFilters(name, extension, settings);
+        trm::passesFileFilters(name, extension, settings, ownName);
         trm::isTitlePictureFile(name, extension, settings);
         trm::hasOwnIcon(extension);
         if (!trm::isValidUtf8(trm::withoutBrokenTail(name.substr(0, name.size() / 2))) && trm::isValidUtf8(name))

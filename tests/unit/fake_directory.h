@@ -86,11 +86,13 @@ public:
         shortcutsHandled.push_back(entry.path);
         if (onShortcut) onShortcut(entry, include, node);
     }
+    std::string ownExecutableName() override { return ownName; }
     void fetchIcon(const std::string& extension, const std::string& path, bool perFile) override {
         iconsFetched.push_back(extension + "|" + path + (perFile ? "|file" : "|type"));
     }
 
     std::string current;
+    std::string ownName;
     bool identitiesKnown = true;
     void* cursor = &arrowCursor;
     int waitCursorsShown = 0;

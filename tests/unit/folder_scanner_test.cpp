@@ -46,6 +46,7 @@ TEST_F(Scanner, FilesBecomeEntriesAndFoldersUnreadChildren) {
     fs.folder(".config");
     fs.file(".profile");
     fs.file("Trellimond.exe");
+    fs.ownName = "trellimond.exe";
     fs.file("Link.lnk");
     fs.file("sub\\inner.txt");
     scan();

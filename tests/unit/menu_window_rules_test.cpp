@@ -59,6 +59,26 @@ TEST(RoundedFrame, RingsStopShortOfTheCornersByThreeFiveAndNine) {
         EXPECT_NE(line.pen, trm::FramePen::fill);
 }
 
+TEST(MenuCorners, RoundOnlyWhereTheSystemDrawsTheFrame) {
+    const struct {
+        const char* looks;
+        bool outline, rounded, flat, background, xp, dark;
+        trm::MenuCorners corners;
+    } cases[] = {
+        {"default", true, false, false, true, false, false, trm::MenuCorners::round},
+        {"dark outline", true, false, false, true, false, true, trm::MenuCorners::square},
+        {"xp", true, false, false, true, true, false, trm::MenuCorners::square},
+        {"flat", true, false, true, true, false, false, trm::MenuCorners::square},
+        {"rounded", true, true, false, true, false, false, trm::MenuCorners::square},
+        {"nobackground", true, false, false, false, false, false, trm::MenuCorners::square},
+        {"nooutline", false, false, false, true, false, false, trm::MenuCorners::square},
+    };
+    for (const auto& looks : cases) {
+        const trm::MenuFrame frame = trm::menuFrameOf(looks.outline, looks.rounded, looks.flat, looks.background);
+        EXPECT_EQ(trm::menuCornersOf(frame, looks.xp, looks.dark), looks.corners) << looks.looks;
+    }
+}
+
 TEST(TipLayout, ContentSizeFromThePictureTheThumbnailOrTheOverrides) {
     trm::TipContent content;
     EXPECT_EQ(trm::tipContentSize(content, trm::MenuLengths{}).width, 1);  // nothing at all: 1 x 0

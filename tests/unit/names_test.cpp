@@ -93,7 +93,7 @@ TEST(DisplayName, BracedTextIsCutOutAfterMakePretty) {
 TEST(FileFilters, RejectAtTheFirstFailingTest) {
     trm::Settings settings;
     auto passes = [&settings](const std::string& name) {
-        return trm::passesFileFilters(name, extensionOf(name), settings);
+        return trm::passesFileFilters(name, extensionOf(name), settings, "trellimond.exe");
     };
     EXPECT_TRUE(passes("notes.txt"));
     EXPECT_FALSE(passes(".profile"));
@@ -115,6 +115,23 @@ TEST(FileFilters, RejectAtTheFirstFailingTest) {
     EXPECT_FALSE(passes("cache.TMP"));
     EXPECT_FALSE(passes("Thumbs.db"));
     EXPECT_TRUE(passes("thumb.db"));
+}
+
+TEST(FileFilters, TheRunningExecutableByWhateverName) {
+    const trm::Settings settings;
+    struct Case {
+        const char* ownName;
+        const char* name;
+        bool listed;
+    };
+    const Case cases[] = {
+        {"Launcher.exe", "launcher.EXE", false},     {"Launcher.exe", "Launcher.exe.config", false},
+        {"Launcher.exe", "Launcher.ex", true},       {"Launcher.exe", "trellimond.exe", true},
+        {"trellimond.exe", "trellimond.exe", false}, {"", "notes.txt", true},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(trm::passesFileFilters(c.name, extensionOf(c.name), settings, c.ownName), c.listed)
+            << c.ownName << " lists " << c.name;
 }
 
 TEST(TitleImageCandidate, NamedFileOrFirstPicture) {

@@ -37,14 +37,17 @@ public:
     }
     trm::PathState look(const std::string& path) {
         ++lookups;
-        std::string server = trm::serverPartOf(path);
-        for (char& c : server) c = trm::asciiLower(c);
-        const bool dead = deadServers.count(server) || deadDrives.count(path[0]);
+        const bool dead = deadServers.count(serverOf(path)) || deadDrives.count(path[0]);
         return dead ? trm::PathState::unreachable : trm::PathState::absent;
     }
-    const std::vector<std::string>& networkServers() override {
-        ++networkAsked;
-        return servers;
+    bool serverAnswers(const std::string& path) override {
+        ++serverProbes[serverOf(path)];
+        return deadServers.count(serverOf(path)) == 0;
+    }
+    static std::string serverOf(const std::string& path) {
+        std::string server = trm::serverPartOf(path);
+        for (char& c : server) c = trm::asciiLower(c);
+        return server;
     }
 
     void link(const std::string& name, const std::string& target, uint32_t attributes,
@@ -61,9 +64,8 @@ public:
     std::set<char> drives{'C'};
     std::set<std::string> listable, present, deadServers;
     std::set<char> deadDrives;  // mapped drives that can be selected but whose server does not answer
-    std::vector<std::string> servers;
     int driveProbes = 0;
-    int networkAsked = 0;
+    std::map<std::string, int> serverProbes;
     int lookups = 0;  // of paths that are not there
 };
 
@@ -93,7 +95,7 @@ protected:
 TEST_F(Shortcuts, EntriesOfUnreachableTargetsAreMarked) {
     fake.present = {"C:\\Files\\there.txt", "C:\\Files"};
     fake.drives = {'C', 'D'};
-    fake.servers = {"\\\\KNOWN"};
+    fake.deadServers = {"\\\\other"};
     fake.link("there.lnk", "C:\\Files\\there.txt", file);
     fake.link("gone.lnk", "C:\\Files\\gone.txt", file);
     fake.link("printer.lnk", "", 0);
@@ -120,13 +122,15 @@ TEST_F(Shortcuts, EntriesOfUnreachableTargetsAreMarked) {
     EXPECT_FALSE(handle("gone.lnk", false).unavailable);
 }
 
-TEST_F(Shortcuts, NoAvailableCheckSkipsDrivesButStillJudgesNetworkFoldersByTheList) {
+TEST_F(Shortcuts, NoAvailableCheckProbesNoDriveAndNoServer) {
     settings.noavailablecheck = true;
+    fake.deadServers = {"\\\\server"};
     fake.link("e.lnk", "E:\\", folder);
     fake.link("unc.lnk", "\\\\server\\share", folder);
     EXPECT_FALSE(handle("e.lnk").unavailable);
+    EXPECT_FALSE(handle("unc.lnk").unavailable);
     EXPECT_EQ(fake.driveProbes, 0);
-    EXPECT_TRUE(handle("unc.lnk").unavailable);
+    EXPECT_TRUE(fake.serverProbes.empty());
 }
 
 TEST_F(Shortcuts, FolderShortcutsBecomeSubMenusEvenWhenFilteredOrInTheOneMenu) {
@@ -195,7 +199,8 @@ TEST_F(Shortcuts, UnreachablePlacesAreAskedOncePerRun) {
     for (int i = 0; i < 50; ++i)
         for (const char* kind : {"net", "mapped", "off"})
             EXPECT_TRUE(handle(kind + std::to_string(i) + ".lnk").unavailable) << kind << i;
-    EXPECT_EQ(fake.lookups, 2) << "one lookup for the dead server, one for the dead mapped drive";
+    EXPECT_EQ(fake.lookups, 1) << "one lookup for the dead mapped drive";
+    EXPECT_EQ(fake.serverProbes["\\\\dead"], 1);
     EXPECT_EQ(fake.driveProbes, 2) << "N: and Z:, once each";
     handle("netfolder.lnk");
     ASSERT_EQ(node.subfolders.size(), 1u);
@@ -203,29 +208,48 @@ TEST_F(Shortcuts, UnreachablePlacesAreAskedOncePerRun) {
     // A file that is merely missing says nothing about its drive.
     EXPECT_TRUE(handle("gone.lnk").unavailable);
     EXPECT_TRUE(handle("gone too.lnk").unavailable);
-    EXPECT_EQ(fake.lookups, 4);
+    EXPECT_EQ(fake.lookups, 3);
 }
 
-TEST_F(Shortcuts, TheNetworkListIsAskedForOnlyByNetworkFolders) {
-    settings.menusforshortcutstofolders = true;
-    fake.listable = {"C:\\Files"};
+// Each server is probed once per run, by whichever of its shortcuts comes
+// first, and not at all for shortcuts that name no server.
+TEST_F(Shortcuts, EachServerIsProbedOncePerRun) {
+    fake.deadServers = {"\\\\dead"};
+    fake.present = {"\\\\nas\\docs\\a.txt", "\\\\NAS\\docs\\a.txt", "C:\\Files"};
     fake.link("local.lnk", "C:\\Files", folder);
-    fake.link("file.lnk", "\\\\server\\share\\a.txt", file);
     handle("local.lnk");
+    EXPECT_TRUE(fake.serverProbes.empty());
+    for (bool menus : {false, true}) {
+        settings.menusforshortcutstofolders = menus;
+        for (const char* server : {"nas", "NAS", "dead", "DEAD"}) {
+            const std::string share = std::string("\\\\") + server + "\\docs";
+            fake.link("folder.lnk", share + "\\sub", folder);
+            fake.link("file.lnk", share + "\\a.txt", file);
+            const bool dead = trm::asciiLower(server[0]) == 'd';
+            // As a sub-menu the folder's own state counts; as an entry its server's.
+            const bool folderUnavailable = handle("folder.lnk").unavailable;
+            EXPECT_EQ(folderUnavailable, dead && !menus) << server;
+            EXPECT_EQ(handle("file.lnk").unavailable, dead) << server;
+        }
+    }
+    EXPECT_EQ(fake.serverProbes, (std::map<std::string, int>{{"\\\\dead", 1}, {"\\\\nas", 1}}));
+    EXPECT_EQ(fake.lookups, 2) << "the live server's missing folders as sub-menus; nothing on the dead one";
+
+    // A new run asks again.
+    fake.unreachable.clear();
+    fake.answeringServers.clear();
     handle("file.lnk");
-    EXPECT_EQ(fake.networkAsked, 0);
-    fake.link("net.lnk", "\\\\server\\share", folder);
-    handle("net.lnk");
-    EXPECT_EQ(fake.networkAsked, 1);
+    EXPECT_EQ(fake.serverProbes["\\\\dead"], 2);
 }
 
 TEST(ShortcutPaths, ServerPartsAndIconSources) {
     EXPECT_EQ(trm::serverPartOf("\\\\server\\share\\dir"), "\\\\server");
     EXPECT_EQ(trm::serverPartOf("\\\\server"), "\\\\server");
     EXPECT_EQ(trm::serverPartOf("C:\\dir"), "");
-    EXPECT_TRUE(trm::isKnownServer("\\\\Server\\x", {"\\\\a", "\\\\SERVER"}));
-    EXPECT_FALSE(trm::isKnownServer("\\\\Serverless\\x", {"\\\\Server"}));
-    EXPECT_FALSE(trm::isKnownServer("C:\\x", {""}));
+    EXPECT_EQ(trm::sharePartOf("\\\\server\\share\\dir"), "\\\\server\\share");
+    EXPECT_EQ(trm::sharePartOf("\\\\server\\share"), "\\\\server\\share");
+    for (const char* none : {"\\\\server", "\\\\server\\", "\\\\server\\\\x", "\\\\\\x", "C:\\dir"})
+        EXPECT_EQ(trm::sharePartOf(none), "") << none;
 
     const auto reachable = [] { return true; };
     const auto unreachable = [] { return false; };

@@ -15,6 +15,7 @@
 #include "menu_test_support.h"
 #include "menus/menu_teardown.h"
 #include "menus/owner_draw_menu.h"
+#include "menus/picture_header.h"
 #include "menus/run_menus.h"
 #include "model/folder_scanner.h"
 #include "model/win_scan_platform.h"
@@ -312,6 +313,25 @@ TEST_F(MenuBuilderTest, TheTitlePictureIsLoadedIntoItsItemFirst) {
             << name;
 }
 
+// A good picture's header on a file longer than any picture may be: never
+// read (it would fill the memory), so its item stays plain.
+TEST_F(MenuBuilderTest, ATitlePictureFileTooLargeToReadStaysAPlainItem) {
+    tree.file("cover.bmp", wintest::bmpFile(40, 30, RGB(9, 9, 9)));
+    HANDLE file = ::CreateFileA(tree.at("cover.bmp").c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    LARGE_INTEGER length;
+    length.QuadPart = static_cast<LONGLONG>(trm::kLargestPictureFile) + 1;
+    const bool grown = ::SetFilePointerEx(file, length, nullptr, FILE_BEGIN) && ::SetEndOfFile(file);
+    ::CloseHandle(file);
+    ASSERT_TRUE(grown);
+    settings.dotitleimages = true;
+    settings.dotitleimagesfile = "cover.bmp";
+    const HMENU menu = build();
+    ASSERT_NE(root.titleImageEntry, nullptr);
+    EXPECT_FALSE(root.titleImageEntry->loadedPicture && root.titleImageEntry->loadedPicture->picture);
+    EXPECT_EQ(itemsOf(menu).at(0), "cover.bmp");
+}
+
 TEST_F(MenuBuilderTest, ShortcutsToMissingTargetsAreDisabled) {
     settings.display = 3;
     makeShortcuts();
@@ -390,6 +410,37 @@ TEST_F(MenuBuilderTest, IconsAreSharedPerExtensionAndOwnPerProgramShortcutAndFol
     build();
     EXPECT_EQ(icons.cachedIcons(), 0u);
     EXPECT_EQ(icons.shellCalls(), asked);
+}
+
+// Shortcuts to a drive that is not there: their icons come from the link's
+// own icon location or from their target's type, never from the target.
+TEST_F(MenuBuilderTest, ShortcutsToUnreachablePlacesTakeTheirIconsWithoutTheTarget) {
+    settings.display = 3;
+    shortcut("Offline", "Q:\\notes.txt");
+    shortcut("Own", "Q:\\tool.exe");
+    {
+        trm::ComPtr<IShellLinkA> link;
+        trm::ComPtr<IPersistFile> file;
+        const std::string path = tree.at("Own.lnk");
+        const std::wstring own(path.begin(), path.end());
+        ASSERT_TRUE(SUCCEEDED(
+            ::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, link.putVoid())));
+        ASSERT_TRUE(SUCCEEDED(link->QueryInterface(IID_IPersistFile, file.putVoid())));
+        ASSERT_TRUE(SUCCEEDED(file->Load(own.c_str(), STGM_READ)));
+        ASSERT_TRUE(SUCCEEDED(link->SetIconLocation("%SystemRoot%\\system32\\shell32.dll", 0)));
+        ASSERT_TRUE(SUCCEEDED(file->Save(own.c_str(), TRUE)));
+    }
+    build();
+    const trm::IconRecord* offline = icons.findIcon(tree.at("Offline.lnk"));
+    ASSERT_NE(offline, nullptr);
+    EXPECT_EQ(offline->iconHandle(), icons.findIcon(".txt")->iconHandle());
+    const trm::IconRecord* own = icons.findIcon(tree.at("Own.lnk"));
+    ASSERT_NE(own, nullptr);
+    HICON large = nullptr, expected = nullptr;
+    ASSERT_NE(::ExtractIconExA("C:\\windows\\system32\\shell32.dll", 0, &large, &expected, 1), 0u);
+    EXPECT_EQ(pixelsOf(own->iconHandle()), pixelsOf(expected));
+    ::DestroyIcon(large);
+    ::DestroyIcon(expected);
 }
 
 TEST_F(MenuBuilderTest, RunCommandOpensTheChosenEntryExploreAndOpenAll) {
