@@ -39,7 +39,7 @@ make_prefix() {
   # The tools may have been rebuilt since the prefix was made.
   local tools="$WINEPREFIX/drive_c/trellimond-tests"
   mkdir -p "$tools"
-  for tool in recorder idle_keeper dialog_probe make_shortcut key_probe clipboard_files read_shortcut; do
+  for tool in recorder idle_keeper dialog_probe make_shortcut key_probe clipboard_files read_shortcut drop_target; do
     cp "$TRM_BUILD_DIR/$tool.exe" "$tools/"
   done
 }

@@ -151,6 +151,7 @@ std::vector<OptionRow> makeTable() {
         row("theme", Takes::Words)
             .with({word("system", &S::theme, Theme::System), word("light", &S::theme, Theme::Light),
                    word("dark", &S::theme, Theme::Dark)}),
+        flag("nodrag", &S::nodrag),
         // An options file is read at every start: it must not write shortcuts.
         row("makeshortcut", Takes::Text, &S::makeshortcutpath).switching(&S::makeshortcut).onCommandLineOnly(),
     };

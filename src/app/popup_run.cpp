@@ -6,6 +6,7 @@
 #include "common/menu_lengths.h"
 #include "common/stage_clock.h"
 #include "common/user_registry.h"
+#include "launch/item_drag.h"
 #include "launch/item_launcher.h"
 #include "launch/launch_policy.h"
 #include "launch/shell_context_menu.h"
@@ -83,15 +84,26 @@ void PopupRun::show() {
     // the process waits to end.
     thumbnailTip.hide();
 
+    // Dragged only now that the menu loop has ended: the menus are off the
+    // screen and hold the mouse no more, and the drag's own message loop
+    // runs on no menu state and past no hooks of ours. The button is still
+    // held; whatever the drop or Escape, nothing is opened.
+    if (!tracking.draggedPath.empty())
+        dragItem(hostWindow.m_hWnd, tracking.draggedPath, tracking.dragButton);
+    else
+        carryOut(command);
+
+    writeStageMarks();
+    tearDown();
+}
+
+void PopupRun::carryOut(UINT command) {
     bool handled = false;
     const auto open = [this](const std::string& path) { return openItem(path); };
     if (command != 0 && !tracking.clickWentToShellMenu)
         handled = builder.runCommand(root, static_cast<int>(command), open);
     if (!tracking.pendingOpenPath.empty() && !handled && !tracking.contextCommandDone)
         openItem(tracking.pendingOpenPath);
-
-    writeStageMarks();
-    tearDown();
 }
 
 void PopupRun::tearDown() {

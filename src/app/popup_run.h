@@ -66,6 +66,8 @@ public:
 
 private:
     UINT trackRootMenu(POINT atStart);
+    // The item or folder chosen in the menus, opened.
+    void carryOut(UINT command);
 
     TrackingScope tracked;
 };

@@ -97,6 +97,7 @@ struct Settings {
     bool noshowhidden = false;
     int maxmenuwidth = -1;
     Theme theme = Theme::System;
+    bool nodrag = false;
     std::string shiftrun;
     std::string revshiftrun;
     int makepretty = 0;

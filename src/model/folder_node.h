@@ -28,6 +28,8 @@ struct FolderNode {
     // The folder's menu, made by the builder and owned by the run's menus.
     OwnerDrawMenu* menu = nullptr;
     std::string path;
+    // The shortcut shown as this sub-folder, if it is one: dragged in its place.
+    std::string linkPath;
     // Point into `entries`: the command entries the builder places outside the
     // normal order, and the folder's title picture.
     MenuEntry* exploreEntry = nullptr;

@@ -85,6 +85,7 @@ void addShortcutFolder(MenuEntry& entry, const LinkTarget& target, FolderNode& n
     child->created = target.created;
     child->accessed = target.accessed;
     child->path = target.folderPath.empty() ? target.path : target.folderPath;
+    child->linkPath = entry.path;
     if (!(folderReachable(target.path, settings, platform) &&
           lookUpTarget(target.path, true, settings, platform) == PathState::present)) {
         MenuEntry unavailable;

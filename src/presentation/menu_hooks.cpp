@@ -1,5 +1,6 @@
 #include "presentation/menu_hooks.h"
 
+#include "presentation/menu_drag.h"
 #include "presentation/menu_mouse.h"
 #include "presentation/menu_window.h"
 
@@ -33,6 +34,18 @@ LRESULT CALLBACK MenuMouseHook(int code, WPARAM wParam, LPARAM lParam) noexcept 
     return ::CallNextHookEx(tracking().mouseHook, code, wParam, lParam);
 }
 
+// Sees every message of the menu loop before the menu does, on Windows as
+// under Wine (which sends no WM_MENUDRAG): a message that started a drag is
+// kept from the menu.
+LRESULT CALLBACK MenuFilterHook(int code, WPARAM wParam, LPARAM lParam) noexcept {
+    try {
+        if (code == MSGF_MENU && lParam != 0 && menuDragMessage(*reinterpret_cast<const MSG*>(lParam))) return TRUE;
+    } catch (...) {
+        // Out of memory for the item's path: the press stays a click.
+    }
+    return ::CallNextHookEx(tracking().filterHook, code, wParam, lParam);
+}
+
 MenuHooks::MenuHooks(DWORD thread, HookApp& app) {
     TrackingState& state = tracking();
     state.hookApp = &app;
@@ -42,12 +55,15 @@ MenuHooks::MenuHooks(DWORD thread, HookApp& app) {
     // for the hook chain, which made large menus much slower.
     state.creationHook = ::SetWindowsHookExA(WH_CBT, MenuCreationHook, nullptr, thread);
     state.mouseHook = ::SetWindowsHookExA(WH_MOUSE, MenuMouseHook, nullptr, thread);
+    if (!app.settings.nodrag) state.filterHook = ::SetWindowsHookExA(WH_MSGFILTER, MenuFilterHook, nullptr, thread);
 }
 
 void MenuHooks::remove() {
     TrackingState& state = tracking();
+    if (state.filterHook) ::UnhookWindowsHookEx(state.filterHook);
     if (state.mouseHook) ::UnhookWindowsHookEx(state.mouseHook);
     if (state.creationHook) ::UnhookWindowsHookEx(state.creationHook);
+    state.filterHook = nullptr;
     state.mouseHook = nullptr;
     state.creationHook = nullptr;
     state.hookApp = nullptr;

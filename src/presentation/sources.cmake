@@ -1,5 +1,6 @@
 # Sources of src/presentation: TRM_CORE_SOURCES need no <windows.h>, TRM_WIN_SOURCES do.
 list(APPEND TRM_CORE_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/drag_gesture.cpp
   ${CMAKE_CURRENT_LIST_DIR}/item_geometry.cpp
   ${CMAKE_CURRENT_LIST_DIR}/menu_frame.cpp
   ${CMAKE_CURRENT_LIST_DIR}/menu_window_rules.cpp
@@ -20,6 +21,7 @@ list(APPEND TRM_WIN_SOURCES
 list(APPEND TRM_WIN_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/frame_painter.cpp
   ${CMAKE_CURRENT_LIST_DIR}/hover_tip.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/menu_drag.cpp
   ${CMAKE_CURRENT_LIST_DIR}/menu_hooks.cpp
   ${CMAKE_CURRENT_LIST_DIR}/menu_mouse.cpp
   ${CMAKE_CURRENT_LIST_DIR}/menu_window.cpp

@@ -13,6 +13,7 @@
 #include "common/settings.h"
 #include "common/user_handles.h"
 #include "launch/shell_context_menu.h"
+#include "presentation/drag_gesture.h"
 
 namespace trm {
 
@@ -44,6 +45,7 @@ struct TrackingState {
     HookApp* hookApp = nullptr;                   // set while the hooks are installed
     HHOOK creationHook = nullptr;                 // WH_CBT: menu windows as they are made and destroyed
     HHOOK mouseHook = nullptr;                    // WH_MOUSE
+    HHOOK filterHook = nullptr;                   // WH_MSGFILTER: the menu loop's presses and moves, for dragging
     HMENU currentMenu = nullptr;                  // the menu whose window is created next
     std::vector<OpenMenuWindow> openMenuWindows;  // from the root to the deepest sub-menu
     bool pointerHasEntered = false;               // the pointer has been over a menu window
@@ -66,6 +68,14 @@ struct TrackingState {
     // with the left button, the user's secondary): the item the menu chose
     // with that same click is not opened as well.
     bool clickWentToShellMenu = false;
+    // A press on an item that may become a drag of it: the gesture, the
+    // item's path and the button (MK_LBUTTON or MK_RBUTTON) pressed.
+    DragGesture drag;
+    std::string pressedPath;
+    DWORD dragButton = MK_LBUTTON;
+    // The drag started and the menus were ended for it: the popup run drags
+    // this item once tracking has returned, and opens nothing.
+    std::string draggedPath;
 };
 
 // The state of the run on now; between runs an idle one, so that a stray

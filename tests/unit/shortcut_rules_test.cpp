@@ -165,6 +165,7 @@ TEST_F(Shortcuts, FolderShortcutsBecomeSubMenusEvenWhenFilteredOrInTheOneMenu) {
         const trm::FolderNode& sub = *node.subfolders[i];
         EXPECT_EQ(sub.name, expected[i].name);
         EXPECT_EQ(sub.path, expected[i].path);
+        EXPECT_EQ(sub.linkPath, "C:\\Here\\" + sub.name + ".lnk");  // what dragging it drags
         EXPECT_EQ(sub.created.low, 7u);
         if (expected[i].reachable) {
             // Unread, like any sub-folder: filled when it opens.
