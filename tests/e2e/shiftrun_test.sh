@@ -16,7 +16,7 @@ hold_shift
 start_trellimond "$FIXTURE_WIN" "${both[@]}"
 wait_for_recorded 2 30
 wait_for_exit 30
-xdotool keyup shift
+xdo keyup shift
 [ "$(recorded_lines | sed -n 2p)" = "$FIXTURE_WIN\\shifted.trtest" ] || fail "with Shift: $(recorded_lines)"
 
 # Only shiftrun, Shift held: nothing is opened directly; the menu, if one
@@ -24,7 +24,7 @@ xdotool keyup shift
 hold_shift
 start_trellimond "$FIXTURE_WIN" -shiftrun "$FIXTURE_WIN\\plain.trtest"
 wait_until 30 menu_or_exit || fail "neither a menu nor an exit"
-xdotool keyup shift
+xdo keyup shift
 end_menu_run
 [ "$(recorded_count)" -eq 2 ] || fail "Shift with only shiftrun opened something: $(recorded_lines)"
 echo PASS

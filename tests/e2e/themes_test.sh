@@ -17,7 +17,7 @@ restore() {
   wine reg delete "$personalize" /v AppsUseLightTheme /f >/dev/null 2>&1 || true
   wine reg add "$contrast" /v Flags /t REG_SZ /d 0 /f >/dev/null 2>&1 || true
 }
-trap 'restore; e2e_cleanup' EXIT
+undo_on_exit restore
 
 # pixel SHOT X Y: the colour there as RRGGBB.
 pixel() { convert "$1" -crop "1x1+$2+$3" -format '%[hex:p]' info:; }
@@ -36,11 +36,13 @@ case_row() {
   start_trellimond "$FIXTURE_WIN" -sort 2 -block recorder -appearatx 40 -appearaty 40 -menuxalignment left \
     -menuyalignment top "$@"
   wait_for_menu
+  settled_menu_shot "$WORK/screen.png"
+  local before
+  before=$(identify -format '%#' "$WORK/screen.png")
   keys Down
-  sleep 0.3
+  settled_menu_shot "$WORK/screen.png" "$before"
   local x y width height shot="$WORK/$name.png"
   read -r x y width height <<<"$(window_geometry "$MENU")"
-  import -silent -window root "$WORK/screen.png"
   convert "$WORK/screen.png" -crop "${width}x${height}+$x+$y" +repage "$shot"
   keys Escape
   wait_for_exit 30

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string>
 
-#include "../unit/fake_path_probe.h"
 #include "app/option_parser.h"
+#include "fake_path_probe.h"
 #include "framework/command_line_info.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

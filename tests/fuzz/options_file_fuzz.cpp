@@ -4,10 +4,10 @@
 #include <cstdint>
 #include <string>
 
-#include "../unit/fake_path_probe.h"
 #include "app/option_parser.h"
 #include "app/options_file_text.h"
 #include "app/options_file_tokenizer.h"
+#include "fake_path_probe.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string bytes(reinterpret_cast<const char*>(data), size);
