@@ -109,13 +109,11 @@ hover_rows() {
     sleep 0.8
   done
 }
+# The Escapes that follow reach the menus only after these keys.
 dive() {
   local level steps=()
   for ((level = 0; level < $1; level++)); do steps+=(Down Right); done
-  local before
-  before=$(screen_hash)
   keys "${steps[@]}"
-  settled_menu_shot "$F.dive.png" "$before"
 }
 
 # escaped NAME: whether $PID has ended; if not, Escape to its menu.

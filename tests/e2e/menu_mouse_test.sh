@@ -47,7 +47,8 @@ shell_menu() {
 }
 # click_title BUTTON: a click on the middle of the title strip.
 click_title() {
-  point_to $((MENU_X + MENU_W / 2)) $((MENU_Y + 3 + TITLE / 2))
+  # The title shows nothing on hover; the click comes after the move all the same.
+  xdo mousemove $((MENU_X + MENU_W / 2)) $((MENU_Y + 3 + TITLE / 2))
   xdo click "$1"
 }
 # right_click_row ROW BUTTON: the shell's menu for that row; sets SHELL_MENU.

@@ -26,19 +26,25 @@ screen_hash() {
 # screen taken in a row are the same, and, given BEFORE (a screen_hash),
 # differ from it; saves the last one as FILE.
 settled_screen() {
-  local out=$1 limit=${2:-15} before=${3:-} last="" now
+  local out=$1 limit=${2:-15} before=${3:-} last="" now shots=0 changes=0
   local started=$SECONDS
   while [ $((SECONDS - started)) -lt "$limit" ]; do
     import -silent -window root "$out.tmp.png" 2>/dev/null || { sleep 0.1; continue; }
     now=$(identify -format '%#' "$out.tmp.png")
+    shots=$((shots + 1))
     if [ "$now" = "$last" ] && [ "$now" != "$before" ]; then
       mv "$out.tmp.png" "$out"
       return 0
     fi
+    [ "$now" = "$last" ] || changes=$((changes + 1))
     last=$now
   done
   rm -f "$out.tmp.png"
-  echo "the screen did not settle within $limit s" >&2
+  if [ "$last" = "$before" ]; then
+    echo "the screen did not change within $limit s ($shots pictures)" >&2
+  else
+    echo "the screen did not settle within $limit s ($changes changes in $shots pictures)" >&2
+  fi
   return 1
 }
 
