@@ -97,7 +97,7 @@ recorded_count() { recorded_lines | grep -c . || true; }
 recorders_done() {
   local pid
   for pid in $(pgrep -f 'recorder\.exe' 2>/dev/null); do
-    tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" && return 1
+    { tr '\0' '\n' <"/proc/$pid/environ"; } 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" && return 1
   done
   return 0
 }

@@ -143,8 +143,9 @@ echo "ended $after_ms ms after the sheet closed"
 [ "$after_ms" -le 1000 ] || fail "the process ended $after_ms ms after the sheet closed"
 [ "$(final_recorded_count)" -eq 3 ] || fail "Properties opened something: $(recorded_lines)"
 
-# Swapped buttons: the right button opens the title's folder and picks
-# items; the left one shows the shell's menu, and Escape there opens nothing
+# Swapped buttons: the right button opens the title's folder, picks items
+# and opens a sub-folder with a double click; the left one shows the
+# shell's menu, and Escape there opens nothing
 # (not even a.trtest, which the menu itself also takes the left button for).
 swap_buttons 1
 park_pointer
@@ -166,5 +167,12 @@ xdo click 3
 wait_for_recorded 5 30
 wait_for_exit 30
 [ "$(recorded_lines | sed -n 5p)" = "$FIXTURE_WIN\\b.trtest" ] || fail "the right button picked no item: $(recorded_lines)"
+park_pointer
+open_menu "${titled[@]}"
+point_at 0
+xdo click --repeat 2 --delay 80 3
+wait_for_recorded 6 30
+wait_for_exit 30
+[ "$(recorded_lines | sed -n 6p)" = "$FIXTURE_WIN\\Sub" ] || fail "the right double click: $(recorded_lines)"
 swap_buttons 0
 echo PASS

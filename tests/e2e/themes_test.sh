@@ -1,8 +1,8 @@
 # The menu's colours by -theme and the system's settings, read off
-# screenshots: the app theme in the registry (AppsUseLightTheme) for -theme
-# system, -theme light overriding it, and high contrast, which brings the
-# system's colours back whatever -theme says. The dark screenshot is saved
-# as an artifact.
+# screenshots: the app theme in the registry (AppsUseLightTheme) decides
+# for -theme system, -theme light and dark override it, and high contrast
+# brings the system's colours back whatever -theme says. The dark
+# screenshot is saved as an artifact.
 source "$(dirname "$0")/lib.sh"
 e2e_init themes
 
@@ -66,9 +66,11 @@ case_row() {
   fi
 }
 
-# How the three combine is checked by the unit tests; here the settings are read.
 case_row system-dark 0 0 dark
+case_row system-light 1 0 light
+case_row forced-dark 1 0 dark -theme dark
 case_row forced-light 0 0 light -theme light
 case_row high-contrast 0 1 light -theme dark
+case_row high-contrast-system 0 1 light
 [ "$(recorded_count)" -eq 0 ] || fail "Escape opened something: $(recorded_lines)"
 echo PASS
