@@ -69,7 +69,9 @@ fail() {
 # xdo ARGS...: an xdotool action; a display that cannot be opened for a
 # moment is tried once more.
 xdo() {
-  retry_transient "xdotool $*" xdotool "$@" >/dev/null || fail "xdotool $* failed"
+  local out status=0
+  out=$(retry_transient "xdotool $*" xdotool "$@") || status=$?
+  [ "$status" -eq 0 ] || fail "xdotool $* ended with status $status: $out"
 }
 
 # start_trellimond ARGS...: starts the program in the background; sets PID
