@@ -9,9 +9,9 @@
 #include <string>
 #include <thread>
 
-#include "../tests/unit/fake_directory.h"
 #include "common/command_ids.h"
 #include "common/settings.h"
+#include "fake_directory.h"
 #include "model/folder_scanner.h"
 #include "model/shortcut_rules.h"
 

@@ -11,10 +11,10 @@
 #include <string>
 #include <vector>
 
-#include "../tests/unit/fake_directory.h"
 #include "common/ascii.h"
 #include "common/command_ids.h"
 #include "common/settings.h"
+#include "fake_directory.h"
 #include "model/folder_scanner.h"
 #include "model/ordering.h"
 

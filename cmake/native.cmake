@@ -12,6 +12,7 @@ endif()
 file(GLOB TRM_UNIT_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/unit/*_test.cpp)
 add_executable(unit_tests ${TRM_UNIT_TESTS})
 target_link_libraries(unit_tests PRIVATE trm_core GTest::gtest_main)
+target_include_directories(unit_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/support)
 target_compile_options(unit_tests PRIVATE ${TRM_WARNINGS})
 # The release's sample options file, read as users get it.
 target_compile_definitions(unit_tests PRIVATE TRM_OPTIONS_SAMPLE="${CMAKE_SOURCE_DIR}/packaging/trellimond.ini.sample")

@@ -13,6 +13,7 @@ set -euo pipefail
 export WINEPREFIX DISPLAY WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/wine-env.sh"
+source "$here/../tests/support/wait.sh"
 trm_wine_use "$TRM_WINE_ARCH"
 state="${TRM_WINE_SESSION_DIR:-$TRM_BUILD_DIR/wine-session}"
 mkdir -p "$state"
@@ -20,18 +21,43 @@ mkdir -p "$state"
 display_up() { xdpyinfo -display "$DISPLAY" >/dev/null 2>&1; }
 pid_alive() { [ -f "$1" ] && kill -0 "$(cat "$1")" 2>/dev/null; }
 
+# step_failed STEP PID LOG: names a step that failed, the status of its
+# process if it has ended, and the last lines of its log.
+step_failed() {
+  local status=running
+  if process_ended "$2"; then
+    status=0
+    wait "$2" 2>/dev/null || status=$?
+  fi
+  echo "$1 failed (its process: $status); the last lines of $3:" >&2
+  tail -n 8 "$3" 2>/dev/null | sed 's/^/  /' >&2
+}
+
+# An X server that was stopped may leave its lock behind for a moment, and
+# another may still be letting its display go: one more try, said aloud.
 start_display() {
   display_up && return 0
-  Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >"$state/xvfb.log" 2>&1 &
-  echo $! >"$state/xvfb.pid"
-  for _ in $(seq 100); do display_up && return 0; sleep 0.1; done
-  echo "Xvfb did not start on $DISPLAY" >&2
+  local try
+  for try in 1 2; do
+    Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >"$state/xvfb.log" 2>&1 &
+    echo $! >"$state/xvfb.pid"
+    wait_until 10 display_up && return 0
+    step_failed "starting Xvfb on $DISPLAY (try $try of 2)" "$(cat "$state/xvfb.pid")" "$state/xvfb.log"
+    kill "$(cat "$state/xvfb.pid")" 2>/dev/null || true
+    [ "$try" = 2 ] || echo "retrying: Xvfb once more" >&2
+  done
   return 1
 }
 
 make_prefix() {
   if [ ! -f "$WINEPREFIX/.trm-ready" ]; then
-    wineboot -i >"$state/wineboot.log" 2>&1 || { tail -n 5 "$state/wineboot.log" >&2; return 1; }
+    local status=0
+    wineboot -i >"$state/wineboot.log" 2>&1 || status=$?
+    if [ "$status" -ne 0 ]; then
+      echo "wineboot -i ended with status $status; its last lines:" >&2
+      tail -n 8 "$state/wineboot.log" | sed 's/^/  /' >&2
+      return 1
+    fi
     wine regedit /S "$(winepath -w "$here/test-prefix.reg")" >>"$state/wineboot.log" 2>&1
     wineserver -w
     touch "$WINEPREFIX/.trm-ready"
@@ -46,16 +72,14 @@ make_prefix() {
 
 start_keeper() {
   pid_alive "$state/keeper.pid" && return 0
-  wine 'C:\trellimond-tests\idle_keeper.exe' >/dev/null 2>&1 &
+  wine 'C:\trellimond-tests\idle_keeper.exe' >/dev/null 2>"$state/keeper.log" &
   echo $! >"$state/keeper.pid"
   # The virtual desktop window appears once the prefix is up.
-  for _ in $(seq 300); do
-    xdotool search --name 'Wine desktop' >/dev/null 2>&1 && return 0
-    sleep 0.1
-  done
-  echo "the Wine desktop did not appear" >&2
+  wait_until 30 desktop_shown && return 0
+  step_failed "waiting for the Wine desktop" "$(cat "$state/keeper.pid")" "$state/keeper.log"
   return 1
 }
+desktop_shown() { xdotool search --name 'Wine desktop' >/dev/null 2>&1; }
 
 case "${1:-}" in
   start)

@@ -29,7 +29,9 @@ TextSize measureItem(const ItemToMeasure& item, const MenuSystemMetrics& metrics
 
     switch (item.kind) {
         case MeasuredKind::sideTitle:
-            size.width = extents.verticalTitleFontHeight(item.label) - at.sideTitleTrim;
+            // A font lower than the trim (a tiny status font) gives no column
+            // rather than a negative one, which the system would read as huge.
+            size.width = std::max(0, extents.verticalTitleFontHeight(item.label) - at.sideTitleTrim);
             // Its column's height comes from the other columns and the painter
             // spans the window; one pixel rather than none, because Wine never
             // asks to paint an item of no height.

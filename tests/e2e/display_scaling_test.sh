@@ -12,7 +12,7 @@ WORK="$FIXTURE-work"
 rm -rf "$WORK"
 mkdir -p "$artifacts" "$WORK"
 set_dpi() { wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1; }
-trap 'set_dpi 96; e2e_cleanup' EXIT
+undo_on_exit 'set_dpi 96'
 
 # icon_rows PNG BACKGROUND: the heights of the icons in a strip of the
 # icon column: runs of rows that differ from the menu's background colour,
@@ -33,10 +33,9 @@ show() {
   start_trellimond "$FIXTURE_WIN" -dotitles -display 3 -sort 2 -block recorder \
     -appearatx 40 -appearaty 40 -menuxalignment left -menuyalignment top
   wait_for_menu
-  sleep 0.3
+  settled_menu_shot "$WORK/screen.png"
   local x y
   read -r x y WIDTH HEIGHT <<<"$(window_geometry "$MENU")"
-  import -silent -window root "$WORK/screen.png"
   local shot="$artifacts/scaling-$1.png" background
   convert "$WORK/screen.png" -crop "${WIDTH}x${HEIGHT}+$x+$y" +repage "$shot"
   # Beside the last, short label: the menu's own colour.

@@ -14,7 +14,7 @@ F="$FIXTURE"
 as_user=()
 if [ "$(id -u)" = 0 ]; then as_user=(setpriv --bounding-set -dac_override,-dac_read_search); fi
 unlock() { chmod -R u+rwx "$F" 2>/dev/null || true; }
-trap 'unlock; e2e_cleanup' EXIT
+undo_on_exit unlock
 
 # --- The trees, made from the Linux side. ---
 # 10,000 files.
@@ -97,19 +97,33 @@ head -c 100000 /dev/zero | tr '\0' '"' >"$F/quotes-ini/trellimond.ini"
 # --- The shared check. ---
 crash_box() { xdotool search --onlyvisible --name '^Program Error$' 2>/dev/null | head -n 1; }
 
-# hover_rows: rests the pointer on each row of the menu (for thumbnails);
-# sub-menus: opens the first sub-menu of each level, as deep as it goes.
+# hover_rows: rests the pointer on each row of the menu (for thumbnails):
+# past the hover time, 400 ms, after which the picture is tried; a broken
+# one shows nothing, so there is nothing to wait for but the time.
+# dive: opens the first sub-menu of each level, as deep as it goes.
 hover_rows() {
   local x y w h rows=$1 row
   read -r x y w h <<<"$(window_geometry "$MENU")"
   for ((row = 0; row < rows; row++)); do
-    xdotool mousemove $((x + w / 2)) $((y + 3 + (h - 6) * (2 * row + 1) / (2 * rows))) sleep 0.8
+    point_to $((x + w / 2)) $((y + 3 + (h - 6) * (2 * row + 1) / (2 * rows)))
+    sleep 0.8
   done
 }
+# The Escapes that follow reach the menus only after these keys.
 dive() {
-  local level
-  for ((level = 0; level < $1; level++)); do keys Down Right; done
-  sleep 0.3
+  local level steps=()
+  for ((level = 0; level < $1; level++)); do steps+=(Down Right); done
+  keys "${steps[@]}"
+}
+
+# escaped NAME: whether $PID has ended; if not, Escape to its menu.
+escaped() {
+  process_ended "$PID" && return 0
+  [ -z "$(crash_box)" ] || fail "$1: a crash box appeared"
+  if menu_window >/dev/null; then
+    xdotool windowfocus "$(menu_window)" key Escape 2>/dev/null || true
+  fi
+  return 1
 }
 
 # check NAME FOLDER ACTION LIMIT OPTIONS...: one case; LIMIT is how many
@@ -135,23 +149,13 @@ check() {
   fi
   local ready_ms=$((($(date +%s%N) - START_NS) / 1000000))
   # Escape until the program ends: at most 10 s.
-  local i
-  for ((i = 0; i < 40; i++)); do
-    process_ended "$PID" && break
-    [ -n "$(crash_box)" ] && fail "$name: a crash box appeared"
-    if menu_window >/dev/null; then
-      xdotool windowfocus "$(menu_window)" key Escape 2>/dev/null || true
-    fi
-    sleep 0.25
-  done
-  process_ended "$PID" || fail "$name: still running 10 s after Escape"
+  wait_until 10 escaped "$name" || fail "$name: still running 10 s after Escape"
   local status=0
   wait "$PID" || status=$?
   [ -z "$(crash_box)" ] || fail "$name: a crash box appeared"
   ! grep -q "Unhandled" "$F/stderr.txt" || fail "$name: $(grep Unhandled "$F/stderr.txt")"
   [ "$status" -eq 0 ] || fail "$name: exit code $status"
-  sleep 0.2
-  [ "$(recorded_count)" -eq "$before" ] || fail "$name: opened $(recorded_lines | tail -n +$((before + 1)))"
+  [ "$(final_recorded_count)" -eq "$before" ] || fail "$name: opened $(recorded_lines | tail -n +$((before + 1)))"
   echo "ok: $name ($shown, $ready_ms ms)"
 }
 

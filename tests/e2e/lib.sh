@@ -1,10 +1,13 @@
 # Shared steps of the end-to-end cases: a fresh fixture folder in the test
 # prefix, starting the real trellimond.exe, and waiting for conditions by
-# polling with generous limits. Sourced by each *_test.sh.
+# polling with generous limits (tests/support/wait.sh). Sourced by each
+# *_test.sh. A step that fails unexpectedly is named with its status and
+# Wine's last lines.
 set -euo pipefail
 : "${WINEPREFIX:?}" "${DISPLAY:?}" "${TRM_BUILD_DIR:?}" "${TRM_WINE_ARCH:?}" "${TRM_SOURCE_DIR:?}"
 export WINEDEBUG=-all
 source "$TRM_SOURCE_DIR/scripts/wine-env.sh"
+source "$TRM_SOURCE_DIR/tests/support/wait.sh"
 trm_wine_use "$TRM_WINE_ARCH"
 TRELLIMOND="$TRM_BUILD_DIR/trellimond.exe"
 TOOLS_WIN='C:\trellimond-tests'
@@ -19,42 +22,66 @@ e2e_init() {
   mkdir -p "$FIXTURE"
   RECORDER_LOG="$FIXTURE/recorder.log"
   export TRM_RECORDER_LOG="$FIXTURE_WIN\\recorder.log"
+  # What Wine says goes beside the fixture, for the failure messages.
+  WINE_LOG="$FIXTURE.wine.log"
+  : >"$WINE_LOG"
   trap e2e_cleanup EXIT
+  trap 'step_failed $? "$BASH_COMMAND" "$LINENO"' ERR
 }
 
+# wine_tail: Wine's last lines in this case, if it said anything.
+wine_tail() {
+  [ -s "${WINE_LOG:-}" ] || return 0
+  echo "Wine's last lines:" >&2
+  tail -n 8 "$WINE_LOG" | tr -d '\r' | sed 's/^/  /' >&2
+}
+
+step_failed() {
+  trap - ERR
+  REPORTED=1
+  echo "FAIL: the step '$2' (line $3) ended with status $1" >&2
+  wine_tail
+  exit "$1"
+}
+
+# undo_on_exit COMMAND: run when the case ends, however it ends.
+undo_on_exit() { UNDO_ON_EXIT="$1"; }
+
 e2e_cleanup() {
-  local pid
+  local status=$? command=$BASH_COMMAND pid
+  if [ "$status" -ne 0 ] && [ -z "${REPORTED:-}" ]; then
+    echo "FAIL: the step '$command' ended with status $status" >&2
+    wine_tail
+  fi
+  [ -z "${UNDO_ON_EXIT:-}" ] || eval "$UNDO_ON_EXIT" || true
   for pid in "${STARTED_PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
   xdotool keyup shift 2>/dev/null || true
 }
 
 fail() {
+  trap - ERR
+  REPORTED=1
   echo "FAIL: $*" >&2
+  wine_tail
   exit 1
+}
+
+# xdo ARGS...: an xdotool action; a display that cannot be opened for a
+# moment is tried once more.
+xdo() {
+  local out status=0
+  out=$(retry_transient "xdotool $*" xdotool "$@") || status=$?
+  [ "$status" -eq 0 ] || fail "xdotool $* ended with status $status: $out"
 }
 
 # start_trellimond ARGS...: starts the program in the background; sets PID
 # and START_NS.
 start_trellimond() {
   START_NS=$(date +%s%N)
-  wine "$TRELLIMOND" "$@" >/dev/null 2>&1 &
+  wine "$TRELLIMOND" "$@" >/dev/null 2>>"$WINE_LOG" &
   PID=$!
   STARTED_PIDS+=("$PID")
 }
-
-# wait_until SECONDS COMMAND...: polls COMMAND every 0.1 s.
-wait_until() {
-  local limit=$(($1 * 10))
-  shift
-  local i
-  for ((i = 0; i < limit; i++)); do
-    if "$@"; then return 0; fi
-    sleep 0.1
-  done
-  return 1
-}
-
-process_ended() { ! kill -0 "$1" 2>/dev/null; }
 
 # wait_for_exit SECONDS: waits for $PID to end; sets ELAPSED_MS since start.
 wait_for_exit() {
@@ -66,6 +93,22 @@ recorded_lines() {
   if [ -f "$RECORDER_LOG" ]; then tr -d '\r' <"$RECORDER_LOG"; fi
 }
 recorded_count() { recorded_lines | grep -c . || true; }
+
+# recorders_done: no recorder of this prefix is running, so the log holds
+# every open the shell has started.
+recorders_done() {
+  local pid
+  for pid in $(pgrep -f 'recorder\.exe' 2>/dev/null); do
+    { tr '\0' '\n' <"/proc/$pid/environ"; } 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" && return 1
+  done
+  return 0
+}
+
+# final_recorded_count: the opens logged once every recorder started has ended.
+final_recorded_count() {
+  wait_until 30 recorders_done || fail "a recorder was still running after 30 s"
+  recorded_count
+}
 has_recorded() { [ "$(recorded_count)" -ge "$1" ]; }
 
 # wait_for_recorded N SECONDS: at least N lines logged by the recorder.
@@ -83,8 +126,9 @@ wait_for_window() {
 # dialog_text CAPTION: the texts of the dialog's controls, one per line.
 dialog_text() {
   local out="$FIXTURE/dialog-$RANDOM.txt"
-  wine "$TOOLS_WIN\\dialog_probe.exe" "$1" "$(winepath -w "$out")" 20 >/dev/null 2>&1 ||
-    fail "could not read the dialog '$1'"
+  local status=0
+  wine "$TOOLS_WIN\\dialog_probe.exe" "$1" "$(winepath -w "$out")" 20 >/dev/null 2>>"$WINE_LOG" || status=$?
+  [ "$status" -eq 0 ] || fail "could not read the dialog '$1': dialog_probe.exe ended with status $status"
   tr -d '\r' <"$out"
 }
 
@@ -95,7 +139,7 @@ answer_dialog() {
   # Without a window manager nothing gives the box the keyboard: Wine sends
   # keys to the X window with the input focus (or under the pointer).
   xdotool windowfocus --sync "$window" 2>/dev/null || true
-  xdotool key Return
+  xdo key Return
   wait_until 10 bash -c "! xdotool search --onlyvisible --name '^$1\$' >/dev/null 2>&1" ||
     fail "the dialog '$1' did not close"
 }
@@ -118,7 +162,7 @@ menu_or_exit() { menu_window >/dev/null || process_ended "$PID"; }
 # dismissed with Escape; then waits for the exit.
 end_menu_run() {
   wait_until 30 menu_or_exit || fail "neither a menu nor an exit"
-  if menu_window >/dev/null; then xdotool key Escape; fi
+  if menu_window >/dev/null; then xdo key Escape; fi
   wait_for_exit 30
 }
 
@@ -156,24 +200,39 @@ window_geometry() {
                            /Width:/ {w=$2} /Height:/ {h=$2} END {print x, y, w, h}'
 }
 
-# keys KEY...: typed one at a time, as a person would.
+# keys KEY...: typed in order. Wine queues them for the menu loop, which
+# takes each in turn (a sub-menu opened by one gets the next), so nothing
+# needs to wait between them.
 keys() {
-  local key
-  for key in "$@"; do
-    xdotool key "$key"
-    sleep 0.15
-  done
+  xdo key "$@"
+}
+
+# settled_menu_shot FILE [BEFORE]: the screen once it has stopped changing
+# (and, given BEFORE, a screen_hash, shows something else), in FILE.
+settled_menu_shot() {
+  settled_screen "$1" 15 "${2:-}" || fail "the screen kept changing (or never changed) for 15 s"
 }
 
 # hold_shift: presses Shift and waits until Wine has seen it, so that the
 # next program started sees it held.
 hold_shift() {
-  xdotool keydown shift
-  wine "$TOOLS_WIN\\key_probe.exe" 16 20000 >/dev/null 2>&1 || fail "Wine never saw Shift held"
+  xdo keydown shift
+  local status=0
+  wine "$TOOLS_WIN\\key_probe.exe" 16 20000 >/dev/null 2>>"$WINE_LOG" || status=$?
+  [ "$status" -eq 0 ] || fail "Wine never saw Shift held (key_probe.exe ended with status $status)"
+}
+
+# point_to X Y: the pointer there, once the screen shows it (the item
+# under it lit) and has settled.
+point_to() {
+  local before
+  before=$(screen_hash)
+  xdo mousemove "$1" "$2"
+  settled_menu_shot "$FIXTURE.pointed.png" "$before"
 }
 
 # A place for the pointer away from where the cases put their menus.
-park_pointer() { xdotool mousemove 1000 740; }
+park_pointer() { xdo mousemove 1000 740; }
 
 # expect_launcher_message PATTERN: the shell failed to open an item. Wine's
 # own "Error" box comes first; once it is answered the launcher's

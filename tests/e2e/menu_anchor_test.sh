@@ -38,7 +38,7 @@ wait_for_exit 30
 [ "$x" -eq 0 ] && [ "$y" -eq 0 ] || fail "anchor (5, 5) gave a menu at $x,$y"
 
 # Without appearatx/appearaty the menu is centred on the pointer.
-xdotool mousemove 600 400
+xdo mousemove 600 400
 start_trellimond "$FIXTURE_WIN" -block recorder
 wait_for_menu
 read -r x y w h <<<"$(window_geometry "$MENU")"

@@ -24,8 +24,6 @@ wait_for_menu
 keys Escape
 closed_ns=$(date +%s%N)
 wait_until 30 bash -c "! xdotool search --onlyvisible --pid $PID >/dev/null 2>&1" || fail "the menu did not close"
-sleep 1.5
-kill -0 "$PID" 2>/dev/null || fail "ended within 1.5 s of closing the menu despite -waittodietime 3000"
 wait_for_exit 30
 lived=$((($(date +%s%N) - closed_ns) / 1000000))
 echo "with -waittodietime 3000: ended ${lived} ms after Escape"

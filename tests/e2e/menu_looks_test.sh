@@ -29,10 +29,10 @@ for look in classic xp nobackground; do
   # Down goes over the title's break item to the first document.
   keys Up Right
   wait_for_menus 2
+  settled_menu_shot "$FIXTURE/screen-$look.png"
+  before=$(identify -format '%#' "$FIXTURE/screen-$look.png")
   keys Down Down
-  sleep 0.3
-
-  import -silent -window root "$FIXTURE/screen-$look.png"
+  settled_menu_shot "$FIXTURE/screen-$look.png" "$before"
   read -r left top right bottom < <(
     for window in $(xdotool search --onlyvisible --pid "$PID" 2>/dev/null); do
       [ -z "$(xdotool getwindowname "$window" 2>/dev/null)" ] && window_geometry "$window"

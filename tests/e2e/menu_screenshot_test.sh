@@ -20,9 +20,8 @@ keys Down Down Right
 wait_for_menus 2
 keys Down Right
 wait_for_menus 3
-sleep 0.3
 shot="$artifacts/menu-cascade.png"
-import -silent -window root "$FIXTURE/screen.png"
+settled_menu_shot "$FIXTURE/screen.png"
 convert "$FIXTURE/screen.png" -crop 700x400+0+0 +repage "$shot"
 keys Escape Escape Escape
 wait_for_exit 30

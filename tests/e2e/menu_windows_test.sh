@@ -30,7 +30,7 @@ hex() { echo "$1" | tr -d 'srgb()' | awk -F, '{printf "#%02X%02X%02X", $1, $2, $
 shoot() {
   local x y
   read -r x y W H < <(window_geometry "$MENU")
-  import -silent -window root "$WORK/screen.png"
+  settled_menu_shot "$WORK/screen.png"
   SHOT="$artifacts/$1.png"
   convert "$WORK/screen.png" -crop "${W}x${H}+$x+$y" +repage "$SHOT"
 }
@@ -40,7 +40,6 @@ run_menu() {
   park_pointer
   start_trellimond "$FIXTURE_WIN" "${at_corner[@]}" "$@"
   wait_for_menu
-  sleep 0.3
 }
 close_menu() {
   keys Escape Escape

@@ -31,9 +31,8 @@ start_trellimond "$FIXTURE_WIN\\Shown" "${at[@]}"
 wait_for_menu
 keys Down Down Right
 wait_for_menus 2
-sleep 0.3
 shot="$artifacts/shortcuts-icons.png"
-import -silent -window root "$FIXTURE/screen.png"
+settled_menu_shot "$FIXTURE/screen.png"
 convert "$FIXTURE/screen.png" -crop 600x300+0+0 +repage "$shot"
 keys Return
 wait_for_recorded 1 30

@@ -1,8 +1,8 @@
 # The menu's colours by -theme and the system's settings, read off
-# screenshots: the app theme in the registry (AppsUseLightTheme) for -theme
-# system, -theme light overriding it, and high contrast, which brings the
-# system's colours back whatever -theme says. The dark screenshot is saved
-# as an artifact.
+# screenshots: the app theme in the registry (AppsUseLightTheme) decides
+# for -theme system, -theme light and dark override it, and high contrast
+# brings the system's colours back whatever -theme says. The dark
+# screenshot is saved as an artifact.
 source "$(dirname "$0")/lib.sh"
 e2e_init themes
 
@@ -17,7 +17,7 @@ restore() {
   wine reg delete "$personalize" /v AppsUseLightTheme /f >/dev/null 2>&1 || true
   wine reg add "$contrast" /v Flags /t REG_SZ /d 0 /f >/dev/null 2>&1 || true
 }
-trap 'restore; e2e_cleanup' EXIT
+undo_on_exit restore
 
 # pixel SHOT X Y: the colour there as RRGGBB.
 pixel() { convert "$1" -crop "1x1+$2+$3" -format '%[hex:p]' info:; }
@@ -36,11 +36,13 @@ case_row() {
   start_trellimond "$FIXTURE_WIN" -sort 2 -block recorder -appearatx 40 -appearaty 40 -menuxalignment left \
     -menuyalignment top "$@"
   wait_for_menu
+  settled_menu_shot "$WORK/screen.png"
+  local before
+  before=$(identify -format '%#' "$WORK/screen.png")
   keys Down
-  sleep 0.3
+  settled_menu_shot "$WORK/screen.png" "$before"
   local x y width height shot="$WORK/$name.png"
   read -r x y width height <<<"$(window_geometry "$MENU")"
-  import -silent -window root "$WORK/screen.png"
   convert "$WORK/screen.png" -crop "${width}x${height}+$x+$y" +repage "$shot"
   keys Escape
   wait_for_exit 30
@@ -64,9 +66,11 @@ case_row() {
   fi
 }
 
-# How the three combine is checked by the unit tests; here the settings are read.
 case_row system-dark 0 0 dark
+case_row system-light 1 0 light
+case_row forced-dark 1 0 dark -theme dark
 case_row forced-light 0 0 light -theme light
 case_row high-contrast 0 1 light -theme dark
+case_row high-contrast-system 0 1 light
 [ "$(recorded_count)" -eq 0 ] || fail "Escape opened something: $(recorded_lines)"
 echo PASS

@@ -27,13 +27,15 @@ start_trellimond "$FIXTURE_WIN" "${at[@]}"
 wait_for_menu
 mkdir -p "$TRM_BUILD_DIR/artifacts"
 shot="$TRM_BUILD_DIR/artifacts/menu-type-ahead.png"
-import -silent -window root "$FIXTURE/screen.png"
+settled_menu_shot "$FIXTURE/screen.png"
 read -r x y w h <<<"$(window_geometry "$MENU")"
 convert "$FIXTURE/screen.png" -crop "${w}x${h}+$x+$y" +repage "$shot"
 
+# Once the selection has moved, typing has had its effect.
+before=$(identify -format '%#' "$FIXTURE/screen.png")
 keys b l u
-sleep 1.5
-[ "$(recorded_count)" -eq 0 ] || fail "typing opened something: $(recorded_lines)"
+settled_menu_shot "$FIXTURE/typed.png" "$before"
+[ "$(final_recorded_count)" -eq 0 ] || fail "typing opened something: $(recorded_lines)"
 have_menu || fail "typing closed the menu"
 keys Return
 expect_opened 1 Blueberry.trtest
@@ -72,6 +74,7 @@ expect_opened 3 Blueberry.trtest
 start_trellimond "$FIXTURE_WIN" "${at[@]}"
 wait_for_menu
 keys s
+# Longer than the typing delay (twice the double-click time: 1 s).
 sleep 1.5
 keys a Down Return
 expect_opened 4 Banana.trtest

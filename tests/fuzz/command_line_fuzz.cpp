@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <string>
 
-#include "../unit/fake_path_probe.h"
 #include "app/option_parser.h"
+#include "fake_path_probe.h"
 #include "framework/command_line_info.h"
 #include "option_oracles.h"
 

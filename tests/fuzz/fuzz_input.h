@@ -26,6 +26,8 @@ public:
         return static_cast<int>(value % (2 * gdiLimit + 1)) - static_cast<int>(gdiLimit);
     }
     static const uint32_t gdiLimit = (1u << 27) - 1;
+    // A size the platform measures: never negative.
+    int extent() { return static_cast<int>(static_cast<uint32_t>(anyNumber()) % (gdiLimit + 1)); }
     bool flag() { return byte() & 1; }
     // Up to the next zero byte (or the end).
     std::string text() {

@@ -5,10 +5,10 @@
 #include <cstdint>
 #include <string>
 
-#include "../unit/fake_path_probe.h"
 #include "app/option_parser.h"
 #include "app/options_file_text.h"
 #include "app/options_file_tokenizer.h"
+#include "fake_path_probe.h"
 #include "option_oracles.h"
 
 namespace {

@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "wait_for.h"
+
 namespace {
 
 BOOL CALLBACK collectText(HWND child, LPARAM lParam) {
@@ -29,11 +31,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     const int seconds = __argc > 3 ? std::atoi(__argv[3]) : 30;
 
     HWND dialog = nullptr;
-    for (int waited = 0; waited < seconds * 10 && dialog == nullptr; ++waited) {
-        dialog = ::FindWindowA("#32770", caption);
-        if (dialog == nullptr) ::Sleep(100);
-    }
-    if (dialog == nullptr) return 1;
+    if (!wintest::waitFor(static_cast<DWORD>(seconds) * 1000,
+                          [&]() { return (dialog = ::FindWindowA("#32770", caption)) != nullptr; }))
+        return 1;
 
     std::string texts;
     ::EnumChildWindows(dialog, collectText, reinterpret_cast<LPARAM>(&texts));

@@ -7,14 +7,11 @@
 
 #include <cstdlib>
 
+#include "wait_for.h"
+
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     if (__argc < 2) return 2;
     const int key = std::atoi(__argv[1]);
     const DWORD timeout = __argc > 2 ? static_cast<DWORD>(std::atoi(__argv[2])) : 20000;
-    const DWORD start = ::GetTickCount();
-    while (::GetTickCount() - start < timeout) {
-        if (::GetAsyncKeyState(key) & 0x8000) return 0;
-        ::Sleep(20);
-    }
-    return 1;
+    return wintest::waitFor(timeout, [key]() { return (::GetAsyncKeyState(key) & 0x8000) != 0; }) ? 0 : 1;
 }

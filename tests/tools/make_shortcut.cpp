@@ -4,7 +4,7 @@
 // link's header as Windows records its target's. Exits 1 on failure.
 #include <cstdlib>
 
-#include "../win/shortcut_file.h"
+#include "shortcut_file.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     if (__argc < 3) return 2;

@@ -52,10 +52,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     Search search = {process.dwProcessId, nullptr};
     for (int tries = 0; tries < 120000 && search.found == nullptr; ++tries) {
         ::EnumWindows(findMenuWindow, reinterpret_cast<LPARAM>(&search));
-        if (search.found == nullptr) {
-            if (::WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0) break;
-            ::Sleep(1);
-        }
+        // Looked for again each millisecond, or given up once the program has ended.
+        if (search.found == nullptr && ::WaitForSingleObject(process.hProcess, 1) == WAIT_OBJECT_0) break;
     }
     ::QueryPerformanceCounter(&shown);
     // Read while the program still runs: Wine knows nothing of a process

@@ -49,14 +49,6 @@ protected:
     ItemLayout layout;
 };
 
-TEST(MeasuredKindOf, TitleThenSeparatorThenBreak) {
-    EXPECT_EQ(trm::measuredKindOf(true, true, true, true), MeasuredKind::sideTitle);
-    EXPECT_EQ(trm::measuredKindOf(true, false, true, true), MeasuredKind::topTitle);
-    EXPECT_EQ(trm::measuredKindOf(false, true, true, true), MeasuredKind::separator);
-    EXPECT_EQ(trm::measuredKindOf(false, true, false, true), MeasuredKind::columnBreak);
-    EXPECT_EQ(trm::measuredKindOf(false, true, false, false), MeasuredKind::other);
-}
-
 TEST_F(Measure, OrdinaryItemIsIconColumnTextAndMargins) {
     const TextSize size = measure(item(MeasuredKind::other, "Readme"));  // 42 wide
     EXPECT_EQ(size.width, 13 + 3 + 42 + 6 + 2);
@@ -253,15 +245,6 @@ TEST(GradientColour, RunsFromStartTowardsTheEndTruncating) {
     EXPECT_EQ(trm::gradientColour(caption, end, 0, 0), caption);
 }
 
-TEST(TextEdges, LabelStartsAfterTheIconColumnAndEndsAtTheLimit) {
-    EXPECT_EQ(trm::textLeft(10, 13, 13, trm::MenuLengths{}), 10 + 2 + 13 + 3);
-    EXPECT_EQ(trm::textLeft(10, 32, 13, trm::MenuLengths{}), 10 + 2 + 32 + 3);
-    EXPECT_EQ(trm::textLeft(10, 8, 13, trm::MenuLengths{}), 10 + 2 + 13 + 3);
-    EXPECT_EQ(trm::textRight(200, 28, -1, 50), 200);
-    EXPECT_EQ(trm::textRight(200, 28, 120, -1), 200);
-    EXPECT_EQ(trm::textRight(200, 28, 120, 50), 78);
-}
-
 // One menu at 96 and at 144 DPI: every length the launcher adds scales with
 // the system's sizes and the fonts, so the items come out half as large again.
 TEST(Scaling, AMenuMeasuresHalfAsLargeAgainAt144Dpi) {
@@ -321,18 +304,6 @@ TEST(DarkPalette, KeepsTheContrastTheGuidelinesAsk) {
     for (const auto& pair : pairs)
         EXPECT_GE(trm::contrastRatio(trm::darkColour(pair.text), trm::darkColour(pair.back)), pair.least)
             << static_cast<int>(pair.text);
-}
-
-TEST(Theme, DarkAsAskedTheSystemDecidingAndNeverUnderHighContrast) {
-    const struct {
-        trm::Theme theme;
-        bool appsUseLightTheme, highContrast, dark;
-    } cases[] = {{trm::Theme::System, false, false, true}, {trm::Theme::System, true, false, false},
-                 {trm::Theme::Dark, true, false, true},    {trm::Theme::Light, false, false, false},
-                 {trm::Theme::Dark, false, true, false},   {trm::Theme::System, false, true, false}};
-    for (const auto& c : cases)
-        EXPECT_EQ(trm::paintsDark(c.theme, c.appsUseLightTheme, c.highContrast), c.dark)
-            << static_cast<int>(c.theme) << c.appsUseLightTheme << c.highContrast;
 }
 
 }  // namespace

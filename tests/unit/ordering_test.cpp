@@ -200,6 +200,27 @@ TEST(FolderOrdering, MatchesTheLinearWalkForEveryFolderKey) {
     }
 }
 
+// Byte order puts every capital before every small letter, and "_" between them.
+TEST(FolderOrdering, ByNameWithAndWithoutRegardToCase) {
+    using Names = std::vector<std::string>;
+    const struct {
+        int sort;
+        bool revsort;
+        Names expected;
+    } cases[] = {{trm::SortNameNoCase, false, {"_x", "apple", "Banana", "cherry", "Date"}},
+                 {trm::SortNameBytes, false, {"Banana", "Date", "_x", "apple", "cherry"}},
+                 {trm::SortNameBytes, true, {"cherry", "apple", "_x", "Date", "Banana"}}};
+    for (const auto& c : cases) {
+        trm::Settings settings;
+        settings.sort = c.sort;
+        settings.revsort = c.revsort;
+        trm::FolderNode parent(settings, ids);
+        for (const char* name : {"cherry", "Date", "apple", "_x", "Banana"})
+            trm::addSubfolder(parent, folder(settings, name));
+        EXPECT_EQ(folderNames(parent), c.expected) << "sort " << c.sort << " revsort " << c.revsort;
+    }
+}
+
 TEST(FolderOrdering, InsertsOneSlotOrNothingWithOneMenu) {
     trm::Settings settings;
     settings.sort = trm::SortKey::NameNoCase;

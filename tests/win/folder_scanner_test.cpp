@@ -14,6 +14,7 @@
 #include "common/win_text.h"
 #include "model/icon_cache.h"
 #include "model/win_scan_platform.h"
+#include "wait_for.h"
 
 namespace {
 
@@ -66,11 +67,8 @@ bool runUnix(const std::string& commandLine, const std::string& folder, const st
         return false;
     ::CloseHandle(process.hThread);
     ::CloseHandle(process.hProcess);
-    for (int i = 0; i < 500; ++i) {
-        if ((::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES) == present) return true;
-        ::Sleep(10);
-    }
-    return false;
+    return wintest::waitFor(
+        5000, [&]() { return (::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES) == present; });
 }
 
 class RealFolders : public ::testing::Test {

@@ -185,7 +185,7 @@ TEST_F(HostWindowTest, TheExitTimerClosesTheWindowAndEndsTheLoop) {
             quit = message.message == WM_QUIT;
             ::DispatchMessageA(&message);
         } else {
-            ::Sleep(5);
+            ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
         }
     }
     EXPECT_TRUE(quit);
@@ -206,38 +206,46 @@ TEST_F(HostWindowTest, TheShellsPropertySheetKeepsTheLoopUntilItIsClosed) {
         ::CoUninitialize();
     });
     run.tracking.contextCommandDone = true;
-    run.hostWindow.startExitTimer(1000);
     app.m_pMainWnd = &run.hostWindow;
 
+    // The exit timer starts once the sheet is up, and the host window's
+    // timer messages are counted: the sheet is closed after the exit timer
+    // and one check have passed with it open; the next check or the one
+    // after (the sheet's thread may not have closed it yet) ends the loop.
     const DWORD started = ::GetTickCount();
     HWND sheet = nullptr;
-    DWORD closedAt = 0;
-    DWORD quitAt = 0;
+    int timersWhileOpen = 0;
+    int timersAfterClose = 0;
+    bool closed = false;
+    bool quit = false;
     MSG message;
-    while (quitAt == 0 && ::GetTickCount() - started < 20000) {
+    while (!quit && ::GetTickCount() - started < 30000) {
         if (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            if (message.message == WM_QUIT) quitAt = ::GetTickCount();
+            quit = message.message == WM_QUIT;
+            const bool hostTimer = message.message == WM_TIMER && message.hwnd == run.hostWindow.m_hWnd;
             ::DispatchMessageA(&message);
+            if (hostTimer && closed) ++timersAfterClose;
+            if (hostTimer && !closed && sheet != nullptr && ++timersWhileOpen == 2) {
+                ::PostMessageA(sheet, WM_CLOSE, 0, 0);
+                closed = true;
+            }
             continue;
         }
-        if (sheet == nullptr) sheet = ::FindWindowA(nullptr, "Properties for top.txt");
-        // Closed well after the exit timer has fired.
-        if (sheet != nullptr && closedAt == 0 && ::GetTickCount() - started > 3500) {
-            ::PostMessageA(sheet, WM_CLOSE, 0, 0);
-            closedAt = ::GetTickCount();
-        }
-        ::Sleep(5);
+        if (sheet == nullptr && (sheet = ::FindWindowA(nullptr, "Properties for top.txt")) != nullptr)
+            run.hostWindow.startExitTimer(100);
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
     }
     // A sheet left open (the loop ended too soon) would keep its thread.
-    for (int waited = 0; waited < 100 && sheet == nullptr && closedAt == 0; ++waited, ::Sleep(50))
-        sheet = ::FindWindowA(nullptr, "Properties for top.txt");
-    if (sheet != nullptr && closedAt == 0) ::PostMessageA(sheet, WM_CLOSE, 0, 0);
+    wintest::waitFor(10000, [&]() {
+        return closed || sheet != nullptr || (sheet = ::FindWindowA(nullptr, "Properties for top.txt")) != nullptr;
+    });
+    if (sheet != nullptr && !closed) ::PostMessageA(sheet, WM_CLOSE, 0, 0);
     sheetThread.join();
     ASSERT_NE(sheet, nullptr) << "the shell showed no property sheet";
     EXPECT_TRUE(announced);
-    ASSERT_NE(closedAt, 0u) << "the loop ended while the sheet was open";
-    ASSERT_NE(quitAt, 0u) << "the loop went on after the sheet had closed";
-    EXPECT_LE(quitAt - closedAt, 1100u);
+    ASSERT_TRUE(closed) << "the loop ended while the sheet was open (" << timersWhileOpen << " timers)";
+    ASSERT_TRUE(quit) << "the loop went on after the sheet had closed";
+    EXPECT_LE(timersAfterClose, 2);
 }
 
 }  // namespace

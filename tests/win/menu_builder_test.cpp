@@ -509,10 +509,10 @@ TEST_F(MenuBuilderTest, RunCommandOpensThroughTheShell) {
         return trm::launchItem(nullptr, path, "", underWine);
     }));
     std::string recorded;
-    for (int i = 0; i < 300 && std::count(recorded.begin(), recorded.end(), '\n') < 2; ++i) {
-        ::Sleep(50);
+    wintest::waitFor(15000, [&]() {
         recorded = tree.read("recorder.log");
-    }
+        return std::count(recorded.begin(), recorded.end(), '\n') >= 2;
+    });
     ::SetEnvironmentVariableA("TRM_RECORDER_LOG", nullptr);
     // Programs started at once may log in any order.
     EXPECT_NE(recorded.find(tree.at("clip.trtest") + "\r\n"), std::string::npos) << recorded;

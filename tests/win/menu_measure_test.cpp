@@ -51,23 +51,37 @@ protected:
     const int cx = ::GetSystemMetrics(SM_CXMENUCHECK);
 };
 
-TEST_F(MeasureItemTest, FontsComeFromTheNonClientMetrics) {
+// Labels take the size the system's menu font gives them, titles the
+// status font's, and a side title upright Arial of the status font's height:
+// fonts made here from the system's settings, not the launcher's.
+TEST_F(MeasureItemTest, ItemsMeasureInTheSystemsMenuAndStatusFonts) {
     NONCLIENTMETRICSA system{};
     system.cbSize = 340;
     ASSERT_TRUE(::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, 340, &system, 0));
-    LOGFONTA font{};
-    ASSERT_TRUE(::GetObjectA(metrics.menuFont.get(), sizeof font, &font));
-    EXPECT_STREQ(font.lfFaceName, system.lfMenuFont.lfFaceName);
-    EXPECT_EQ(font.lfHeight, system.lfMenuFont.lfHeight);
-    ASSERT_TRUE(::GetObjectA(metrics.titleFont.get(), sizeof font, &font));
-    EXPECT_EQ(font.lfHeight, system.lfStatusFont.lfHeight);
-    ASSERT_TRUE(::GetObjectA(metrics.verticalTitleFont.get(), sizeof font, &font));
-    EXPECT_STREQ(font.lfFaceName, "Arial");
-    EXPECT_EQ(font.lfHeight, system.lfStatusFont.lfHeight);
-    EXPECT_EQ(font.lfEscapement, 900);
-    EXPECT_EQ(font.lfOrientation, 900);
-    EXPECT_EQ(font.lfWeight, 400);
-    EXPECT_EQ(font.lfItalic + font.lfCharSet + font.lfQuality, 0);
+    LOGFONTA upright{};
+    upright.lfHeight = system.lfStatusFont.lfHeight;
+    upright.lfEscapement = upright.lfOrientation = 900;
+    upright.lfWeight = FW_NORMAL;
+    ::lstrcpyA(upright.lfFaceName, "Arial");
+    const trm::FontHandle menuFont(::CreateFontIndirectA(&system.lfMenuFont));
+    const trm::FontHandle statusFont(::CreateFontIndirectA(&system.lfStatusFont));
+    const trm::FontHandle uprightFont(::CreateFontIndirectA(&upright));
+
+    menu.appendItem(MF_STRING, 1100, "Quarterly report.txt");
+    EXPECT_EQ(static_cast<int>(measureAt(0).itemWidth),
+              cx + 3 + labelExtent(menuFont.get(), "Quarterly report.txt").cx + 6 + 2);
+    OwnerDrawMenu titled(metrics.itemDataList, 0, -1);
+    ASSERT_TRUE(titled.CreatePopupMenu());
+    titled.insertTopTitle("Music collection", 1, 1, 0);
+    MEASUREITEMSTRUCT title = menutest::measureRequest(menutest::itemDataAt(titled.m_hMenu, 0));
+    ASSERT_EQ(metrics.MeasureItem(&title), 1);
+    EXPECT_EQ(static_cast<int>(title.itemHeight), extentHeight(statusFont.get(), "Music collection") + 8);
+    OwnerDrawMenu side(metrics.itemDataList, 0, -1);
+    ASSERT_TRUE(side.CreatePopupMenu());
+    side.insertSideTitle("Pictures", 1, 1, 0, 1110);
+    MEASUREITEMSTRUCT strip = menutest::measureRequest(menutest::itemDataAt(side.m_hMenu, 0));
+    ASSERT_EQ(metrics.MeasureItem(&strip), 1);
+    EXPECT_EQ(static_cast<int>(strip.itemWidth), extentHeight(uprightFont.get(), "Pictures") - 10);
 }
 
 TEST_F(MeasureItemTest, DeclinesWhatIsNotARegisteredMenuItem) {
@@ -174,6 +188,10 @@ TEST_F(MeasureItemTest, PictureSizeIsReducedAndPlacedBelowTheRow) {
     EXPECT_EQ(item.itemHeight, 42u);
     EXPECT_EQ(record.pictureLeft, cx + 6);
     EXPECT_EQ(record.pictureRight - record.pictureLeft, 40);  // 80 pixels halved
+    // A divisor of 0 (-imagereductionx 0) keeps the one before it.
+    metrics.SetImageReduction(0, 2);
+    EXPECT_EQ(measureAt(0).itemHeight, 22u);
+    EXPECT_EQ(recordAt(0)->pictureRight - recordAt(0)->pictureLeft, 40);
     picture->Release();
 }
 

@@ -6,6 +6,7 @@
 
 #include "menu_test_support.h"
 #include "menus/owner_draw_menu.h"
+#include "presentation/item_geometry.h"
 #include "presentation/menu_metrics.h"
 
 namespace {
@@ -43,7 +44,10 @@ protected:
     MenuItemData& record(UINT position) {
         return *reinterpret_cast<MenuItemData*>(menutest::itemDataAt(menu.m_hMenu, position));
     }
-    int textX() const { return 2 + std::max(menu.maxCheckWidth, ::GetSystemMetrics(SM_CXMENUCHECK)) + 3; }
+    // Where the painter puts labels; LabelsStartJustRightOfTheWidestIcon checks that on screen.
+    int textX() const {
+        return trm::textLeft(0, menu.maxCheckWidth, ::GetSystemMetrics(SM_CXMENUCHECK), metrics.lengths);
+    }
 
     trm::MenuMetrics metrics;
     OwnerDrawMenu menu{metrics.itemDataList, 0, -1};
@@ -301,6 +305,28 @@ TEST_F(PaintTest, IconsAreDrawnTwoPixelsInAndSwappedWhenSelected) {
     EXPECT_TRUE(canvas.all(RGB(0, 200, 0), 2, 32, 18, 48));
     ::DestroyIcon(normal);
     ::DestroyIcon(selected);
+}
+
+// The label begins a few pixels right of its icon, and every label of the
+// menu moves on by as much as the widest icon is wider.
+TEST_F(PaintTest, LabelsStartJustRightOfTheWidestIcon) {
+    menu.appendItem(MF_STRING, 1255, "Readme.txt");
+    menu.appendItem(MF_STRING, 1256, "Wide");
+    HICON small = menutest::solidIcon(16, RGB(200, 0, 0));
+    HICON wide = menutest::solidIcon(32, RGB(0, 0, 200));
+    menu.setItemIcons(0, small, 16, 16, small, 16, 16);
+    paint(0, RECT{0, 0, 200, 20});
+    const int iconRight = canvas.boundsOf(RGB(200, 0, 0)).right;
+    const int labelLeft = canvas.boundsOf(sys(COLOR_MENUTEXT)).left;
+    EXPECT_GE(labelLeft - iconRight, 1);
+    EXPECT_LE(labelLeft - iconRight, 6);
+
+    menu.setItemIcons(1, wide, 32, 32, wide, 32, 32);
+    canvas.clear();
+    paint(0, RECT{0, 0, 200, 20});
+    EXPECT_EQ(canvas.boundsOf(sys(COLOR_MENUTEXT)).left, labelLeft + 16);
+    ::DestroyIcon(small);
+    ::DestroyIcon(wide);
 }
 
 TEST_F(PaintTest, NoBackgroundFillsNothing) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "common/gdi_handles.h"
+#include "wait_for.h"
 
 namespace menutest {
 
@@ -198,14 +199,7 @@ inline IPicture* pictureOf(HBITMAP bitmap) {
 // Messages for this thread's windows, for up to `limit` ms or until done().
 template <typename Done>
 bool pumpUntil(DWORD limit, Done done) {
-    const DWORD started = ::GetTickCount();
-    MSG message;
-    while (!done()) {
-        if (::GetTickCount() - started > limit) return false;
-        while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageA(&message);
-        ::Sleep(10);
-    }
-    return true;
+    return wintest::waitFor(limit, done);
 }
 
 }  // namespace menutest

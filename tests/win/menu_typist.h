@@ -9,6 +9,8 @@
 #include <thread>
 #include <vector>
 
+#include "wait_for.h"
+
 namespace wintest {
 
 struct Found {
@@ -43,28 +45,27 @@ public:
 private:
     void run(const std::vector<UINT>& keys, const std::string& closeWindow, int waitMs) {
         Found found{::GetCurrentProcessId(), nullptr};
-        for (int waited = 0; waited < waitMs / 50 && found.window == nullptr; ++waited) {
-            ::Sleep(50);
+        waitFor(static_cast<DWORD>(waitMs), [&found]() {
             ::EnumWindows(findMenuWindow, reinterpret_cast<LPARAM>(&found));
-        }
+            return found.window != nullptr;
+        });
         if (found.window == nullptr) return;
         menuSeen = true;
-        ::Sleep(200);
+        // The menu loop takes what is queued in turn: a sub-menu opened by one
+        // key gets the next.
         for (UINT key : keys) {
             ::PostMessageA(found.window, WM_KEYDOWN, key, 0);
             ::PostMessageA(found.window, WM_KEYUP, key, 0xC0000000);
-            ::Sleep(100);
         }
         if (closeWindow.empty()) return;
-        for (int waited = 0; waited < 200; ++waited) {
-            if (HWND shown = ::FindWindowA(nullptr, closeWindow.c_str())) {
-                ::Sleep(300);
-                ::PostMessageA(shown, WM_CLOSE, 0, 0);
-                windowClosed = true;
-                return;
-            }
-            ::Sleep(50);
-        }
+        HWND shown = nullptr;
+        if (!waitFor(10000, [&]() {
+                shown = ::FindWindowA(nullptr, closeWindow.c_str());
+                return shown != nullptr && ::IsWindowVisible(shown);
+            }))
+            return;
+        ::PostMessageA(shown, WM_CLOSE, 0, 0);
+        windowClosed = true;
     }
 
     std::thread worker;

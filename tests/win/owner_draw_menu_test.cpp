@@ -51,17 +51,6 @@ protected:
     OwnerDrawMenu menu{records, 1, -1};
 };
 
-TEST_F(OwnerDrawMenuTest, StartsWithTheSystemCheckSizeAndNoState) {
-    EXPECT_EQ(menu.xpStyle, 1);
-    EXPECT_EQ(menu.maxWidth, -1);
-    EXPECT_EQ(menu.maxCheckWidth, ::GetSystemMetrics(SM_CXMENUCHECK));
-    EXPECT_EQ(menu.maxCheckHeight, ::GetSystemMetrics(SM_CYMENUCHECK));
-    EXPECT_EQ(menu.clampedTextWidth, -1);
-    EXPECT_EQ(menu.hasTitle + menu.isSideTitle + menu.hasSubMenus + menu.titleHighlighted, 0);
-    EXPECT_EQ(menu.menuWindow, nullptr);
-    EXPECT_EQ(records.head(), nullptr);
-}
-
 TEST_F(OwnerDrawMenuTest, TopTitleIsOneDisabledOwnerDrawnItemAtTheTop) {
     menu.appendItem(MF_STRING, 1001, "Readme");
     menu.insertTopTitle("Music", 0, 1, trm::titleCommandId);
@@ -340,18 +329,6 @@ TEST(RunMenus, FindEachMenuAndItsFolderByHandleAndDestroyThemAll) {
     EXPECT_EQ(child.menu, nullptr);
     EXPECT_EQ(menus.menuOf(top), nullptr);
     EXPECT_EQ(metrics.itemDataList.head(), nullptr) << "every record goes with its menu";
-}
-
-TEST(MenuMetricsSetters, ZeroKeepsAReductionDivisor) {
-    trm::MenuMetrics metrics;
-    EXPECT_EQ(metrics.reductionX, 0);
-    EXPECT_TRUE(metrics.paintBackgrounds);
-    EXPECT_FALSE(metrics.gradientTitles);
-    metrics.SetImageReduction(2, 3);
-    metrics.SetImageReduction(0, 4);
-    EXPECT_EQ(metrics.reductionX, 2);
-    EXPECT_EQ(metrics.reductionY, 4);
-    EXPECT_EQ(&trm::MenuMetrics::Instance(), &trm::MenuMetrics::Instance());
 }
 
 }  // namespace

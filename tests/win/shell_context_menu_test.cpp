@@ -9,12 +9,14 @@
 #include <gtest/gtest.h>
 #include <ole2.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 
 #include "fixture_folder.h"
 #include "launch/menu_thread_wait.h"
 #include "menu_typist.h"
+#include "wait_for.h"
 
 namespace {
 
@@ -39,13 +41,10 @@ protected:
     // What the recorder logged once `lines` lines are there or 10 s have passed.
     std::string recorded(int lines) const {
         std::string log;
-        for (int waited = 0; waited < 100; ++waited) {
+        wintest::waitFor(10000, [&]() {
             log = tree.read("recorder.log");
-            int count = 0;
-            for (char c : log) count += c == '\n';
-            if (count >= lines) break;
-            ::Sleep(100);
-        }
+            return std::count(log.begin(), log.end(), '\n') >= lines;
+        });
         return log;
     }
 
