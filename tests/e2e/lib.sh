@@ -234,17 +234,22 @@ point_to() {
 # A place for the pointer away from where the cases put their menus.
 park_pointer() { xdo mousemove 1000 740; }
 
-# expect_launcher_message PATTERN: the shell failed to open an item. Wine's
-# own "Error" box comes first; once it is answered the launcher's
-# "Information" box must say a line matching the extended regular
-# expression PATTERN; it is answered and the program must end.
-expect_launcher_message() {
-  wait_for_window Error 30
-  answer_dialog Error
+# expect_information -E PATTERN | -F TEXT: the launcher's "Information" box
+# says a line matching PATTERN (or exactly TEXT); it is answered and the
+# program must end.
+expect_information() {
   wait_for_window Information 30
   local text
   text=$(dialog_text Information)
-  echo "$text" | grep -qxE "$1" || fail "Information box says: $text"
+  echo "$text" | grep -qx "$1" -- "$2" || fail "Information box says: $text"
   answer_dialog Information
   wait_for_exit 30
+}
+
+# expect_launcher_message PATTERN: the shell failed to open an item. Wine's
+# own "Error" box comes first; then the launcher's box, as above.
+expect_launcher_message() {
+  wait_for_window Error 30
+  answer_dialog Error
+  expect_information -E "$1"
 }
