@@ -168,13 +168,29 @@ end_menu_run() {
 
 have_menu() { menu_window >/dev/null; }
 
+# program_state: whether $PID still runs, with the names of its X windows
+# (a message box says why there is no menu), or how it ended.
+program_state() {
+  local window names=""
+  if kill -0 "$PID" 2>/dev/null; then
+    for window in $(xdotool search --pid "$PID" 2>/dev/null); do
+      names+="\"$(xdotool getwindowname "$window" 2>/dev/null)\" "
+    done
+    echo "the program still runs; its X windows: ${names:-none}"
+  else
+    local status=0
+    wait "$PID" 2>/dev/null || status=$?
+    echo "the program had ended with status $status"
+  fi
+}
+
 # wait_for_menu: waits for $PID's menu window; sets MENU to its id and
 # gives it the keyboard. Wine delivers keys to the X window that has the
 # input focus (or is under the pointer), and the program's only other
 # window is never shown, so without this keys reach the menu only while the
 # pointer rests on it.
 wait_for_menu() {
-  wait_until 30 have_menu || fail "no menu window appeared"
+  wait_until 30 have_menu || fail "no menu window appeared: $(program_state)"
   MENU=$(menu_window)
   xdotool windowfocus "$MENU" 2>/dev/null || true
 }
