@@ -3,7 +3,7 @@
 #include "app/popup_run.h"
 #include "app/shell_windows.h"
 #include "common/stage_clock.h"
-#include "presentation/menu_metrics.h"
+#include "presentation/menu_drawing.h"
 #include "presentation/tracking_state.h"
 
 namespace trm {
@@ -55,11 +55,11 @@ LRESULT HostWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_DRAWITEM:
             markStageOnce("measure");
-            MenuMetrics::Instance().DrawItem(reinterpret_cast<DRAWITEMSTRUCT*>(lParam), &run.icons);
+            run.drawing.DrawItem(reinterpret_cast<DRAWITEMSTRUCT*>(lParam), &run.icons);
             return 1;
         case WM_MEASUREITEM:
             markStageOnce("track");
-            MenuMetrics::Instance().MeasureItem(reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
+            run.drawing.MeasureItem(reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
             return 1;
         case WM_TIMER: onTimer(wParam); break;
         case WM_INITMENU: run.tracking.currentMenu = reinterpret_cast<HMENU>(wParam); break;
@@ -83,7 +83,7 @@ LRESULT HostWindow::answerTypedCharacter(WPARAM wParam, HMENU menu) {
     // Window menus, and characters beyond one byte, are the system's.
     if (character > 0xFF || run.menus.menuOf(menu) == nullptr)
         return CWnd::WindowProc(WM_MENUCHAR, wParam, reinterpret_cast<LPARAM>(menu));
-    const LRESULT answer = typeAhead.answer(menu, static_cast<char>(character), MenuMetrics::Instance().itemDataList);
+    const LRESULT answer = typeAhead.answer(menu, static_cast<char>(character), run.records);
     if (HIWORD(answer) == MNC_SELECT) PostMessage(typeAheadCheck);
     return answer;
 }

@@ -17,7 +17,6 @@
 #include "common/win_text.h"
 #include "framework/cfile.h"
 #include "launch/item_launcher.h"
-#include "presentation/menu_metrics.h"
 
 namespace trm {
 
@@ -64,12 +63,6 @@ BOOL LauncherApp::start() {
     if (settings.useinifile && !settings.useinifilename.empty()) readOptionsFile();
 
     markStage("options");
-    MenuMetrics& metrics = MenuMetrics::Instance();
-    metrics.SetImageReduction(settings.imagereductionx, settings.imagereductiony);
-    metrics.SetGradientTitles(settings.dotitlesgradient);
-    metrics.SetPaintBackgrounds(settings.displaybackground);
-    metrics.SetPalette(Palette::chosen(settings.theme, underWine));
-
     const std::string& direct = itemToOpenDirectly(settings, shiftHeld);
     if (direct.empty()) return runPopup() ? TRUE : FALSE;
     // Without a host window no timer could ever end the process, so it ends

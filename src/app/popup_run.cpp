@@ -13,8 +13,8 @@
 #include "menus/menu_teardown.h"
 #include "menus/owner_draw_menu.h"
 #include "model/folder_scanner.h"
+#include "presentation/menu_drawing.h"
 #include "presentation/menu_hooks.h"
-#include "presentation/menu_metrics.h"
 #include "presentation/monitor_bounds.h"
 #include "presentation/mouse_rules.h"
 
@@ -34,16 +34,22 @@ int readShellIconSize() {
 PopupRun::PopupRun(const Settings& settings, bool underWine)
     : settings(settings),
       underWine(underWine),
+      styles(Palette::chosen(settings.theme, underWine)),
+      drawing(records, styles),
       hostWindow(*this),
+      thumbnailTip(styles),
       shortcuts(settings),
       icons(settings, shortcuts),
       scanPlatform(shortcuts, icons),
       root(settings, ids),
-      menus(MenuMetrics::Instance().itemDataList),
-      builder(settings, MenuMetrics::Instance().itemDataList, menus, icons),
-      hookApp{settings, underWine, menus, thumbnailTip, nullptr},
+      menus(records),
+      builder(settings, records, menus, icons),
+      hookApp{settings, underWine, menus, thumbnailTip, drawing, nullptr},
       tracked(tracking) {
-    menus.setBackground(MenuMetrics::Instance().palette.menuBackground());
+    drawing.SetImageReduction(settings.imagereductionx, settings.imagereductiony);
+    drawing.SetGradientTitles(settings.dotitlesgradient);
+    drawing.SetPaintBackgrounds(settings.displaybackground);
+    menus.setBackground(styles.palette().menuBackground());
     markStage("com");
 }
 
@@ -108,6 +114,7 @@ void PopupRun::carryOut(UINT command) {
 
 void PopupRun::tearDown() {
     tearDownRun(menus, root);
+    drawing.forgetLayouts();
     icons.clear();
     shortcuts.reset();
 }

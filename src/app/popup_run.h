@@ -1,9 +1,10 @@
 // One popup run and everything it owns, in the order it is made (and the
-// reverse of the order it is released in): the apartment with OLE, the host
-// window with its exit timers, the thumbnail tip, the shell's shortcuts and
-// icons, the folder tree, its menus, the tracking state the hooks and menu
-// windows share (fresh for each run, with the pending open), and the hooks
-// while the menu is tracked.
+// reverse of the order it is released in): the apartment with OLE, the menu
+// styles with the item records and the drawing over them, the host window
+// with its exit timers, the thumbnail tip, the shell's shortcuts and icons,
+// the folder tree, its menus, the tracking state the hooks and menu windows
+// share (fresh for each run, with the pending open), and the hooks while
+// the menu is tracked.
 #pragma once
 
 #include <windows.h>
@@ -20,6 +21,8 @@
 #include "model/icon_service.h"
 #include "model/win_scan_platform.h"
 #include "model/win_shortcut_platform.h"
+#include "presentation/menu_drawing.h"
+#include "presentation/menu_styles.h"
 #include "presentation/thumbnail_tip.h"
 #include "presentation/tracking_state.h"
 
@@ -52,6 +55,11 @@ public:
     const Settings& settings;
     const bool underWine;
     ComApartment com;
+    // The styles (with the palette, whose brush the menus are filled with)
+    // and the item records outlive every menu of the run.
+    MenuStyles styles;
+    ItemDataList records;
+    MenuDrawing drawing;
     HostWindow hostWindow;
     ThumbnailTip thumbnailTip;
     WinShortcutPlatform shortcuts;

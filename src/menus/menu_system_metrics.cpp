@@ -6,10 +6,13 @@
 
 namespace trm {
 
+MenuSystemSizes menuSystemSizesAt(int dpi) {
+    return {systemMetricForDpi(SM_CXMENUCHECK, dpi), systemMetricForDpi(SM_CYMENUCHECK, dpi),
+            systemMetricForDpi(SM_CYMENU, dpi)};
+}
+
 const MenuSystemSizes& menuSystemSizes() {
-    const int dpi = displayDpi();
-    static const MenuSystemSizes sizes{systemMetricForDpi(SM_CXMENUCHECK, dpi), systemMetricForDpi(SM_CYMENUCHECK, dpi),
-                                       systemMetricForDpi(SM_CYMENU, dpi)};
+    static const MenuSystemSizes sizes = menuSystemSizesAt(displayDpi());
     return sizes;
 }
 

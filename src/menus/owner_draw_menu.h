@@ -47,10 +47,6 @@ public:
     int isSideTitle = 0;
     HWND menuWindow = nullptr;  // paired by the menu-window hook
     int maxWidth;               // maxmenuwidth in pixels, -1 = no limit
-    int clampedTextWidth = -1;
-    RECT lastItemRect{};
-    RECT titleRect{};
-    int titleHighlighted = 0;
 
 private:
     void insertTitle(const CString& text, int titleBackground, int titleOutline, UINT commandId, int side);

@@ -3,19 +3,11 @@
 #include "common/display_dpi.h"
 #include "common/gdi_handles.h"
 #include "presentation/menu_frame.h"
-#include "presentation/menu_metrics.h"
+#include "presentation/menu_style.h"
 
 namespace trm {
 
 namespace {
-
-const Palette& palette() {
-    return MenuMetrics::Instance().palette;
-}
-
-COLORREF colour(PaintRole role) {
-    return palette().colour(role);
-}
 
 MenuFrame frameOf(const Settings& settings) {
     return menuFrameOf(settings.displayoutline, settings.displayrounded, settings.displayflat,
@@ -23,8 +15,8 @@ MenuFrame frameOf(const Settings& settings) {
 }
 
 // The system's frame is light: dark menus get an outline of their own instead.
-bool ownFrame(const Settings& settings) {
-    return frameOf(settings) != MenuFrame::system || palette().dark();
+bool ownFrame(const Settings& settings, const MenuStyle& style) {
+    return frameOf(settings) != MenuFrame::system || style.palette.dark();
 }
 
 // The system's edges and our line at the menus' DPI.
@@ -34,15 +26,13 @@ struct FrameSizes {
     int line;
 };
 
-FrameSizes frameSizes() {
-    const MenuMetrics& metrics = MenuMetrics::Instance();
-    return {systemMetricForDpi(SM_CXEDGE, metrics.dpi), systemMetricForDpi(SM_CYEDGE, metrics.dpi),
-            metrics.lengths.line};
+FrameSizes frameSizes(const MenuStyle& style) {
+    return {systemMetricForDpi(SM_CXEDGE, style.dpi), systemMetricForDpi(SM_CYEDGE, style.dpi), style.lengths.line};
 }
 
 // The four strips along the window's edges, as wide as the system's edge plus a line.
-void fillBand(HDC dc, int width, int height, COLORREF colour) {
-    const FrameSizes sizes = frameSizes();
+void fillBand(HDC dc, int width, int height, COLORREF colour, const MenuStyle& style) {
+    const FrameSizes sizes = frameSizes(style);
     const int cx = sizes.cxEdge + sizes.line;
     const int cy = sizes.cyEdge + sizes.line;
     BrushHandle brush(::CreateSolidBrush(colour));
@@ -57,13 +47,15 @@ void drawLine(HDC dc, HPEN pen, int fromX, int fromY, int toX, int toY) {
     ::LineTo(dc, toX, toY);
 }
 
-void paintRounded(HDC dc, int width, int height, const Settings& settings) {
-    PenHandle fill(::CreatePen(PS_SOLID, 1, colour(settings.displayxp ? PaintRole::xpText : PaintRole::xpIcons)));
+void paintRounded(HDC dc, int width, int height, const Settings& settings, const MenuStyle& style) {
+    const Palette& palette = style.palette;
+    PenHandle fill(
+        ::CreatePen(PS_SOLID, 1, palette.colour(settings.displayxp ? PaintRole::xpText : PaintRole::xpIcons)));
     PenHandle light(
-        ::CreatePen(PS_SOLID, 1, colour(settings.displayflat ? PaintRole::outline : PaintRole::frameLight)));
+        ::CreatePen(PS_SOLID, 1, palette.colour(settings.displayflat ? PaintRole::outline : PaintRole::frameLight)));
     PenHandle dark(
-        ::CreatePen(PS_SOLID, 1, colour(settings.displayflat ? PaintRole::outline : PaintRole::frameShadow)));
-    const FrameSizes sizes = frameSizes();
+        ::CreatePen(PS_SOLID, 1, palette.colour(settings.displayflat ? PaintRole::outline : PaintRole::frameShadow)));
+    const FrameSizes sizes = frameSizes(style);
     for (const FrameLine& line :
          roundedFrameLines(width, height, sizes.cxEdge, sizes.cyEdge, settings.displaybackground)) {
         HPEN pen = line.pen == FramePen::fill ? fill.get() : line.pen == FramePen::light ? light.get() : dark.get();
@@ -72,21 +64,22 @@ void paintRounded(HDC dc, int width, int height, const Settings& settings) {
 }
 
 // A line wide, round the whole window.
-void outlineWindow(HDC dc, int width, int height) {
-    paintOutline(dc, RECT{0, 0, width, height}, frameSizes().line, colour(PaintRole::outline));
+void outlineWindow(HDC dc, int width, int height, const MenuStyle& style) {
+    paintOutline(dc, RECT{0, 0, width, height}, frameSizes(style).line, style.palette.colour(PaintRole::outline));
 }
 
-void paintFlat(HDC dc, int width, int height, const Settings& settings) {
+void paintFlat(HDC dc, int width, int height, const Settings& settings, const MenuStyle& style) {
     if (settings.displaybackground)
-        fillBand(dc, width, height, colour(settings.displayxp ? PaintRole::xpText : PaintRole::xpIcons));
-    outlineWindow(dc, width, height);
+        fillBand(dc, width, height, style.palette.colour(settings.displayxp ? PaintRole::xpText : PaintRole::xpIcons),
+                 style);
+    outlineWindow(dc, width, height, style);
 }
 
 // Light along the top and left, dark along the bottom and right, a line wide.
-void paintRaisedLine(HDC dc, int width, int height) {
-    PenHandle light(::CreatePen(PS_SOLID, 1, colour(PaintRole::frameLight)));
-    PenHandle dark(::CreatePen(PS_SOLID, 1, colour(PaintRole::frameShadow)));
-    for (int i = 0; i < frameSizes().line; ++i) {
+void paintRaisedLine(HDC dc, int width, int height, const MenuStyle& style) {
+    PenHandle light(::CreatePen(PS_SOLID, 1, style.palette.colour(PaintRole::frameLight)));
+    PenHandle dark(::CreatePen(PS_SOLID, 1, style.palette.colour(PaintRole::frameShadow)));
+    for (int i = 0; i < frameSizes(style).line; ++i) {
         {
             SelectedObject selected(dc, light.get());
             ::MoveToEx(dc, i, height - i, nullptr);
@@ -110,28 +103,31 @@ void paintOutline(HDC dc, const RECT& area, int width, COLORREF colour) {
     }
 }
 
-bool paintMenuFrame(HDC dc, int width, int height, const Settings& settings) {
-    if (!ownFrame(settings)) return false;
+bool paintMenuFrame(HDC dc, int width, int height, const Settings& settings, const MenuStyle& style) {
+    if (!ownFrame(settings, style)) return false;
     const MenuFrame frame = frameOf(settings);
     // What the band showed before (the system's edge) goes first: the frames
     // below draw only some of its pixels, and no frame at all draws none.
-    fillBand(dc, width, height,
-             colour(settings.displayxp && settings.displaybackground ? PaintRole::xpText : PaintRole::menu));
+    fillBand(
+        dc, width, height,
+        style.palette.colour(settings.displayxp && settings.displaybackground ? PaintRole::xpText : PaintRole::menu),
+        style);
     switch (frame) {
-        case MenuFrame::rounded: paintRounded(dc, width, height, settings); break;
-        case MenuFrame::flat: paintFlat(dc, width, height, settings); break;
-        case MenuFrame::raisedLine: paintRaisedLine(dc, width, height); break;
-        case MenuFrame::system: outlineWindow(dc, width, height); break;  // dark menus only
+        case MenuFrame::rounded: paintRounded(dc, width, height, settings, style); break;
+        case MenuFrame::flat: paintFlat(dc, width, height, settings, style); break;
+        case MenuFrame::raisedLine: paintRaisedLine(dc, width, height, style); break;
+        case MenuFrame::system: outlineWindow(dc, width, height, style); break;  // dark menus only
         case MenuFrame::none: break;
     }
     return true;
 }
 
-bool paintWindowFrame(HWND window, const Settings& settings) {
+bool paintWindowFrame(HWND window, const Settings& settings, const MenuStyle& style) {
     RECT area{};
-    if (!ownFrame(settings) || !::GetWindowRect(window, &area)) return false;
+    if (!ownFrame(settings, style) || !::GetWindowRect(window, &area)) return false;
     WindowDC dc(window);
-    return dc.get() != nullptr && paintMenuFrame(dc.get(), area.right - area.left, area.bottom - area.top, settings);
+    return dc.get() != nullptr &&
+           paintMenuFrame(dc.get(), area.right - area.left, area.bottom - area.top, settings, style);
 }
 
 }  // namespace trm

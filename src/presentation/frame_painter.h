@@ -1,19 +1,20 @@
 // The frames drawn around the menu windows in the style the options ask
-// for, in the system's colours.
+// for, in the colours and at the DPI of the menu's style.
 #pragma once
 
 #include <windows.h>
 
 #include "common/settings.h"
+#include "presentation/menu_style.h"
 
 namespace trm {
 
 // Draws the frame into a DC of the whole window (width x height); false when
 // the system's own frame is wanted.
-bool paintMenuFrame(HDC dc, int width, int height, const Settings& settings);
+bool paintMenuFrame(HDC dc, int width, int height, const Settings& settings, const MenuStyle& style);
 
 // The same over the whole of `window`.
-bool paintWindowFrame(HWND window, const Settings& settings);
+bool paintWindowFrame(HWND window, const Settings& settings, const MenuStyle& style);
 
 // An outline `width` pixels wide along the inside of `area`.
 void paintOutline(HDC dc, const RECT& area, int width, COLORREF colour);

@@ -2,7 +2,7 @@
 
 #include "menus/picture.h"
 #include "model/menu_entry.h"
-#include "presentation/menu_metrics.h"
+#include "presentation/menu_drawing.h"
 #include "presentation/thumbnail_tip.h"
 #include "presentation/tip_layout.h"
 #include "presentation/tracking_state.h"
@@ -39,11 +39,11 @@ void hoverTimerFired(HWND window, const HookApp& app) {
         const SIZE own = pixelSize(tip.image.picture.get());
         // The tooltip's sizes are pixels at 100 % scaling, like every length;
         // a picture shown at its own size keeps it.
-        const MenuMetrics& metrics = MenuMetrics::Instance();
-        const PixelSize drawn = tipDrawingSize(scaledLength(settings.dothumbnailsontooltipsizex, metrics.dpi),
-                                               scaledLength(settings.dothumbnailsontooltipsizey, metrics.dpi),
+        const MenuStyle& style = app.drawing.style();
+        const PixelSize drawn = tipDrawingSize(scaledLength(settings.dothumbnailsontooltipsizex, style.dpi),
+                                               scaledLength(settings.dothumbnailsontooltipsizey, style.dpi),
                                                static_cast<bool>(tip.image.picture), {own.cx, own.cy},
-                                               settings.imagereductionx, settings.imagereductiony, metrics.lengths);
+                                               settings.imagereductionx, settings.imagereductiony, style.lengths);
         tip.widthOverride = drawn.width;
         tip.heightOverride = drawn.height;
     }

@@ -1,11 +1,11 @@
-// MenuMetrics::DrawItem: title strips, column breaks, separators and
+// MenuDrawing::DrawItem: title strips, column breaks, separators and
 // ordinary items in the classic and xp looks, with or without backgrounds.
 #include "common/win_text.h"
-#include "menus/menu_system_metrics.h"
 #include "menus/picture.h"
 #include "presentation/frame_painter.h"
+#include "presentation/item_colours.h"
 #include "presentation/item_geometry.h"
-#include "presentation/menu_metrics.h"
+#include "presentation/menu_drawing.h"
 
 namespace trm {
 namespace {
@@ -70,34 +70,56 @@ bool systemGradientCaptions() {
     return ::SystemParametersInfoA(SPI_GETGRADIENTCAPTIONS, 0, &on, 0) && on;
 }
 
+// The system draws a sub-menu's arrow after the item in its light colours
+// (Wine on a light square): dark menus draw their own, and keep the
+// system's out of the whole item, wherever its version puts the arrow.
+void paintSubMenuArrow(HDC dc, const RECT& item, int box, COLORREF colour) {
+    const int half = box / 4 > 2 ? box / 4 : 2;
+    const int x = item.right - box / 2;
+    const int y = (item.top + item.bottom) / 2;
+    const POINT arrow[] = {{x - half / 2, y - half}, {x - half / 2, y + half}, {x + half / 2 + 1, y}};
+    {
+        BrushHandle brush(::CreateSolidBrush(colour));
+        PenHandle pen(::CreatePen(PS_SOLID, 1, colour));
+        SelectedObject filling(dc, brush.get());
+        SelectedObject outline(dc, pen.get());
+        ::Polygon(dc, arrow, 3);
+    }
+    ::ExcludeClipRect(dc, item.left, item.top, item.right, item.bottom);
+}
+
 }  // namespace
 
-int MenuMetrics::DrawItem(DRAWITEMSTRUCT* request, IconService* icons) {
+int MenuDrawing::DrawItem(DRAWITEMSTRUCT* request, IconService* icons) {
     if (request == nullptr || request->CtlType != ODT_MENU) return 0;
-    MenuItemData* record = itemDataList.find(request->itemData);
+    MenuItemData* record = records.find(request->itemData);
     if (record == nullptr) return 0;
     if (record->selectedIconLate && (request->itemState & ODS_SELECTED) && icons != nullptr) {
         record->selectedIconLate = false;
         record->selectedIcon = icons->folderIcons(true).open;
     }
+    MenuLayout& layout = layoutOf(*record->menu);
     {
         TextColoursKept kept(request->hDC);
         if (record->isTitle)
-            paintTitle(*request, *record);
+            paintTitle(*request, *record, layout);
         else if (record->isColumnBreak && !record->isTitleColumnBreak)
-            paintColumnBreak(*request, *record);
+            paintColumnBreak(*request, *record, layout);
         else
-            paintItem(*request, *record);
+            paintItem(*request, *record, layout);
     }
     // The next column's break fills below this item.
-    record->menu->lastItemRect = request->rcItem;
+    layout.lastItemRect = request->rcItem;
     return 1;
 }
 
-void MenuMetrics::paintTitle(const DRAWITEMSTRUCT& request, MenuItemData& record) const {
+void MenuDrawing::paintTitle(const DRAWITEMSTRUCT& request, const MenuItemData& record, MenuLayout& layout) const {
+    const MenuStyle& style = *layout.style;
+    const MenuLengths& lengths = style.lengths;
+    const Palette& palette = style.palette;
     HDC dc = request.hDC;
     const RECT& item = request.rcItem;
-    OwnerDrawMenu& menu = *record.menu;
+    const OwnerDrawMenu& menu = *record.menu;
     const bool side = record.isSideTitle != 0;
 
     // The strip spans the whole menu window, not just the title's column.
@@ -116,24 +138,18 @@ void MenuMetrics::paintTitle(const DRAWITEMSTRUCT& request, MenuItemData& record
         }
     }
 
-    // The system always sends the title disabled; only the hover repaint
-    // sends it selected and enabled.
-    const bool highlighted = !(request.itemState & ODS_DISABLED) && (request.itemState & ODS_SELECTED);
-    COLORREF back = palette.colour(highlighted ? PaintRole::litTitle : PaintRole::title);
-    COLORREF text = palette.colour(highlighted ? PaintRole::litTitleText : PaintRole::titleText);
+    const ItemState state{(request.itemState & ODS_SELECTED) != 0, (request.itemState & ODS_DISABLED) != 0};
+    // The system's setting is asked for only where it decides.
+    const bool gradientWanted = record.titleBackground && gradientTitles;
+    const TitleColours colours =
+        titleColours(state, record.titleBackground, gradientTitles, gradientWanted && systemGradientCaptions());
 
-    if (record.titleBackground) {
-        bool gradient = false;
-        if (gradientTitles && !highlighted) {
-            back = palette.colour(PaintRole::caption);
-            text = palette.colour(PaintRole::captionText);
-            gradient = systemGradientCaptions();
-        }
+    if (colours.strip.filled) {
         const int stripWidth = (item.right - item.left) + lengths.sideTitleWiden;
-        if (!gradient) {
-            fill(dc, item.left, item.top, side ? stripWidth : width, height, back);
+        if (!colours.gradient) {
+            fill(dc, item.left, item.top, side ? stripWidth : width, height, palette.colour(colours.strip.role));
         } else {
-            const Rgb caption = rgbOf(palette.colour(PaintRole::caption));
+            const Rgb caption = rgbOf(palette.colour(colours.strip.role));
             const Rgb captionEnd = rgbOf(palette.colour(PaintRole::captionEnd));
             if (side) {
                 for (int y = 0; y < height; ++y)
@@ -149,26 +165,28 @@ void MenuMetrics::paintTitle(const DRAWITEMSTRUCT& request, MenuItemData& record
 
     const RECT strip{item.left, item.top, item.left + width, item.top + height};
     if (record.titleOutline) paintOutline(dc, strip, lengths.line, palette.colour(PaintRole::outline));
-    menu.titleRect = strip;
-    menu.titleHighlighted = highlighted ? 1 : 0;
+    layout.titleRect = strip;
+    layout.titleHighlighted = colours.lit;
 
+    const COLORREF text = palette.colour(colours.text);
     ::SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(dc, text);
     if (side) {
-        SelectedObject font(dc, verticalTitleFont.get());
+        SelectedObject font(dc, style.verticalTitleFont.get());
         // Up to the terminating zero, like the text it was made from.
         const std::wstring label = wideOf(record.label().c_str());
         ::TextOutW(dc, item.left + lengths.sideTitleTextLeft, item.top + height - lengths.titleTextInset, label.c_str(),
                    static_cast<int>(label.size()));
     } else {
-        SelectedObject font(dc, titleFont.get());
+        SelectedObject font(dc, style.titleFont.get());
         drawLabel(dc, record.label(),
                   RECT{item.left + lengths.titleTextInset, item.top, item.right - lengths.titleTextInset, item.bottom},
                   text);
     }
 }
 
-void MenuMetrics::paintColumnBreak(const DRAWITEMSTRUCT& request, const MenuItemData& record) const {
+void MenuDrawing::paintColumnBreak(const DRAWITEMSTRUCT& request, const MenuItemData& record,
+                                   const MenuLayout& layout) const {
     const OwnerDrawMenu& menu = *record.menu;
     RECT client{};
     if (menu.menuWindow == nullptr || !::GetClientRect(menu.menuWindow, &client)) return;
@@ -178,36 +196,36 @@ void MenuMetrics::paintColumnBreak(const DRAWITEMSTRUCT& request, const MenuItem
     const int margin = request.rcItem.top;
     const int saved = ::SaveDC(request.hDC);
     ::IntersectClipRect(request.hDC, 0, 0, client.right - margin, client.bottom - margin);
-    for (const Fill& area : columnBreakFills(rectOf(request.rcItem), rectOf(client), rectOf(menu.lastItemRect),
-                                             menu.maxCheckWidth, record.xpStyle != 0, paintBackgrounds, lengths))
-        fill(request.hDC, area.x, area.y, area.cx, area.cy, palette.colour(roleOf(area.colour)));
+    for (const Fill& area :
+         columnBreakFills(rectOf(request.rcItem), rectOf(client), rectOf(layout.lastItemRect), layout.maxCheckWidth,
+                          record.xpStyle != 0, paintBackgrounds, layout.style->lengths))
+        fill(request.hDC, area.x, area.y, area.cx, area.cy, layout.style->palette.colour(roleOf(area.colour)));
     ::RestoreDC(request.hDC, saved);
 }
 
-void MenuMetrics::paintItem(const DRAWITEMSTRUCT& request, const MenuItemData& record) const {
+void MenuDrawing::paintItem(const DRAWITEMSTRUCT& request, const MenuItemData& record, const MenuLayout& layout) const {
+    const MenuStyle& style = *layout.style;
+    const MenuLengths& lengths = style.lengths;
+    const Palette& palette = style.palette;
     HDC dc = request.hDC;
     const RECT& item = request.rcItem;
-    const OwnerDrawMenu& menu = *record.menu;
     const bool selected = (request.itemState & ODS_SELECTED) != 0;
-    const bool disabled = (request.itemState & ODS_DISABLED) != 0 || disabledInItsMenu(request);
-    const bool xp = record.xpStyle != 0;
-    const int iconColumn = menu.maxCheckWidth + lengths.columnGap;
+    const ItemState state{selected, (request.itemState & ODS_DISABLED) != 0 || disabledInItsMenu(request)};
+    const ItemColours colours = itemColours(state, {record.xpStyle != 0, paintBackgrounds, palette.dark()});
+    const int iconColumn = layout.maxCheckWidth + lengths.columnGap;
     const int itemWidth = item.right - item.left;
     const int itemHeight = item.bottom - item.top;
 
-    if (xp && paintBackgrounds)
-        fill(dc, item.left, item.top, iconColumn, itemHeight, palette.colour(PaintRole::xpIcons));
-    if (paintBackgrounds) {
-        if (selected) {
-            fill(dc, item.left, item.top, itemWidth, itemHeight, palette.colour(PaintRole::selection));
-            if (xp) paintOutline(dc, item, lengths.line, palette.colour(PaintRole::outline));
-        } else if (xp) {
+    if (colours.iconColumn.filled)
+        fill(dc, item.left, item.top, iconColumn, itemHeight, palette.colour(colours.iconColumn.role));
+    if (colours.row.filled) {
+        if (colours.rowBesideIconColumn)
             fill(dc, item.left + iconColumn, item.top, itemWidth - iconColumn, itemHeight,
-                 palette.colour(PaintRole::xpText));
-        } else {
-            fill(dc, item.left, item.top, itemWidth, itemHeight, palette.colour(PaintRole::menu));
-        }
+                 palette.colour(colours.row.role));
+        else
+            fill(dc, item.left, item.top, itemWidth, itemHeight, palette.colour(colours.row.role));
     }
+    if (colours.outline.filled) paintOutline(dc, item, lengths.line, palette.colour(colours.outline.role));
 
     if (record.hasTextRow && record.hasIcons) {
         const int x = item.left + lengths.iconInset;
@@ -219,20 +237,19 @@ void MenuMetrics::paintItem(const DRAWITEMSTRUCT& request, const MenuItemData& r
             ::DrawIconEx(dc, x, y, record.icon, record.iconWidth, record.iconHeight, 0, nullptr, DI_NORMAL);
     }
 
-    const int textX = textLeft(item.left, menu.maxCheckWidth, menuSystemSizes().checkWidth, lengths);
-    const int textEnd = textRight(item.right, textX, menu.maxWidth, menu.clampedTextWidth);
+    const int textX = textLeft(item.left, layout.maxCheckWidth, style.sizes.checkWidth, lengths);
+    const int textEnd = textRight(item.right, textX, layout.maxWidth, layout.clampedTextWidth);
 
     if (record.isSeparator) {
         const int middle = item.top + itemHeight / 2;
         const int inset = lengths.separatorInset;
         const int width = lengths.line;
-        if (xp) {
-            line(dc, textX + inset, middle, textEnd - inset, middle, width, palette.colour(PaintRole::xpSeparator));
-        } else {
-            line(dc, item.left + inset, middle, textEnd - inset, middle, width, palette.colour(PaintRole::etchShadow));
-            line(dc, item.left + inset, middle + width, textEnd - inset, middle + width, width,
-                 palette.colour(PaintRole::etchLight));
-        }
+        // The xp line starts at the text; the etched one spans the item.
+        const int from = record.xpStyle ? textX + inset : item.left + inset;
+        line(dc, from, middle, textEnd - inset, middle, width, palette.colour(colours.separator));
+        if (colours.separatorLight.filled)
+            line(dc, from, middle + width, textEnd - inset, middle + width, width,
+                 palette.colour(colours.separatorLight.role));
         return;
     }
 
@@ -240,46 +257,22 @@ void MenuMetrics::paintItem(const DRAWITEMSTRUCT& request, const MenuItemData& r
     if (record.titlePicture != nullptr) textArea.bottom = item.top + record.rowHeight;
 
     if (record.hasTextRow) {
-        SelectedObject font(dc, menuFont.get());
+        SelectedObject font(dc, style.menuFont.get());
         ::SetBkMode(dc, TRANSPARENT);
-        if (!disabled) {
-            drawLabel(dc, record.label(), textArea,
-                      palette.colour(selected ? PaintRole::selectionText : PaintRole::text));
-        } else if (selected) {
-            drawLabel(dc, record.label(), textArea, palette.colour(PaintRole::disabledSelectedText));
-        } else {
+        if (colours.emboss.filled) {
             // Embossed: a light copy a line's width down and right under the shadow.
             const int by = lengths.line;
             const RECT offset{textArea.left + by, textArea.top + by, textArea.right + by, textArea.bottom + by};
-            drawLabel(dc, record.label(), offset, palette.colour(PaintRole::disabledEmboss));
-            drawLabel(dc, record.label(), textArea, palette.colour(PaintRole::disabledText));
+            drawLabel(dc, record.label(), offset, palette.colour(colours.emboss.role));
         }
+        drawLabel(dc, record.label(), textArea, palette.colour(colours.text));
     }
 
     if (record.titlePicture != nullptr)
         renderPicture(record.titlePicture, dc, textX, item.top + record.pictureTop,
                       record.pictureRight - record.pictureLeft, record.pictureBottom - record.pictureTop);
-    if (record.subMenu != nullptr && palette.dark())
-        paintSubMenuArrow(dc, item, palette.colour(selected ? PaintRole::selectionText : PaintRole::text));
-}
-
-// The system draws a sub-menu's arrow after the item in its light colours
-// (Wine on a light square): dark menus draw their own, and keep the
-// system's out of the whole item, wherever its version puts the arrow.
-void MenuMetrics::paintSubMenuArrow(HDC dc, const RECT& item, COLORREF colour) const {
-    const int box = menuSystemSizes().checkWidth;
-    const int half = box / 4 > 2 ? box / 4 : 2;
-    const int x = item.right - box / 2;
-    const int y = (item.top + item.bottom) / 2;
-    const POINT arrow[] = {{x - half / 2, y - half}, {x - half / 2, y + half}, {x + half / 2 + 1, y}};
-    {
-        BrushHandle brush(::CreateSolidBrush(colour));
-        PenHandle pen(::CreatePen(PS_SOLID, 1, colour));
-        SelectedObject filling(dc, brush.get());
-        SelectedObject outline(dc, pen.get());
-        ::Polygon(dc, arrow, 3);
-    }
-    ::ExcludeClipRect(dc, item.left, item.top, item.right, item.bottom);
+    if (record.subMenu != nullptr && colours.arrow.filled)
+        paintSubMenuArrow(dc, item, style.sizes.checkWidth, palette.colour(colours.arrow.role));
 }
 
 }  // namespace trm

@@ -8,8 +8,8 @@
 #include "menus/run_menus.h"
 #include "model/folder_node.h"
 #include "presentation/hover_tip.h"
+#include "presentation/menu_drawing.h"
 #include "presentation/menu_item_info.h"
-#include "presentation/menu_metrics.h"
 #include "presentation/menu_window.h"
 #include "presentation/mouse_rules.h"
 #include "presentation/tracking_state.h"
@@ -67,16 +67,17 @@ MenuEntry* entryWithId(FolderNode& folder, UINT id) {
     return nullptr;
 }
 
-bool pointerOnTitle(const PointedMenu& pointed, const OwnerDrawMenu& menu) {
+bool pointerOnTitle(const PointedMenu& pointed, const OwnerDrawMenu& menu, const MenuLayout& layout) {
     if (!menu.hasTitle) return false;
     POINT client = pointed.pointer;
     ::ScreenToClient(pointed.window, &client);
-    return ::PtInRect(&menu.titleRect, client) != FALSE;
+    return ::PtInRect(&layout.titleRect, client) != FALSE;
 }
 
 // Paints the menu's title lit or plain, as the system would, and lets the
 // painter remember which it is.
-void repaintTitle(HWND window, OwnerDrawMenu& menu, bool lit, const Settings& settings) {
+void repaintTitle(HWND window, const OwnerDrawMenu& menu, bool lit, const Settings& settings, MenuDrawing& drawing) {
+    MenuLayout& layout = drawing.layoutOf(menu);
     MENUITEMINFOA title;
     if (!readMenuItem(menu.GetSafeHmenu(), 0, MIIM_DATA, title)) return;
     ClientDC dc(window);
@@ -89,15 +90,15 @@ void repaintTitle(HWND window, OwnerDrawMenu& menu, bool lit, const Settings& se
     request.itemState = lit ? ODS_SELECTED : 0;
     request.hwndItem = reinterpret_cast<HWND>(menu.GetSafeHmenu());
     request.hDC = dc.get();
-    request.rcItem = menu.titleRect;
+    request.rcItem = layout.titleRect;
     // The painter widens an upright title by as much again.
-    if (settings.dotitlesleft) request.rcItem.right -= MenuMetrics::Instance().lengths.sideTitleWiden;
+    if (settings.dotitlesleft) request.rcItem.right -= layout.style->lengths.sideTitleWiden;
     request.itemData = title.dwItemData;
     // Not part of the system's drawing order: a column break drawn later
     // still fills below the item the system drew last.
-    const RECT lastDrawn = menu.lastItemRect;
-    MenuMetrics::Instance().DrawItem(&request);
-    menu.lastItemRect = lastDrawn;
+    const RECT lastDrawn = layout.lastItemRect;
+    drawing.DrawItem(&request);
+    layout.lastItemRect = lastDrawn;
 }
 
 // The title under the pointer is lit, every other one plain; each is
@@ -107,8 +108,9 @@ void lightTitles(const PointedMenu& pointed, const HookApp& app) {
     for (const OpenMenuWindow& open : tracking().openMenuWindows) {
         OwnerDrawMenu* menu = app.menus.menuOf(open.menuHandle);
         if (menu == nullptr || !menu->hasTitle) continue;
-        const bool lit = open.window == pointed.window && pointerOnTitle(pointed, *menu);
-        if (lit != (menu->titleHighlighted != 0)) repaintTitle(open.window, *menu, lit, settings);
+        const MenuLayout& layout = app.drawing.layoutOf(*menu);
+        const bool lit = open.window == pointed.window && pointerOnTitle(pointed, *menu, layout);
+        if (lit != layout.titleHighlighted) repaintTitle(open.window, *menu, lit, settings, app.drawing);
     }
 }
 
@@ -172,7 +174,9 @@ void primaryUp(HookApp& app, POINT pointer) {
     PointedMenu pointed;
     if (!menuUnderPointer(pointer, pointed)) return;
     FolderNode* folder = app.menus.folderOf(pointed.menu);
-    if (folder == nullptr || folder->menu == nullptr || !pointerOnTitle(pointed, *folder->menu)) return;
+    if (folder == nullptr || folder->menu == nullptr ||
+        !pointerOnTitle(pointed, *folder->menu, app.drawing.layoutOf(*folder->menu)))
+        return;
     openAfterTracking(folder->path);
 }
 

@@ -6,6 +6,7 @@
 #include "menus/run_menus.h"
 #include "presentation/frame_painter.h"
 #include "presentation/hover_tip.h"
+#include "presentation/menu_drawing.h"
 #include "presentation/mouse_out_watch.h"
 #include "presentation/submenu_nudge.h"
 #include "presentation/thumbnail_tip.h"
@@ -49,6 +50,7 @@ OwnerDrawMenu* menuOf(HMENU handle) {
 bool handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam, WNDPROC previous, const HookApp& app,
             LRESULT& result) {
     const Settings& settings = app.settings;
+    const MenuStyle& style = app.drawing.style();
     TrackingState& state = tracking();
     bool inside = true;
     if (settings.dieonmouseout || settings.dothumbnailsontooltip) {
@@ -60,13 +62,13 @@ bool handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam, WNDPROC pre
     switch (message) {
         case WM_CREATE:
             makeTranslucent(window, settings);
-            setMenuWindowCorners(window, settings);
+            setMenuWindowCorners(window, settings, style.palette);
             break;
         case WM_WINDOWPOSCHANGING: {
             WINDOWPOS& position = *reinterpret_cast<WINDOWPOS*>(lParam);
             // Again as it is shown, over whatever the system's menu code chose meanwhile.
-            if (position.flags & SWP_SHOWWINDOW) setMenuWindowCorners(window, settings);
-            if (state.openMenuWindows.size() >= 2) nudgeSubMenu(window, position);
+            if (position.flags & SWP_SHOWWINDOW) setMenuWindowCorners(window, settings, style.palette);
+            if (state.openMenuWindows.size() >= 2) nudgeSubMenu(window, position, style);
             break;
         }
         case WM_CANCELMODE: state.launcherMenuCancelled = true; break;
@@ -74,13 +76,13 @@ bool handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam, WNDPROC pre
         case WM_NCPAINT:
             makeTranslucent(window, settings);
             result = 0;
-            return paintWindowFrame(window, settings);
+            return paintWindowFrame(window, settings, style);
         case WM_PAINT:
             // Under Wine menu windows have no non-client area: the system
             // draws its edge inside the client area while painting, and our
             // frame goes over it.
             result = ::CallWindowProcA(previous, window, message, wParam, lParam);
-            paintWindowFrame(window, settings);
+            paintWindowFrame(window, settings, style);
             return true;
         case WM_TIMER:
             if (wParam == pointerWatchTimerId) {

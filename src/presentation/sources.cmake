@@ -1,6 +1,7 @@
 # Sources of src/presentation: TRM_CORE_SOURCES need no <windows.h>, TRM_WIN_SOURCES do.
 list(APPEND TRM_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/drag_gesture.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/item_colours.cpp
   ${CMAKE_CURRENT_LIST_DIR}/item_geometry.cpp
   ${CMAKE_CURRENT_LIST_DIR}/menu_frame.cpp
   ${CMAKE_CURRENT_LIST_DIR}/menu_window_rules.cpp
@@ -11,7 +12,9 @@ list(APPEND TRM_CORE_SOURCES
 )
 list(APPEND TRM_WIN_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/item_painter.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/menu_metrics.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/menu_drawing.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/menu_style.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/menu_styles.cpp
   ${CMAKE_CURRENT_LIST_DIR}/menu_type_ahead.cpp
   ${CMAKE_CURRENT_LIST_DIR}/palette.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tracking_state.cpp

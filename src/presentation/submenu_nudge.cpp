@@ -1,7 +1,6 @@
 #include "presentation/submenu_nudge.h"
 
 #include "common/display_dpi.h"
-#include "presentation/menu_metrics.h"
 #include "presentation/menu_window.h"
 #include "presentation/menu_window_rules.h"
 #include "presentation/monitor_bounds.h"
@@ -9,7 +8,7 @@
 
 namespace trm {
 
-void nudgeSubMenu(HWND window, WINDOWPOS& position) {
+void nudgeSubMenu(HWND window, WINDOWPOS& position, const MenuStyle& style) {
     if (position.flags & SWP_NOMOVE) return;
     const OpenMenuWindow* self = openMenuWindowOf(window);
     if (self == nullptr || self == &tracking().openMenuWindows.front()) return;
@@ -22,9 +21,8 @@ void nudgeSubMenu(HWND window, WINDOWPOS& position) {
         width = own.right - own.left;
     }
     const ScreenBounds monitor = monitorBounds({position.x, position.y});
-    const MenuMetrics& metrics = MenuMetrics::Instance();
-    position.x = shiftedSubMenuLeft(position.x, width, parent.left, systemMetricForDpi(SM_CXEDGE, metrics.dpi),
-                                    metrics.lengths.subMenuShift, monitor);
+    position.x = shiftedSubMenuLeft(position.x, width, parent.left, systemMetricForDpi(SM_CXEDGE, style.dpi),
+                                    style.lengths.subMenuShift, monitor);
 }
 
 }  // namespace trm

@@ -4,10 +4,12 @@
 
 #include <windows.h>
 
+#include "presentation/menu_style.h"
+
 namespace trm {
 
 // Where the system moves the sub-menu window `window` (WM_WINDOWPOSCHANGING),
 // it goes a little further away from the open menu before it.
-void nudgeSubMenu(HWND window, WINDOWPOS& position);
+void nudgeSubMenu(HWND window, WINDOWPOS& position, const MenuStyle& style);
 
 }  // namespace trm

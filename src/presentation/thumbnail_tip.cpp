@@ -1,7 +1,6 @@
 #include "presentation/thumbnail_tip.h"
 
 #include "presentation/frame_painter.h"
-#include "presentation/menu_metrics.h"
 #include "presentation/monitor_bounds.h"
 #include "presentation/tip_layout.h"
 
@@ -20,7 +19,7 @@ PixelSize bitmapSize(HBITMAP bitmap) {
 bool ThumbnailTip::create() {
     const LPCSTR windowClass = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursorA(nullptr, IDC_ARROW));
     // The system's border is drawn in its own colour: a dark tip draws its own.
-    const DWORD border = MenuMetrics::Instance().palette.dark() ? 0 : WS_BORDER;
+    const DWORD border = styles.palette().dark() ? 0 : WS_BORDER;
     if (!CreateEx(WS_EX_TOPMOST, windowClass, "ToolTip", WS_CHILD | WS_CLIPSIBLINGS | border, 0, 0, 100, 20,
                   ::GetDesktopWindow(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(100))))
         return false;
@@ -40,7 +39,7 @@ void ThumbnailTip::showAt(int x, int y) {
     content.widthOverride = widthOverride;
     content.heightOverride = heightOverride;
     const ScreenPoint at{x, y};
-    const MenuLengths& lengths = MenuMetrics::Instance().lengths;
+    const MenuLengths& lengths = styles.shown().lengths;
     const TipPlacement placed = placeTip(at, tipContentSize(content, lengths), monitorBounds(at), lengths);
     // Never activated: the menus keep the keyboard.
     ::SetWindowPos(m_hWnd, HWND_TOP, placed.x, placed.y, placed.width, placed.height, SWP_SHOWWINDOW | SWP_NOACTIVATE);
@@ -50,7 +49,7 @@ void ThumbnailTip::showAt(int x, int y) {
 void ThumbnailTip::showAtCursor() {
     POINT cursor{};
     ::GetCursorPos(&cursor);
-    const int offset = MenuMetrics::Instance().lengths.tipOffset;
+    const int offset = styles.shown().lengths.tipOffset;
     showAt(cursor.x + offset, cursor.y + offset);
 }
 
@@ -76,13 +75,13 @@ void ThumbnailTip::paint(HDC dc) {
     if (memory.get() == nullptr || !canvas) return;
     {
         SelectedObject selected(memory.get(), canvas.get());
-        const MenuMetrics& metrics = MenuMetrics::Instance();
-        ::SetBkColor(memory.get(), metrics.palette.colour(PaintRole::tip));
+        const MenuStyle& style = styles.shown();
+        ::SetBkColor(memory.get(), style.palette.colour(PaintRole::tip));
         ::ExtTextOutA(memory.get(), 0, 0, ETO_OPAQUE, &client, nullptr, 0, nullptr);
-        if (metrics.palette.dark())
-            paintOutline(memory.get(), client, metrics.lengths.line, metrics.palette.colour(PaintRole::tipBorder));
+        if (style.palette.dark())
+            paintOutline(memory.get(), client, style.lengths.line, style.palette.colour(PaintRole::tipBorder));
 
-        const MenuLengths& at = metrics.lengths;
+        const MenuLengths& at = style.lengths;
         RECT area = client;
         area.left += at.tipInset;
         area.top += at.tipInset;

@@ -3,12 +3,14 @@
 
 #include "framework/wnd.h"
 #include "menus/picture.h"
+#include "presentation/menu_styles.h"
 
 namespace trm {
 
 class ThumbnailTip : public CWnd {
 public:
-    ThumbnailTip() = default;
+    // The styles are the run's and outlive the tip.
+    explicit ThumbnailTip(MenuStyles& styles) : styles(styles) {}
     // Drops the picture; the base destroys the window.
     ~ThumbnailTip() override = default;
 
@@ -31,6 +33,8 @@ protected:
 
 private:
     void paint(HDC dc);
+
+    MenuStyles& styles;
 };
 
 }  // namespace trm

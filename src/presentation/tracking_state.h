@@ -18,6 +18,7 @@
 namespace trm {
 
 struct MenuEntry;
+class MenuDrawing;
 class RunMenus;
 class ThumbnailTip;
 
@@ -29,7 +30,8 @@ struct HookApp {
     bool underWine;
     RunMenus& menus;
     ThumbnailTip& tip;
-    HWND commandWindow;  // the shell's commands are carried out for it (the host window)
+    MenuDrawing& drawing;  // the run's measuring and painting, with its styles
+    HWND commandWindow;    // the shell's commands are carried out for it (the host window)
     // Shows the shell's context menu; the tests put a recorder here.
     ShowShellMenu showShellMenu = showShellContextMenu;
 };

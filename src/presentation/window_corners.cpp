@@ -2,7 +2,6 @@
 
 #include "common/kernel_handles.h"
 #include "presentation/menu_frame.h"
-#include "presentation/menu_metrics.h"
 
 namespace trm {
 
@@ -34,15 +33,13 @@ DwmSetWindowAttributeFn dwmSetWindowAttribute() {
 
 }  // namespace
 
-void setMenuWindowCorners(HWND window, const Settings& settings) {
+void setMenuWindowCorners(HWND window, const Settings& settings, const Palette& palette) {
     const DwmSetWindowAttributeFn setAttribute = dwmSetWindowAttribute();
     if (setAttribute == nullptr) return;
     const MenuFrame frame =
         menuFrameOf(settings.displayoutline, settings.displayrounded, settings.displayflat, settings.displaybackground);
     const DWORD corners =
-        menuCornersOf(frame, settings.displayxp, MenuMetrics::Instance().palette.dark()) == MenuCorners::round
-            ? dwmwcpRound
-            : dwmwcpDoNotRound;
+        menuCornersOf(frame, settings.displayxp, palette.dark()) == MenuCorners::round ? dwmwcpRound : dwmwcpDoNotRound;
     // Windows before 11 refuse the preference: nothing changes there.
     setAttribute(window, dwmwaWindowCornerPreference, &corners, sizeof corners);
 }

@@ -6,12 +6,13 @@
 #include <windows.h>
 
 #include "common/settings.h"
+#include "presentation/palette.h"
 
 namespace trm {
 
 // Asks for round corners where the system draws the window's frame and for
 // square ones where the launcher draws its own; nothing where the system
 // cannot.
-void setMenuWindowCorners(HWND window, const Settings& settings);
+void setMenuWindowCorners(HWND window, const Settings& settings, const Palette& palette);
 
 }  // namespace trm

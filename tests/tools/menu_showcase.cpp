@@ -14,18 +14,19 @@
 #include "menus/owner_draw_menu.h"
 #include "menus/run_menus.h"
 #include "model/folder_node.h"
+#include "presentation/menu_drawing.h"
 #include "presentation/menu_hooks.h"
-#include "presentation/menu_metrics.h"
+#include "presentation/menu_styles.h"
 #include "presentation/thumbnail_tip.h"
 
 namespace {
 
+trm::MenuDrawing* drawing = nullptr;
+
 LRESULT CALLBACK ownerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
     switch (message) {
-        case WM_MEASUREITEM:
-            trm::MenuMetrics::Instance().MeasureItem(reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
-            return TRUE;
-        case WM_DRAWITEM: trm::MenuMetrics::Instance().DrawItem(reinterpret_cast<DRAWITEMSTRUCT*>(lParam)); return TRUE;
+        case WM_MEASUREITEM: drawing->MeasureItem(reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)); return TRUE;
+        case WM_DRAWITEM: drawing->DrawItem(reinterpret_cast<DRAWITEMSTRUCT*>(lParam)); return TRUE;
         case WM_INITMENUPOPUP: trm::tracking().currentMenu = reinterpret_cast<HMENU>(wParam); return 0;
     }
     return ::DefWindowProcA(window, message, wParam, lParam);
@@ -63,13 +64,16 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     trm::CommandIds ids;
     settings.displayxp = xpStyle != 0;
     settings.displaybackground = std::strcmp(look, "nobackground") != 0;
-    trm::ThumbnailTip tip;
-    trm::RunMenus menus(trm::MenuMetrics::Instance().itemDataList);
-    trm::HookApp app{settings, false, menus, tip, nullptr};
+    trm::MenuStyles styles;
+    trm::ItemDataList records;
+    trm::MenuDrawing metrics(records, styles);
+    drawing = &metrics;
+    trm::ThumbnailTip tip(styles);
+    trm::RunMenus menus(records);
+    trm::HookApp app{settings, false, menus, tip, metrics, nullptr};
     trm::TrackingState state;
     const trm::TrackingScope tracked(state);
 
-    trm::MenuMetrics& metrics = trm::MenuMetrics::Instance();
     metrics.SetImageReduction(1, 1);
     metrics.SetGradientTitles(true);
     metrics.SetPaintBackgrounds(std::strcmp(look, "nobackground") != 0);

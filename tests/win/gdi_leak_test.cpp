@@ -12,7 +12,6 @@
 #include "menus/owner_draw_menu.h"
 #include "picture_files.h"
 #include "presentation/frame_painter.h"
-#include "presentation/menu_metrics.h"
 #include "presentation/thumbnail_tip.h"
 
 namespace {
@@ -40,7 +39,7 @@ long gdiObjectsInUse(bool reported) {
 
 class GdiLeakTest : public ::testing::Test {
 protected:
-    void paintEveryKind(trm::MenuMetrics& metrics, int rounds) {
+    void paintEveryKind(menutest::Metrics& metrics, int rounds) {
         OwnerDrawMenu classic(metrics.itemDataList, 0, -1);
         OwnerDrawMenu xp(metrics.itemDataList, 1, 120);
         HICON icon = menutest::solidIcon(16, RGB(200, 0, 0));
@@ -78,7 +77,7 @@ protected:
 
 TEST_F(GdiLeakTest, PaintingHundredsOfItemsKeepsTheObjectCount) {
     const bool reported = gdiCountIsReported();
-    trm::MenuMetrics metrics;
+    menutest::Metrics metrics;
     paintEveryKind(metrics, 1);  // anything made once and kept is made now
     const long before = gdiObjectsInUse(reported);
     paintEveryKind(metrics, 40);  // 400 items, every kind in every look
@@ -91,7 +90,7 @@ TEST_F(GdiLeakTest, PaintingHundredsOfItemsKeepsTheObjectCount) {
 
 // Every frame style, and the tooltip loading, showing, painting and
 // dropping pictures, many times over.
-void frameAndShowTips(trm::ThumbnailTip& tip, const std::string& picture, int rounds) {
+void frameAndShowTips(trm::ThumbnailTip& tip, const trm::MenuStyle& style, const std::string& picture, int rounds) {
     menutest::Canvas canvas(120, 90);
     trm::Settings settings;
     for (int round = 0; round < rounds; ++round) {
@@ -99,7 +98,7 @@ void frameAndShowTips(trm::ThumbnailTip& tip, const std::string& picture, int ro
         settings.displayflat = round % 3 == 0;
         settings.displaybackground = round % 4 != 0;
         settings.displayoutline = round % 5 != 0;
-        trm::paintMenuFrame(canvas.hdc(), 120, 90, settings);
+        trm::paintMenuFrame(canvas.hdc(), 120, 90, settings, style);
         trm::loadPicture(settings, picture, tip.image);
         tip.showAt(20, 20);
         ::SendMessageA(tip.m_hWnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(canvas.hdc()), 0);
@@ -112,10 +111,11 @@ TEST_F(GdiLeakTest, FramesAndTheTooltipKeepTheObjectCount) {
     ::CoInitialize(nullptr);
     wintest::FixtureFolder tree("gdileak");
     tree.file("photo.bmp", wintest::bmpFile(40, 30, RGB(10, 200, 30)));
-    trm::ThumbnailTip tip;
-    frameAndShowTips(tip, tree.at("photo.bmp"), 60);  // every combination once
+    menutest::Metrics metrics;
+    trm::ThumbnailTip tip{metrics.styles};
+    frameAndShowTips(tip, metrics.style, tree.at("photo.bmp"), 60);  // every combination once
     const long before = gdiObjectsInUse(reported);
-    frameAndShowTips(tip, tree.at("photo.bmp"), 120);
+    frameAndShowTips(tip, metrics.style, tree.at("photo.bmp"), 120);
     const long after = gdiObjectsInUse(reported);
     EXPECT_EQ(after, before);
     ::CoUninitialize();
@@ -124,9 +124,9 @@ TEST_F(GdiLeakTest, FramesAndTheTooltipKeepTheObjectCount) {
 TEST_F(GdiLeakTest, TheSharedFontsGoWithTheirOwner) {
     const bool reported = gdiCountIsReported();
     const long before = gdiObjectsInUse(reported);
-    { trm::MenuMetrics metrics; }
+    { menutest::Metrics metrics; }
     const long after = gdiObjectsInUse(reported);
-    std::printf("%s around one MenuMetrics: before %ld, after %ld\n",
+    std::printf("%s around one menu style: before %ld, after %ld\n",
                 reported ? "GDI objects (GetGuiResources)" : "free GDI handle-table places",
                 reported ? before : -before, reported ? after : -after);
     EXPECT_EQ(after, before);

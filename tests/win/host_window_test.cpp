@@ -21,7 +21,6 @@
 #include "menu_typist.h"
 #include "menus/owner_draw_menu.h"
 #include "model/folder_scanner.h"
-#include "presentation/menu_metrics.h"
 #include "presentation/tracking_state.h"
 
 namespace {
@@ -54,7 +53,7 @@ protected:
         ::SendMessageA(run.hostWindow.m_hWnd, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(menu), lParam);
     }
     std::string textAt(HMENU menu, int position) {
-        const trm::MenuItemData* record = trm::MenuMetrics::Instance().itemDataList.find(itemDataAt(menu, position));
+        const trm::MenuItemData* record = run.records.find(itemDataAt(menu, position));
         return record ? record->label() : "<none>";
     }
     static ULONG_PTR itemDataAt(HMENU menu, int position) {
@@ -82,7 +81,7 @@ TEST_F(HostWindowIconsTest, AFolderItemsOpenIconIsFetchedWhenItIsFirstDrawnHighl
     ASSERT_NE(standard.closed, nullptr);
     EXPECT_EQ(standard.open, nullptr) << "not fetched at the start";
     const HMENU root = run.root.menu->GetSafeHmenu();
-    trm::MenuItemData* folderItem = trm::MenuMetrics::Instance().itemDataList.find(itemDataAt(root, 0));
+    trm::MenuItemData* folderItem = run.records.find(itemDataAt(root, 0));
     ASSERT_NE(folderItem, nullptr);
     ASSERT_TRUE(folderItem->subMenu);
     menutest::Canvas canvas(200, 40);

@@ -1,4 +1,4 @@
-// MenuMetrics::MeasureItem on real menus: the sizes come from the right
+// MenuDrawing::MeasureItem on real menus: the sizes come from the right
 // fonts and system metrics, and only registered items are measured.
 #include <windows.h>
 #include <gtest/gtest.h>
@@ -8,7 +8,6 @@
 
 #include "menu_test_support.h"
 #include "menus/owner_draw_menu.h"
-#include "presentation/menu_metrics.h"
 
 namespace {
 
@@ -46,7 +45,7 @@ protected:
         return reinterpret_cast<MenuItemData*>(menutest::itemDataAt(menu.m_hMenu, position));
     }
 
-    trm::MenuMetrics metrics;
+    menutest::Metrics metrics;
     OwnerDrawMenu menu{metrics.itemDataList, 0, -1};
     const int cx = ::GetSystemMetrics(SM_CXMENUCHECK);
 };
@@ -104,11 +103,11 @@ TEST_F(MeasureItemTest, EachKindTakesItsHeightFromItsFont) {
     menu.appendItem(MF_STRING, 1101, "Readme.txt");
     menu.appendItem(MF_SEPARATOR, 1102, "");
     menu.appendItem(MF_MENUBREAK, 1103, "mb");
-    menu.lastItemRect = RECT{1, 2, 3, 4};
+    metrics.layoutOf(menu).lastItemRect = RECT{1, 2, 3, 4};
 
     const MEASUREITEMSTRUCT title = measureAt(0);
     EXPECT_EQ(title.itemHeight, static_cast<UINT>(extentHeight(metrics.titleFont.get(), "Music collection") + 8));
-    EXPECT_TRUE(::IsRectEmpty(&menu.lastItemRect));
+    EXPECT_TRUE(::IsRectEmpty(&metrics.layoutOf(menu).lastItemRect));
 
     const MEASUREITEMSTRUCT item = measureAt(1);
     const SIZE label = labelExtent(metrics.menuFont.get(), "Readme.txt");
@@ -208,7 +207,7 @@ TEST_F(MeasureItemTest, WidthLimitCutsTheItemsOfItsMenu) {
         }
     }
     EXPECT_EQ(limited.maxWidth, 60);
-    EXPECT_EQ(limited.clampedTextWidth, 60 - (cx + cx + 6) + 9);
+    EXPECT_EQ(metrics.layoutOf(limited).clampedTextWidth, 60 - (cx + cx + 6) + 9);
 }
 
 }  // namespace

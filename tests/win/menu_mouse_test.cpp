@@ -18,7 +18,6 @@
 #include "model/folder_scanner.h"
 #include "picture_files.h"
 #include "presentation/menu_hooks.h"
-#include "presentation/menu_metrics.h"
 #include "presentation/tracking_state.h"
 
 namespace {
@@ -76,7 +75,7 @@ protected:
         DRAWITEMSTRUCT title =
             menutest::drawRequest(dc.get(), itemData(titleRow), RECT{3, 3, 147, 23}, ODS_DISABLED | ODS_GRAYED);
         title.hwndItem = reinterpret_cast<HWND>(menu);
-        trm::MenuMetrics::Instance().DrawItem(&title);
+        run.drawing.DrawItem(&title);
     }
     ULONG_PTR itemData(int position) const {
         MENUITEMINFOA info = {};
@@ -174,7 +173,7 @@ TEST_F(MenuMouseTest, TheTitleUnderThePointerIsLitAndRepaintedOnlyWhenThatChange
     EXPECT_EQ(titlePixel(), sys(COLOR_INFOBK));
     light(titleRow);
     mouse(WM_MOUSEMOVE, onTitle);
-    EXPECT_EQ(owner.titleHighlighted, 1);
+    EXPECT_EQ(run.drawing.layoutOf(owner).titleHighlighted, 1);
     EXPECT_EQ(titlePixel(), sys(COLOR_WINDOW));
 
     // A mark on the strip stays while the pointer stays on the title.
@@ -187,7 +186,7 @@ TEST_F(MenuMouseTest, TheTitleUnderThePointerIsLitAndRepaintedOnlyWhenThatChange
 
     light(fileRow);
     mouse(WM_MOUSEMOVE, onItems);
-    EXPECT_EQ(owner.titleHighlighted, 0);
+    EXPECT_EQ(run.drawing.layoutOf(owner).titleHighlighted, 0);
     EXPECT_EQ(titlePixel(), sys(COLOR_INFOBK));
 }
 

@@ -1,4 +1,4 @@
-// MenuMetrics::DrawItem into a memory bitmap: every kind of item in every
+// MenuDrawing::DrawItem into a memory bitmap: every kind of item in every
 // look, checked pixel by pixel against the system colours.
 #include <windows.h>
 #include <gtest/gtest.h>
@@ -7,7 +7,6 @@
 #include "menu_test_support.h"
 #include "menus/owner_draw_menu.h"
 #include "presentation/item_geometry.h"
-#include "presentation/menu_metrics.h"
 
 namespace {
 
@@ -49,7 +48,7 @@ protected:
         return trm::textLeft(0, menu.maxCheckWidth, ::GetSystemMetrics(SM_CXMENUCHECK), metrics.lengths);
     }
 
-    trm::MenuMetrics metrics;
+    menutest::Metrics metrics;
     OwnerDrawMenu menu{metrics.itemDataList, 0, -1};
     Canvas canvas{300, 200};
     menutest::StandInWindow menuWindow{200, 120};  // client area 200 x 120
@@ -70,10 +69,10 @@ TEST_F(PaintTest, TopTitleSpansTheMenuWindowInInfoColours) {
     EXPECT_TRUE(canvas.all(sys(COLOR_INFOBK), 116, 1, 199, 21));  // the text stops 4 pixels inside the item
     EXPECT_GT(canvas.count(sys(COLOR_INFOTEXT), 4, 1, 116, 21), 20);
     const RECT strip{0, 0, 200, 22};
-    EXPECT_TRUE(::EqualRect(&menu.titleRect, &strip));
-    EXPECT_EQ(menu.titleHighlighted, 0);
+    EXPECT_TRUE(::EqualRect(&metrics.layoutOf(menu).titleRect, &strip));
+    EXPECT_EQ(metrics.layoutOf(menu).titleHighlighted, 0);
     const RECT item{0, 0, 120, 22};
-    EXPECT_TRUE(::EqualRect(&menu.lastItemRect, &item));
+    EXPECT_TRUE(::EqualRect(&metrics.layoutOf(menu).lastItemRect, &item));
 }
 
 TEST_F(PaintTest, TitleWithoutMenuWindowOrOutlineOrBackground) {
@@ -98,11 +97,11 @@ TEST_F(PaintTest, HoveredTitleIsInWindowColoursNeverGradient) {
     paint(0, RECT{0, 0, 120, 22}, ODS_SELECTED);
     EXPECT_TRUE(canvas.all(sys(COLOR_WINDOW), 1, 1, 119, 3));
     EXPECT_GT(canvas.count(sys(COLOR_WINDOWTEXT), 4, 1, 116, 21), 10);
-    EXPECT_EQ(menu.titleHighlighted, 1);
+    EXPECT_EQ(metrics.layoutOf(menu).titleHighlighted, 1);
 
     // Selected but disabled is how the system sends it: not highlighted.
     paint(0, RECT{0, 0, 120, 22}, ODS_SELECTED | ODS_DISABLED);
-    EXPECT_EQ(menu.titleHighlighted, 0);
+    EXPECT_EQ(metrics.layoutOf(menu).titleHighlighted, 0);
     EXPECT_EQ(canvas.count(sys(COLOR_WINDOW), 1, 1, 119, 21), 0);
 }
 
@@ -156,7 +155,7 @@ TEST_F(PaintTest, SideTitleStandsUpOverTheWholeHeight) {
     EXPECT_GT(text.bottom, 100);
     EXPECT_GT(text.bottom - text.top, text.right - text.left);  // taller than wide: upright
     const RECT strip{0, 0, 24, 120};
-    EXPECT_TRUE(::EqualRect(&menu.titleRect, &strip));
+    EXPECT_TRUE(::EqualRect(&metrics.layoutOf(menu).titleRect, &strip));
 }
 
 TEST_F(PaintTest, SideTitleGradientRunsFromGradientCaptionAtTheTop) {
@@ -380,7 +379,7 @@ TEST_F(PaintTest, XpColumnBreakFillsBelowThePreviousColumnAndItsOwn) {
     EXPECT_EQ(canvas.at(200, 10), Canvas::paper);
     EXPECT_EQ(canvas.at(50, 120), Canvas::paper);
     const RECT breakItem{100, 0, 190, 0};
-    EXPECT_TRUE(::EqualRect(&xp.lastItemRect, &breakItem));
+    EXPECT_TRUE(::EqualRect(&metrics.layoutOf(xp).lastItemRect, &breakItem));
 }
 
 TEST_F(PaintTest, ClassicColumnBreakHasAnEtchedBarBelowTheTitleRow) {
@@ -402,14 +401,14 @@ TEST_F(PaintTest, ColumnBreakWithoutItsWindowPaintsNothingButIsRemembered) {
     const RECT item{100, 0, 190, 22};
     ASSERT_EQ(paint(0, item), 1);
     EXPECT_TRUE(canvas.all(Canvas::paper, 0, 0, 300, 200));
-    EXPECT_TRUE(::EqualRect(&menu.lastItemRect, &item));
+    EXPECT_TRUE(::EqualRect(&metrics.layoutOf(menu).lastItemRect, &item));
 }
 
 TEST_F(PaintTest, LimitedMenuCutsLabelsAtItsTextWidth) {
     OwnerDrawMenu limited(metrics.itemDataList, 0, 100);
     ASSERT_TRUE(limited.CreatePopupMenu());
     limited.appendItem(MF_STRING, 1300, "WWWWWWWWWWWWWWWWWWWWWWWWWWWWWW");
-    limited.clampedTextWidth = 30;
+    metrics.layoutOf(limited).clampedTextWidth = 30;
     DRAWITEMSTRUCT request =
         menutest::drawRequest(canvas.hdc(), menutest::itemDataAt(limited.m_hMenu, 0), RECT{0, 0, 290, 20}, 0);
     metrics.DrawItem(&request);

@@ -9,9 +9,33 @@
 #include <vector>
 
 #include "common/gdi_handles.h"
+#include "presentation/menu_drawing.h"
+#include "presentation/menu_styles.h"
 #include "wait_for.h"
 
 namespace menutest {
+
+// A run's measuring and painting in small: its item records, its styles in
+// the system's colours, and the drawing that answers for both, at the
+// display's DPI.
+struct Metrics {
+    trm::MenuStyles styles;
+    trm::ItemDataList itemDataList;
+    trm::MenuDrawing drawing{itemDataList, styles};
+    trm::MenuStyle& style = styles.shown();
+    const trm::MenuLengths& lengths = style.lengths;
+    const trm::FontHandle& menuFont = style.menuFont;
+    const trm::FontHandle& titleFont = style.titleFont;
+    const trm::FontHandle& verticalTitleFont = style.verticalTitleFont;
+
+    int MeasureItem(MEASUREITEMSTRUCT* request) { return drawing.MeasureItem(request); }
+    int DrawItem(DRAWITEMSTRUCT* request) { return drawing.DrawItem(request); }
+    void SetImageReduction(int x, int y) { drawing.SetImageReduction(x, y); }
+    void SetGradientTitles(bool on) { drawing.SetGradientTitles(on); }
+    void SetPaintBackgrounds(bool on) { drawing.SetPaintBackgrounds(on); }
+    trm::MenuItemData* createItemData(trm::OwnerDrawMenu& menu) { return itemDataList.createItemData(menu); }
+    trm::MenuLayout& layoutOf(const trm::OwnerDrawMenu& menu) { return drawing.layoutOf(menu); }
+};
 
 // A top-down 32-bit DIB selected into a memory DC, filled with `paper`.
 class Canvas {

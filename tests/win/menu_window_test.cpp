@@ -21,7 +21,6 @@
 #include "presentation/frame_painter.h"
 #include "presentation/hover_tip.h"
 #include "presentation/menu_hooks.h"
-#include "presentation/menu_metrics.h"
 #include "presentation/thumbnail_tip.h"
 
 namespace {
@@ -35,8 +34,9 @@ const auto* const colours = ::testing::AddGlobalTestEnvironment(new menutest::Di
 
 class FrameTest : public ::testing::Test {
 protected:
-    bool paint() { return trm::paintMenuFrame(canvas.hdc(), 100, 80, settings); }
+    bool paint() { return trm::paintMenuFrame(canvas.hdc(), 100, 80, settings, styles.shown()); }
 
+    trm::MenuStyles styles;
     trm::Settings settings;
     Canvas canvas{100, 80};
 };
@@ -54,7 +54,7 @@ TEST_F(FrameTest, RoundedFlatFramesUseTheTextColourAndPlainOnesAreTheSystems) {
 
     trm::Settings plain;
     canvas.clear();
-    EXPECT_FALSE(trm::paintMenuFrame(canvas.hdc(), 100, 80, plain));
+    EXPECT_FALSE(trm::paintMenuFrame(canvas.hdc(), 100, 80, plain, styles.shown()));
     EXPECT_TRUE(canvas.all(Canvas::paper, 0, 0, 100, 80));
 }
 
@@ -97,10 +97,11 @@ protected:
     trm::Settings settings;
     trm::CommandIds ids;
     trm::FolderNode root{settings, ids};
-    trm::ThumbnailTip tip;
-    trm::RunMenus menus{trm::MenuMetrics::Instance().itemDataList};
+    menutest::Metrics metrics;
+    trm::ThumbnailTip tip{metrics.styles};
+    trm::RunMenus menus{metrics.itemDataList};
     trm::OwnerDrawMenu& menu = menus.create(root, 0, -1);
-    trm::HookApp app{settings, false, menus, tip, nullptr};
+    trm::HookApp app{settings, false, menus, tip, metrics.drawing, nullptr};
     trm::TrackingState state;
     trm::TrackingScope tracked{state};
     std::unique_ptr<trm::MenuHooks> hooks;
@@ -224,7 +225,8 @@ protected:
 
     wintest::FixtureFolder tree;
     trm::Settings settings;
-    trm::ThumbnailTip tip;
+    trm::MenuStyles styles;
+    trm::ThumbnailTip tip{styles};
 };
 
 TEST_F(TipTest, ThePictureIsDrawnOverWhiteFromTheBottomLeft) {

@@ -12,7 +12,6 @@
 #include "menu_test_support.h"
 #include "menus/run_menus.h"
 #include "model/folder_node.h"
-#include "presentation/menu_metrics.h"
 
 namespace {
 
@@ -298,7 +297,7 @@ TEST_F(OwnerDrawMenuTest, AnItemsDataIsTrustedOnlyWhenItNamesALiveRecord) {
 
 // A run's menus are found by handle with their folders, and destroyed sub-menus first.
 TEST(RunMenus, FindEachMenuAndItsFolderByHandleAndDestroyThemAll) {
-    trm::MenuMetrics metrics;
+    menutest::Metrics metrics;
     trm::Settings settings;
     trm::CommandIds ids;
     trm::FolderNode parent{settings, ids}, child{settings, ids};

@@ -31,7 +31,6 @@
 #include "menus/owner_draw_menu.h"
 #include "menus/picture.h"
 #include "picture_files.h"
-#include "presentation/menu_metrics.h"
 #include "shortcut_file.h"
 
 namespace {
@@ -40,11 +39,16 @@ using wintest::freeGdiPlaces;
 using wintest::freeUserPlaces;
 using wintest::kernelHandles;
 
+// The records the last run's teardown left in its list.
+long recordsLeft = 0;
+
 long menuRecords() {
+    return recordsLeft;
+}
+
+long recordsOf(const trm::ItemDataList& records) {
     long count = 0;
-    for (trm::MenuItemData* record = trm::MenuMetrics::Instance().itemDataList.head(); record != nullptr;
-         record = record->next)
-        ++count;
+    for (trm::MenuItemData* record = records.head(); record != nullptr; record = record->next) ++count;
     return count;
 }
 
@@ -161,6 +165,7 @@ protected:
         running = &run;
         ::SetTimer(nullptr, 0, 10, actAndEndMenu);
         run.show();
+        recordsLeft = recordsOf(run.records);
         running = nullptr;
         menus = runMenus;
     }

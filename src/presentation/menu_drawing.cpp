@@ -1,33 +1,23 @@
-#include "presentation/menu_metrics.h"
+#include "presentation/menu_drawing.h"
 
-#include "common/display_dpi.h"
+#include <algorithm>
+
 #include "common/win_text.h"
-#include "menus/menu_system_metrics.h"
 #include "menus/picture.h"
 #include "presentation/item_geometry.h"
 
 namespace trm {
 namespace {
 
-LOGFONTW uprightTitleFont(LONG height) {
-    LOGFONTW font{};
-    font.lfHeight = height;
-    font.lfEscapement = 900;
-    font.lfOrientation = 900;
-    font.lfWeight = FW_NORMAL;
-    lstrcpyW(font.lfFaceName, L"Arial");
-    return font;
-}
-
 // Text extents measured on a DC compatible with the whole screen. It is
-// made once: a screen DC per item is slow to get from Wine, and a folder of
-// thousands of files would pay for it on every start.
+// made once per style: a screen DC per item is slow to get from Wine, and a
+// folder of thousands of files would pay for it on every start.
 class ScreenTextExtents : public MenuTextExtents {
 public:
-    explicit ScreenTextExtents(const MenuMetrics& metrics) : metrics(metrics), screen(metrics.measuringDC) {}
+    explicit ScreenTextExtents(const MenuStyle& style) : style(style), screen(style.measuringDC) {}
 
     TextSize labelSize(const std::string& label) override {
-        SelectedObject font(screen.get(), metrics.menuFont.get());
+        SelectedObject font(screen.get(), style.menuFont.get());
         // Without tabs to expand, the text extent is what DrawText would
         // compute, at a fraction of its cost.
         const std::wstring wide = wideOf(label);
@@ -40,9 +30,9 @@ public:
         ::DrawTextW(screen.get(), wide.c_str(), static_cast<int>(wide.size()), &extent, DT_CALCRECT | labelFormat);
         return {extent.right - extent.left, extent.bottom - extent.top};
     }
-    int titleFontHeight(const std::string& text) override { return heightIn(metrics.titleFont.get(), text); }
+    int titleFontHeight(const std::string& text) override { return heightIn(style.titleFont.get(), text); }
     int verticalTitleFontHeight(const std::string& text) override {
-        return heightIn(metrics.verticalTitleFont.get(), text);
+        return heightIn(style.verticalTitleFont.get(), text);
     }
 
 private:
@@ -54,37 +44,38 @@ private:
         return extent.cy;
     }
 
-    const MenuMetrics& metrics;
+    const MenuStyle& style;
     const MemoryDC& screen;
 };
 
 }  // namespace
 
-MenuMetrics::MenuMetrics() : dpi(displayDpi()), lengths(menuLengthsAt(dpi)) {
-    NONCLIENTMETRICSW metrics;
-    if (!nonClientMetricsForDpi(metrics, dpi)) return;
-    menuFont.reset(::CreateFontIndirectW(&metrics.lfMenuFont));
-    titleFont.reset(::CreateFontIndirectW(&metrics.lfStatusFont));
-    const LOGFONTW upright = uprightTitleFont(metrics.lfStatusFont.lfHeight);
-    verticalTitleFont.reset(::CreateFontIndirectW(&upright));
+MenuLayout& MenuDrawing::layoutOf(const OwnerDrawMenu& menu) {
+    MenuLayout& layout = layouts[&menu];
+    if (layout.style == nullptr || layout.handle != menu.GetSafeHmenu()) {
+        layout = MenuLayout{};
+        layout.style = &style();
+        layout.handle = menu.GetSafeHmenu();
+        layout.maxWidth = menu.maxWidth;
+    }
+    // Icons may be set after the first request; the column follows them.
+    layout.maxCheckWidth = std::max(menu.maxCheckWidth, layout.style->sizes.checkWidth);
+    layout.maxCheckHeight = std::max(menu.maxCheckHeight, layout.style->sizes.checkHeight);
+    return layout;
 }
 
-MenuMetrics& MenuMetrics::Instance() {
-    static MenuMetrics instance;
-    return instance;
-}
-
-void MenuMetrics::SetImageReduction(int x, int y) {
+void MenuDrawing::SetImageReduction(int x, int y) {
     if (x != 0) reductionX = x;
     if (y != 0) reductionY = y;
 }
 
-int MenuMetrics::MeasureItem(MEASUREITEMSTRUCT* request) {
+int MenuDrawing::MeasureItem(MEASUREITEMSTRUCT* request) {
     if (request == nullptr || request->CtlType != ODT_MENU) return 0;
-    MenuItemData* record = itemDataList.find(request->itemData);
+    MenuItemData* record = records.find(request->itemData);
     if (record == nullptr) return 0;
-    OwnerDrawMenu& menu = *record->menu;
-    menu.lastItemRect = RECT{};
+    const OwnerDrawMenu& menu = *record->menu;
+    MenuLayout& layout = layoutOf(menu);
+    layout.lastItemRect = RECT{};
 
     ItemToMeasure item;
     item.kind = measuredKindOf(record->isTitle, record->isSideTitle, record->isSeparator, record->isColumnBreak);
@@ -100,26 +91,27 @@ int MenuMetrics::MeasureItem(MEASUREITEMSTRUCT* request) {
     }
 
     MenuMeasureState state;
-    state.maxCheckWidth = menu.maxCheckWidth;
-    state.maxCheckHeight = menu.maxCheckHeight;
+    state.maxCheckWidth = layout.maxCheckWidth;
+    state.maxCheckHeight = layout.maxCheckHeight;
     state.hasTitle = menu.hasTitle != 0;
     state.isSideTitle = menu.isSideTitle != 0;
-    state.maxWidth = menu.maxWidth;
-    state.clampedTextWidth = menu.clampedTextWidth;
-    ItemLayout layout{record->rowHeight, record->pictureLeft, record->pictureTop, record->pictureRight,
-                      record->pictureBottom};
-    const MenuSystemMetrics system{menuSystemSizes().checkWidth, menuSystemSizes().menuHeight, lengths};
-    ScreenTextExtents extents(*this);
+    state.maxWidth = layout.maxWidth;
+    state.clampedTextWidth = layout.clampedTextWidth;
+    ItemLayout rows{record->rowHeight, record->pictureLeft, record->pictureTop, record->pictureRight,
+                    record->pictureBottom};
+    const MenuStyle& style = *layout.style;
+    const MenuSystemMetrics system{style.sizes.checkWidth, style.sizes.menuHeight, style.lengths};
+    ScreenTextExtents extents(style);
 
-    const TextSize size = measureItem(item, system, extents, state, layout);
+    const TextSize size = measureItem(item, system, extents, state, rows);
 
-    menu.maxWidth = state.maxWidth;
-    menu.clampedTextWidth = state.clampedTextWidth;
-    record->rowHeight = layout.rowHeight;
-    record->pictureLeft = layout.pictureLeft;
-    record->pictureTop = layout.pictureTop;
-    record->pictureRight = layout.pictureRight;
-    record->pictureBottom = layout.pictureBottom;
+    layout.maxWidth = state.maxWidth;
+    layout.clampedTextWidth = state.clampedTextWidth;
+    record->rowHeight = rows.rowHeight;
+    record->pictureLeft = rows.pictureLeft;
+    record->pictureTop = rows.pictureTop;
+    record->pictureRight = rows.pictureRight;
+    record->pictureBottom = rows.pictureBottom;
     // A side title in a font under 10 pixels would come out negative, which
     // the unsigned field would turn into a menu wider than any screen.
     request->itemWidth = static_cast<UINT>(size.width > 0 ? size.width : 0);
