@@ -122,7 +122,8 @@ bool paintMenuFrame(HDC dc, int width, int height, const Settings& settings, con
     return true;
 }
 
-bool paintWindowFrame(HWND window, const Settings& settings, const MenuStyle& style) {
+bool paintWindowFrame(const OpenMenuWindow& open, const Settings& settings, const MenuStyle& style) {
+    const HWND window = open.window;
     RECT area{};
     if (!ownFrame(settings, style) || !::GetWindowRect(window, &area)) return false;
     WindowDC dc(window);

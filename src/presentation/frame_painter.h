@@ -6,6 +6,7 @@
 
 #include "common/settings.h"
 #include "presentation/menu_style.h"
+#include "presentation/open_menu_window.h"
 
 namespace trm {
 
@@ -13,8 +14,8 @@ namespace trm {
 // the system's own frame is wanted.
 bool paintMenuFrame(HDC dc, int width, int height, const Settings& settings, const MenuStyle& style);
 
-// The same over the whole of `window`.
-bool paintWindowFrame(HWND window, const Settings& settings, const MenuStyle& style);
+// The same over the whole of the open window.
+bool paintWindowFrame(const OpenMenuWindow& open, const Settings& settings, const MenuStyle& style);
 
 // An outline `width` pixels wide along the inside of `area`.
 void paintOutline(HDC dc, const RECT& area, int width, COLORREF colour);

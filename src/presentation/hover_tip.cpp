@@ -27,9 +27,9 @@ void cancelHover() {
     state.hoveredEntry = nullptr;
 }
 
-void hoverTimerFired(HWND window, const HookApp& app) {
+void hoverTimerFired(const OpenMenuWindow& open, const HookApp& app) {
     TrackingState& state = tracking();
-    if (!state.hoverTimer.fired(window, hoverTimerId)) return;
+    if (!state.hoverTimer.fired(open.window, hoverTimerId)) return;
     state.hoverTimer.stop();
     MenuEntry* entry = state.hoveredEntry;
     ThumbnailTip& tip = app.tip;
@@ -39,7 +39,7 @@ void hoverTimerFired(HWND window, const HookApp& app) {
         const SIZE own = pixelSize(tip.image.picture.get());
         // The tooltip's sizes are pixels at 100 % scaling, like every length;
         // a picture shown at its own size keeps it.
-        const MenuStyle& style = app.drawing.style();
+        const MenuStyle& style = app.drawing.styleAt(open.dpi);
         const PixelSize drawn = tipDrawingSize(scaledLength(settings.dothumbnailsontooltipsizex, style.dpi),
                                                scaledLength(settings.dothumbnailsontooltipsizey, style.dpi),
                                                static_cast<bool>(tip.image.picture), {own.cx, own.cy},

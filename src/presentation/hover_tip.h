@@ -8,6 +8,7 @@ namespace trm {
 
 struct HookApp;
 struct MenuEntry;
+struct OpenMenuWindow;
 
 const UINT_PTR hoverTimerId = 9283;
 
@@ -18,8 +19,8 @@ void startHoverTimer(HWND menuWindow, MenuEntry& entry);
 // Nothing with a thumbnail is under the pointer: the tip goes and a pending
 // hover timer is stopped.
 void cancelHover();
-// The hover timer fired on `window`: loads the entry's picture and shows it
-// beside the pointer.
-void hoverTimerFired(HWND window, const HookApp& app);
+// A timer fired on the open window: if it is the hover timer, loads the
+// entry's picture, sized for the window's DPI, and shows it beside the pointer.
+void hoverTimerFired(const OpenMenuWindow& open, const HookApp& app);
 
 }  // namespace trm

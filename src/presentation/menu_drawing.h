@@ -40,6 +40,7 @@ public:
 
     // The style menus are measured in until they have one.
     MenuStyle& style() { return styles.shown(); }
+    MenuStyle& styleAt(int dpi) { return styles.at(dpi); }
 
     // The menu's layout, made in the style when first asked for; one made
     // for a native menu since destroyed starts afresh.

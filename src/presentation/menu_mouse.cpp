@@ -106,7 +106,7 @@ void repaintTitle(HWND window, const OwnerDrawMenu& menu, bool lit, const Settin
 void lightTitles(const PointedMenu& pointed, const HookApp& app) {
     const Settings& settings = app.settings;
     for (const OpenMenuWindow& open : tracking().openMenuWindows) {
-        OwnerDrawMenu* menu = app.menus.menuOf(open.menuHandle);
+        const OwnerDrawMenu* menu = open.menu;
         if (menu == nullptr || !menu->hasTitle) continue;
         const MenuLayout& layout = app.drawing.layoutOf(*menu);
         const bool lit = open.window == pointed.window && pointerOnTitle(pointed, *menu, layout);

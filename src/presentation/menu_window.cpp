@@ -32,65 +32,57 @@ bool isMenuClass(HWND window) {
     return ::lstrcmpiA(name, "#32768") == 0;
 }
 
-// The list keeps the procedure in the process; the property is read only
-// for a window the list has lost, as reading it asks the wine server.
-WNDPROC previousProcOf(HWND window) {
-    const auto known = findOpen(window);
-    if (known != tracking().openMenuWindows.end()) return known->previousProc;
-    return reinterpret_cast<WNDPROC>(::GetPropA(window, oldProcProperty));
-}
-
 OwnerDrawMenu* menuOf(HMENU handle) {
     const HookApp* app = tracking().hookApp;
     return app != nullptr ? app->menus.menuOf(handle) : nullptr;
 }
 
-// Our handling of one message; true when it is answered (in `result`) and
-// the system's procedure, `previous`, is not to see it again.
-bool handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam, WNDPROC previous, const HookApp& app,
-            LRESULT& result) {
+// Our handling of one message to an open window; true when it is answered
+// (in `result`) and the system's procedure is not to see it again.
+bool handle(OpenMenuWindow& open, UINT message, WPARAM wParam, LPARAM lParam, const HookApp& app, LRESULT& result) {
     const Settings& settings = app.settings;
-    const MenuStyle& style = app.drawing.style();
+    const MenuStyle& style = app.drawing.styleAt(open.dpi);
     TrackingState& state = tracking();
     bool inside = true;
     if (settings.dieonmouseout || settings.dothumbnailsontooltip) {
         // The shell's context menu, open over ours, counts as ours.
         inside = state.shellMenuShown || pointerOverMenus();
-        if (settings.dieonmouseout) watchPointer(window, inside, settings);
+        if (settings.dieonmouseout) watchPointer(open, inside, settings);
         if (settings.dothumbnailsontooltip && !inside) app.tip.hide();
     }
     switch (message) {
         case WM_CREATE:
-            makeTranslucent(window, settings);
-            setMenuWindowCorners(window, settings, style.palette);
+            makeTranslucent(open, settings);
+            setMenuWindowCorners(open, settings, style.palette);
             break;
         case WM_WINDOWPOSCHANGING: {
             WINDOWPOS& position = *reinterpret_cast<WINDOWPOS*>(lParam);
             // Again as it is shown, over whatever the system's menu code chose meanwhile.
-            if (position.flags & SWP_SHOWWINDOW) setMenuWindowCorners(window, settings, style.palette);
-            if (state.openMenuWindows.size() >= 2) nudgeSubMenu(window, position, style);
+            if (position.flags & SWP_SHOWWINDOW) setMenuWindowCorners(open, settings, style.palette);
+            const auto& windows = state.openMenuWindows;
+            if (windows.size() >= 2 && &open != &windows.front()) nudgeSubMenu(open, *(&open - 1), position, style);
             break;
         }
         case WM_CANCELMODE: state.launcherMenuCancelled = true; break;
         case WM_ERASEBKGND: result = 1; return !settings.displaybackground || settings.displayxp;
         case WM_NCPAINT:
-            makeTranslucent(window, settings);
+            makeTranslucent(open, settings);
             result = 0;
-            return paintWindowFrame(window, settings, style);
+            return paintWindowFrame(open, settings, style);
         case WM_PAINT:
             // Under Wine menu windows have no non-client area: the system
             // draws its edge inside the client area while painting, and our
             // frame goes over it.
-            result = ::CallWindowProcA(previous, window, message, wParam, lParam);
-            paintWindowFrame(window, settings, style);
+            result = ::CallWindowProcA(open.previousProc, open.window, message, wParam, lParam);
+            paintWindowFrame(open, settings, style);
             return true;
         case WM_TIMER:
             if (wParam == pointerWatchTimerId) {
                 result = 0;
                 return true;
             }
-            closeTimerFired(window, inside, settings);
-            hoverTimerFired(window, app);
+            closeTimerFired(open, inside, settings);
+            hoverTimerFired(open, app);
             break;
         default: break;
     }
@@ -109,10 +101,14 @@ void menuWindowCreated(HWND window) {
     }
     TrackingState& state = tracking();
     if (findOpen(window) != state.openMenuWindows.end()) return;
-    state.openMenuWindows.push_back({window, state.currentMenu, previous, WindowTimer()});
-    if (state.hookApp != nullptr && state.hookApp->settings.dieonmouseout)
-        startPointerWatch(state.openMenuWindows.back());
-    if (OwnerDrawMenu* menu = menuOf(state.currentMenu)) menu->menuWindow = window;
+    OwnerDrawMenu* menu = menuOf(state.currentMenu);
+    const HookApp* app = state.hookApp;
+    // A menu shows at the DPI its style was made for.
+    int dpi = 0;
+    if (app != nullptr) dpi = menu != nullptr ? app->drawing.layoutOf(*menu).style->dpi : app->drawing.style().dpi;
+    state.openMenuWindows.push_back({window, state.currentMenu, menu, dpi, previous, WindowTimer()});
+    if (app != nullptr && app->settings.dieonmouseout) startPointerWatch(state.openMenuWindows.back());
+    if (menu != nullptr) menu->menuWindow = window;
 }
 
 void menuWindowDestroyed(HWND window) {
@@ -128,20 +124,25 @@ void menuWindowDestroyed(HWND window) {
     auto& open = state.openMenuWindows;
     const auto gone = findOpen(window);
     if (gone == open.end()) return;
-    OwnerDrawMenu* menu = menuOf(gone->menuHandle);
+    OwnerDrawMenu* menu = gone->menu;
     if (menu != nullptr && menu->menuWindow == window) menu->menuWindow = nullptr;
     open.erase(gone);
 }
 
 LRESULT CALLBACK MenuWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
-    const WNDPROC previous = previousProcOf(window);
+    const auto known = findOpen(window);
+    OpenMenuWindow* open = known != tracking().openMenuWindows.end() ? &*known : nullptr;
+    // The list keeps the procedure in the process; the property is read
+    // only for a window the list has lost, as reading it asks the wine server.
+    const WNDPROC previous =
+        open != nullptr ? open->previousProc : reinterpret_cast<WNDPROC>(::GetPropA(window, oldProcProperty));
     const auto passOn = [&]() { return ::CallWindowProcA(previous, window, message, wParam, lParam); };
     const HookApp* app = tracking().hookApp;
-    if (app == nullptr || previous == nullptr)
+    if (app == nullptr || open == nullptr || previous == nullptr)
         return previous ? passOn() : ::DefWindowProcA(window, message, wParam, lParam);
     LRESULT result = 0;
     try {
-        if (handle(window, message, wParam, lParam, previous, *app, result)) return result;
+        if (handle(*open, message, wParam, lParam, *app, result)) return result;
     } catch (...) {
         // Out of memory for a picture or the window list: the system's own
         // handling goes on without ours.

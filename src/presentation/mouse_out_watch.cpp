@@ -22,7 +22,7 @@ void startPointerWatch(OpenMenuWindow& open) {
     open.pointerWatch.start(open.window, pointerWatchTimerId, pointerWatchPeriod);
 }
 
-void watchPointer(HWND window, bool inside, const Settings& settings) {
+void watchPointer(const OpenMenuWindow& open, bool inside, const Settings& settings) {
     TrackingState& state = tracking();
     WindowTimer& close = state.closeTimer;
     switch (mouseOutStep(inside, state.pointerHasEntered, settings.dieonmouseouttime, close.running())) {
@@ -30,14 +30,15 @@ void watchPointer(HWND window, bool inside, const Settings& settings) {
         case MouseOutStep::cancelClose: close.stop(); break;
         case MouseOutStep::closeNow: closeAllMenus(); break;
         case MouseOutStep::startClose:
-            close.start(window, closeTimerId, static_cast<UINT>(settings.dieonmouseouttime));
+            close.start(open.window, closeTimerId, static_cast<UINT>(settings.dieonmouseouttime));
             break;
     }
 }
 
-void closeTimerFired(HWND window, bool inside, const Settings& settings) {
+void closeTimerFired(const OpenMenuWindow& open, bool inside, const Settings& settings) {
     const TrackingState& state = tracking();
-    if (state.closeTimer.fired(window, closeTimerId) && settings.dieonmouseout && !inside && state.pointerHasEntered)
+    if (state.closeTimer.fired(open.window, closeTimerId) && settings.dieonmouseout && !inside &&
+        state.pointerHasEntered)
         closeAllMenus();
 }
 

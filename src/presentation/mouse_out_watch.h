@@ -5,10 +5,9 @@
 #include <windows.h>
 
 #include "common/settings.h"
+#include "presentation/open_menu_window.h"
 
 namespace trm {
-
-struct OpenMenuWindow;
 
 const UINT_PTR closeTimerId = 9182;
 // Looks at the pointer while dieonmouseout is on: the menu loop sends the
@@ -22,11 +21,11 @@ bool pointerOverMenus();
 // Starts the look at the pointer for a menu window just made.
 void startPointerWatch(OpenMenuWindow& open);
 
-// A message reached `window` with the pointer inside the menus or not:
-// starts, calls off or carries out the close.
-void watchPointer(HWND window, bool inside, const Settings& settings);
+// A message reached the open window with the pointer inside the menus or
+// not: starts, calls off or carries out the close.
+void watchPointer(const OpenMenuWindow& open, bool inside, const Settings& settings);
 
-// The close timer fired on `window`.
-void closeTimerFired(HWND window, bool inside, const Settings& settings);
+// A timer fired on the open window: the close, if it is the close timer.
+void closeTimerFired(const OpenMenuWindow& open, bool inside, const Settings& settings);
 
 }  // namespace trm

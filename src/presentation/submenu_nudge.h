@@ -5,11 +5,13 @@
 #include <windows.h>
 
 #include "presentation/menu_style.h"
+#include "presentation/open_menu_window.h"
 
 namespace trm {
 
-// Where the system moves the sub-menu window `window` (WM_WINDOWPOSCHANGING),
-// it goes a little further away from the open menu before it.
-void nudgeSubMenu(HWND window, WINDOWPOS& position, const MenuStyle& style);
+// Where the system moves the sub-menu window `self` (WM_WINDOWPOSCHANGING),
+// it goes a little further away from `parent`, the open menu before it.
+void nudgeSubMenu(const OpenMenuWindow& self, const OpenMenuWindow& parent, WINDOWPOS& position,
+                  const MenuStyle& style);
 
 }  // namespace trm

@@ -14,6 +14,7 @@
 #include "common/user_handles.h"
 #include "launch/shell_context_menu.h"
 #include "presentation/drag_gesture.h"
+#include "presentation/open_menu_window.h"
 
 namespace trm {
 
@@ -34,13 +35,6 @@ struct HookApp {
     HWND commandWindow;    // the shell's commands are carried out for it (the host window)
     // Shows the shell's context menu; the tests put a recorder here.
     ShowShellMenu showShellMenu = showShellContextMenu;
-};
-
-struct OpenMenuWindow {
-    HWND window;
-    HMENU menuHandle;          // currentMenu when the window was created
-    WNDPROC previousProc;      // also kept in the window's "TRM_OldWndProc" property
-    WindowTimer pointerWatch;  // dieonmouseout's look at the pointer
 };
 
 struct TrackingState {

@@ -14,7 +14,8 @@ SetLayeredWindowAttributesFn setLayeredWindowAttributes() {
 
 }  // namespace
 
-void makeTranslucent(HWND window, const Settings& settings) {
+void makeTranslucent(const OpenMenuWindow& open, const Settings& settings) {
+    const HWND window = open.window;
     if (!settings.transparent || settings.transparentlevel == 0) return;
     const SetLayeredWindowAttributesFn setLayered = setLayeredWindowAttributes();
     if (setLayered == nullptr) return;

@@ -5,11 +5,12 @@
 #include <windows.h>
 
 #include "common/settings.h"
+#include "presentation/open_menu_window.h"
 
 namespace trm {
 
 // Makes the window as translucent as the settings ask; nothing where the
 // system cannot.
-void makeTranslucent(HWND window, const Settings& settings);
+void makeTranslucent(const OpenMenuWindow& open, const Settings& settings);
 
 }  // namespace trm

@@ -33,7 +33,7 @@ DwmSetWindowAttributeFn dwmSetWindowAttribute() {
 
 }  // namespace
 
-void setMenuWindowCorners(HWND window, const Settings& settings, const Palette& palette) {
+void setMenuWindowCorners(const OpenMenuWindow& open, const Settings& settings, const Palette& palette) {
     const DwmSetWindowAttributeFn setAttribute = dwmSetWindowAttribute();
     if (setAttribute == nullptr) return;
     const MenuFrame frame =
@@ -41,7 +41,7 @@ void setMenuWindowCorners(HWND window, const Settings& settings, const Palette& 
     const DWORD corners =
         menuCornersOf(frame, settings.displayxp, palette.dark()) == MenuCorners::round ? dwmwcpRound : dwmwcpDoNotRound;
     // Windows before 11 refuse the preference: nothing changes there.
-    setAttribute(window, dwmwaWindowCornerPreference, &corners, sizeof corners);
+    setAttribute(open.window, dwmwaWindowCornerPreference, &corners, sizeof corners);
 }
 
 }  // namespace trm

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include "common/settings.h"
+#include "presentation/open_menu_window.h"
 #include "presentation/palette.h"
 
 namespace trm {
@@ -13,6 +14,6 @@ namespace trm {
 // Asks for round corners where the system draws the window's frame and for
 // square ones where the launcher draws its own; nothing where the system
 // cannot.
-void setMenuWindowCorners(HWND window, const Settings& settings, const Palette& palette);
+void setMenuWindowCorners(const OpenMenuWindow& open, const Settings& settings, const Palette& palette);
 
 }  // namespace trm
