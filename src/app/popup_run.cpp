@@ -76,13 +76,13 @@ void PopupRun::show() {
     scanRoot();
     markStage("scan");
 
-    UINT command = 0;
+    Tracked ended;
     {
         MenuHooks hooks(::GetWindowThreadProcessId(hostWindow.m_hWnd, nullptr), hookApp);
         builder.buildMenu(root);
         markStage("build");
         ::SetCursor(::LoadCursorA(nullptr, IDC_ARROW));
-        command = trackRootMenu(atStart);
+        ended = trackRootMenu(atStart);
         hostWindow.PostMessage(WM_NULL);
     }
     tracking.hoverTimer.stop();
@@ -94,22 +94,22 @@ void PopupRun::show() {
     // screen and hold the mouse no more, and the drag's own message loop
     // runs on no menu state and past no hooks of ours. The button is still
     // held; whatever the drop or Escape, nothing is opened.
-    if (!tracking.draggedPath.empty())
-        dragItem(hostWindow.m_hWnd, tracking.draggedPath, tracking.dragButton);
+    const TrackingOutcome& outcome = ended.outcome;
+    if (!outcome.draggedPath.empty())
+        dragItem(hostWindow.m_hWnd, outcome.draggedPath, outcome.dragButton);
     else
-        carryOut(command);
+        carryOut(ended.command, outcome);
 
     writeStageMarks();
     tearDown();
 }
 
-void PopupRun::carryOut(UINT command) {
+void PopupRun::carryOut(UINT command, const TrackingOutcome& outcome) {
     bool handled = false;
     const auto open = [this](const std::string& path) { return openItem(path); };
-    if (command != 0 && !tracking.clickWentToShellMenu)
+    if (command != 0 && !outcome.clickWentToShellMenu)
         handled = builder.runCommand(root, static_cast<int>(command), open);
-    if (!tracking.pendingOpenPath.empty() && !handled && !tracking.contextCommandDone)
-        openItem(tracking.pendingOpenPath);
+    if (!outcome.pendingOpenPath.empty() && !handled && !outcome.contextCommandDone) openItem(outcome.pendingOpenPath);
 }
 
 void PopupRun::tearDown() {
@@ -153,8 +153,8 @@ static_assert(static_cast<UINT>(MenuXAlignment::Left) == TPM_LEFTALIGN &&
                   static_cast<UINT>(MenuYAlignment::Bottom) == TPM_BOTTOMALIGN,
               "the alignments are TrackPopupMenu's own flags");
 
-UINT PopupRun::trackRootMenu(POINT atStart) {
-    if (root.menu == nullptr || root.menu->GetSafeHmenu() == nullptr) return 0;
+PopupRun::Tracked PopupRun::trackRootMenu(POINT atStart) {
+    if (root.menu == nullptr || root.menu->GetSafeHmenu() == nullptr) return {};
     POINT now = {};
     ::GetCursorPos(&now);
     const ScreenPoint chosen = chosenAnchor({atStart.x, atStart.y}, {now.x, now.y}, settings);
@@ -166,8 +166,9 @@ UINT PopupRun::trackRootMenu(POINT atStart) {
     // Where the launcher swaps the buttons itself (under Wine), the right
     // button, the user's primary, picks items too.
     if (launcherSwapsButtons(underWine, ::GetSystemMetrics(SM_SWAPBUTTON) != 0)) flags |= TPM_RIGHTBUTTON;
-    return static_cast<UINT>(
+    const UINT command = static_cast<UINT>(
         ::TrackPopupMenu(root.menu->GetSafeHmenu(), flags, anchor.x, anchor.y, 0, hostWindow.m_hWnd, nullptr));
+    return {command, static_cast<const TrackingOutcome&>(tracking)};
 }
 
 }  // namespace trm

@@ -73,9 +73,15 @@ public:
     HookApp hookApp;
 
 private:
-    UINT trackRootMenu(POINT atStart);
+    // What tracking the root menu ended with: the command the menu chose
+    // (0 for none) and what the hooks left for the run.
+    struct Tracked {
+        UINT command = 0;
+        TrackingOutcome outcome;
+    };
+    Tracked trackRootMenu(POINT atStart);
     // The item or folder chosen in the menus, opened.
-    void carryOut(UINT command);
+    void carryOut(UINT command, const TrackingOutcome& outcome);
 
     TrackingScope tracked;
 };

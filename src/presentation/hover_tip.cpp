@@ -9,10 +9,9 @@
 
 namespace trm {
 
-void startHoverTimer(HWND menuWindow, MenuEntry& entry) {
-    TrackingState& state = tracking();
+void startHoverTimer(HoverState& state, ThumbnailTip& tip, HWND menuWindow, MenuEntry& entry) {
     if (&entry != state.hoveredEntry) {
-        if (const HookApp* app = state.hookApp) app->tip.hide();
+        tip.hide();
         UINT time = 200;
         ::SystemParametersInfoA(SPI_GETMOUSEHOVERTIME, 0, &time, 0);
         state.hoverTimer.start(menuWindow, hoverTimerId, time);
@@ -20,15 +19,13 @@ void startHoverTimer(HWND menuWindow, MenuEntry& entry) {
     state.hoveredEntry = &entry;
 }
 
-void cancelHover() {
-    TrackingState& state = tracking();
-    if (const HookApp* app = state.hookApp) app->tip.hide();
+void cancelHover(HoverState& state, ThumbnailTip& tip) {
+    tip.hide();
     state.hoverTimer.stop();
     state.hoveredEntry = nullptr;
 }
 
-void hoverTimerFired(const OpenMenuWindow& open, const HookApp& app) {
-    TrackingState& state = tracking();
+void hoverTimerFired(HoverState& state, const OpenMenuWindow& open, const HookApp& app) {
     if (!state.hoverTimer.fired(open.window, hoverTimerId)) return;
     state.hoverTimer.stop();
     MenuEntry* entry = state.hoveredEntry;

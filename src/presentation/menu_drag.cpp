@@ -23,8 +23,8 @@ const MenuEntry* entryWithId(const FolderNode& folder, UINT id) {
 // The path a press at `at` would drag: the item under the pointer in one of
 // our menu windows, as the menu shows it (separator, disabled) and as the
 // model knows it.
-std::string pressedItemPath(const HookApp& app, POINT at) {
-    const OpenMenuWindow* open = openMenuWindowOf(::WindowFromPoint(at));
+std::string pressedItemPath(OpenWindows& windows, const HookApp& app, POINT at) {
+    const OpenMenuWindow* open = openMenuWindowOf(windows, ::WindowFromPoint(at));
     if (open == nullptr) return std::string();
     const int position = ::MenuItemFromPoint(open->window, open->menuHandle, at);
     MENUITEMINFOA info;
@@ -43,8 +43,7 @@ std::string pressedItemPath(const HookApp& app, POINT at) {
 
 }  // namespace
 
-bool menuDragMessage(const MSG& message) {
-    TrackingState& state = tracking();
+bool menuDragMessage(TrackingState& state, const MSG& message) {
     const HookApp* app = state.hookApp;
     if (app == nullptr || state.shellMenuShown || !state.draggedPath.empty()) return false;
     if (message.message < WM_MOUSEFIRST || message.message > WM_MOUSELAST) return false;
@@ -57,7 +56,7 @@ bool menuDragMessage(const MSG& message) {
     // window that has the capture, not to the menu window under the pointer.
     const POINT at = message.pt;
     if (message.message == down) {
-        state.pressedPath = pressedItemPath(*app, at);
+        state.pressedPath = pressedItemPath(state, *app, at);
         state.dragButton = held;
         state.drag.press(!state.pressedPath.empty(), at.x, at.y);
     } else if (message.message == up) {

@@ -7,8 +7,10 @@
 
 namespace trm {
 
+struct TrackingState;
+
 // Looks at one message of the menu loop. True when it started the drag: the
 // menus are ending, and the message is not the menu's.
-bool menuDragMessage(const MSG& message);
+bool menuDragMessage(TrackingState& state, const MSG& message);
 
 }  // namespace trm

@@ -8,15 +8,16 @@ namespace trm {
 
 LRESULT CALLBACK MenuCreationHook(int code, WPARAM wParam, LPARAM lParam) noexcept {
     // The shell's context menu, tracked on this thread, keeps its own look.
+    TrackingState& state = tracking();
     try {
-        if (code == HCBT_CREATEWND && !tracking().shellMenuShown)
-            menuWindowCreated(reinterpret_cast<HWND>(wParam));
+        if (code == HCBT_CREATEWND && !state.shellMenuShown)
+            menuWindowCreated(state, reinterpret_cast<HWND>(wParam));
         else if (code == HCBT_DESTROYWND)
-            menuWindowDestroyed(reinterpret_cast<HWND>(wParam));
+            menuWindowDestroyed(state, reinterpret_cast<HWND>(wParam));
     } catch (...) {
         // Out of memory for the window list: the window stays the system's.
     }
-    return ::CallNextHookEx(tracking().creationHook, code, wParam, lParam);
+    return ::CallNextHookEx(state.creationHook, code, wParam, lParam);
 }
 
 // Looks at each mouse message as the menu loop takes it from the queue
@@ -24,26 +25,29 @@ LRESULT CALLBACK MenuCreationHook(int code, WPARAM wParam, LPARAM lParam) noexce
 // passes it on. The message's own point stands for the pointer: asking for
 // the cursor costs a round trip to the X server under Wine.
 LRESULT CALLBACK MenuMouseHook(int code, WPARAM wParam, LPARAM lParam) noexcept {
+    TrackingState& state = tracking();
     try {
         if (code == HC_ACTION && lParam != 0)
-            menuMouseMessage(static_cast<UINT>(wParam), reinterpret_cast<const MOUSEHOOKSTRUCT*>(lParam)->pt);
+            menuMouseMessage(state, static_cast<UINT>(wParam), reinterpret_cast<const MOUSEHOOKSTRUCT*>(lParam)->pt);
     } catch (...) {
         // Out of memory for a path or a picture: the click or the hover does
         // nothing more than the menu's own.
     }
-    return ::CallNextHookEx(tracking().mouseHook, code, wParam, lParam);
+    return ::CallNextHookEx(state.mouseHook, code, wParam, lParam);
 }
 
 // Sees every message of the menu loop before the menu does, on Windows as
 // under Wine (which sends no WM_MENUDRAG): a message that started a drag is
 // kept from the menu.
 LRESULT CALLBACK MenuFilterHook(int code, WPARAM wParam, LPARAM lParam) noexcept {
+    TrackingState& state = tracking();
     try {
-        if (code == MSGF_MENU && lParam != 0 && menuDragMessage(*reinterpret_cast<const MSG*>(lParam))) return TRUE;
+        if (code == MSGF_MENU && lParam != 0 && menuDragMessage(state, *reinterpret_cast<const MSG*>(lParam)))
+            return TRUE;
     } catch (...) {
         // Out of memory for the item's path: the press stays a click.
     }
-    return ::CallNextHookEx(tracking().filterHook, code, wParam, lParam);
+    return ::CallNextHookEx(state.filterHook, code, wParam, lParam);
 }
 
 MenuHooks::MenuHooks(DWORD thread, HookApp& app) {

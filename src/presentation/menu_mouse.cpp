@@ -25,9 +25,9 @@ struct PointedMenu {
     POINT pointer{};  // screen coordinates
 };
 
-bool menuUnderPointer(POINT pointer, PointedMenu& found) {
+bool menuUnderPointer(OpenWindows& windows, POINT pointer, PointedMenu& found) {
     found.pointer = pointer;
-    const OpenMenuWindow* open = openMenuWindowOf(::WindowFromPoint(pointer));
+    const OpenMenuWindow* open = openMenuWindowOf(windows, ::WindowFromPoint(pointer));
     if (open == nullptr) return false;
     found.window = open->window;
     found.menu = open->menuHandle;
@@ -103,9 +103,9 @@ void repaintTitle(HWND window, const OwnerDrawMenu& menu, bool lit, const Settin
 
 // The title under the pointer is lit, every other one plain; each is
 // repainted only when that changes.
-void lightTitles(const PointedMenu& pointed, const HookApp& app) {
+void lightTitles(const OpenWindows& windows, const PointedMenu& pointed, const HookApp& app) {
     const Settings& settings = app.settings;
-    for (const OpenMenuWindow& open : tracking().openMenuWindows) {
+    for (const OpenMenuWindow& open : windows.openMenuWindows) {
         const OwnerDrawMenu* menu = open.menu;
         if (menu == nullptr || !menu->hasTitle) continue;
         const MenuLayout& layout = app.drawing.layoutOf(*menu);
@@ -116,21 +116,22 @@ void lightTitles(const PointedMenu& pointed, const HookApp& app) {
 
 // The shell's context menu of the entry at `path`, owned by the menu window
 // under the pointer; the command chosen is carried out for the host window.
-void showShellMenu(const HookApp& app, HWND owner, const std::string& path, POINT at) {
-    TrackingState& state = tracking();
+void showShellMenu(TrackingState& state, const HookApp& app, HWND owner, const std::string& path, POINT at) {
     const ContextMenuMode mode = contextMenuModeFor(app.underWine);
+    TrackingOutcome& outcome = state;
+    const ShellMenuState& shell = state;
     ShellContextMenuCall call{owner,
                               app.commandWindow,
                               path,
                               at.x,
                               at.y,
                               mode.ownThread,
-                              [mode]() {
+                              [mode, &outcome]() {
                                   // Keeps the process for the property sheet the command shows.
-                                  if (mode.sheetOutlivesInvoke) tracking().sheetMayOutliveCommand = true;
-                                  tracking().contextCommandDone = true;
+                                  if (mode.sheetOutlivesInvoke) outcome.sheetMayOutliveCommand = true;
+                                  outcome.contextCommandDone = true;
                               },
-                              [] { return tracking().launcherMenuCancelled; }};
+                              [&shell] { return shell.launcherMenuCancelled; }};
     // Our hooks and menu windows leave the shell's menu and what its
     // command shows alone, also when they run inside our menu loop.
     state.shellMenuShown = true;
@@ -144,16 +145,16 @@ bool titlesOpenFolders(const Settings& settings) {
 }
 
 // Opening is left to the popup run, once the menus have closed.
-void openAfterTracking(const std::string& folderPath) {
-    tracking().pendingOpenPath = folderPath;
-    closeAllMenus();
+void openAfterTracking(TrackingState& state, const std::string& folderPath) {
+    state.pendingOpenPath = folderPath;
+    closeAllMenus(state);
 }
 
-void pointerMoved(HookApp& app, POINT pointer) {
+void pointerMoved(TrackingState& state, HookApp& app, POINT pointer) {
     const Settings& settings = app.settings;
     PointedMenu pointed;
-    const bool overMenu = menuUnderPointer(pointer, pointed);
-    if (titlesOpenFolders(settings)) lightTitles(pointed, app);
+    const bool overMenu = menuUnderPointer(state, pointer, pointed);
+    if (titlesOpenFolders(settings)) lightTitles(state, pointed, app);
     if (overMenu && settings.dothumbnailsontooltip) {
         MenuItem item;
         FolderNode* folder = nullptr;
@@ -161,46 +162,48 @@ void pointerMoved(HookApp& app, POINT pointer) {
             (folder = app.menus.folderOf(pointed.menu)) != nullptr) {
             // An entry that stays under the pointer keeps its running timer.
             if (MenuEntry* entry = entryWithId(*folder, item.id)) {
-                startHoverTimer(pointed.window, *entry);
+                startHoverTimer(state, app.tip, pointed.window, *entry);
                 return;
             }
         }
     }
-    cancelHover();
+    cancelHover(state, app.tip);
 }
 
-void primaryUp(HookApp& app, POINT pointer) {
+void primaryUp(TrackingState& state, HookApp& app, POINT pointer) {
     if (!titlesOpenFolders(app.settings)) return;
     PointedMenu pointed;
-    if (!menuUnderPointer(pointer, pointed)) return;
+    if (!menuUnderPointer(state, pointer, pointed)) return;
     FolderNode* folder = app.menus.folderOf(pointed.menu);
     if (folder == nullptr || folder->menu == nullptr ||
         !pointerOnTitle(pointed, *folder->menu, app.drawing.layoutOf(*folder->menu)))
         return;
-    openAfterTracking(folder->path);
+    openAfterTracking(state, folder->path);
 }
 
-void primaryDoubleClick(HookApp& app, POINT pointer) {
+void primaryDoubleClick(TrackingState& state, HookApp& app, POINT pointer) {
     PointedMenu pointed;
     MenuItem item;
-    if (!menuUnderPointer(pointer, pointed) || !highlightedItem(pointed, item) || item.subMenu == nullptr) return;
-    if (FolderNode* folder = app.menus.folderOf(item.subMenu)) openAfterTracking(folder->path);
+    if (!menuUnderPointer(state, pointer, pointed) || !highlightedItem(pointed, item) || item.subMenu == nullptr)
+        return;
+    if (FolderNode* folder = app.menus.folderOf(item.subMenu)) openAfterTracking(state, folder->path);
 }
 
-void secondaryUp(HookApp& app, POINT pointer, bool menusOwnButton) {
+void secondaryUp(TrackingState& state, HookApp& app, POINT pointer, bool menusOwnButton) {
     const Settings& settings = app.settings;
     PointedMenu pointed;
     MenuItem item;
-    if (!menuUnderPointer(pointer, pointed) || !highlightedItem(pointed, item) || item.subMenu != nullptr) return;
+    if (!menuUnderPointer(state, pointer, pointed) || !highlightedItem(pointed, item) || item.subMenu != nullptr)
+        return;
     FolderNode* folder = app.menus.folderOf(pointed.menu);
     MenuEntry* entry = folder ? entryWithId(*folder, item.id) : nullptr;
     // The Open-all entry stands for no one file: the shell has no menu for it.
     if (entry == nullptr || entry->path.empty()) return;
     if (entry->isTitlePicture && settings.dotitleimages && settings.dotitleimagesnoclick) return;
     // No thumbnail over the shell's menu, nor one whose timer fires meanwhile.
-    cancelHover();
-    tracking().clickWentToShellMenu = menusOwnButton;
-    showShellMenu(app, pointed.window, entry->path, pointed.pointer);
+    cancelHover(state, app.tip);
+    state.clickWentToShellMenu = menusOwnButton;
+    showShellMenu(state, app, pointed.window, entry->path, pointed.pointer);
 }
 
 MouseMessage mouseMessageOf(UINT message) {
@@ -216,20 +219,20 @@ MouseMessage mouseMessageOf(UINT message) {
 
 }  // namespace
 
-void menuMouseMessage(UINT message, POINT pointer) {
-    HookApp* app = tracking().hookApp;
-    if (app == nullptr || tracking().shellMenuShown) return;
+void menuMouseMessage(TrackingState& state, UINT message, POINT pointer) {
+    HookApp* app = state.hookApp;
+    if (app == nullptr || state.shellMenuShown) return;
     const MouseMessage kind = mouseMessageOf(message);
     if (kind == MouseMessage::other) return;
-    if (kind != MouseMessage::move) tracking().clickWentToShellMenu = false;
+    if (kind != MouseMessage::move) state.clickWentToShellMenu = false;
     // Read at every click: the user may swap the buttons while the menu is open.
     const bool swapped =
         kind != MouseMessage::move && launcherSwapsButtons(app->underWine, ::GetSystemMetrics(SM_SWAPBUTTON) != 0);
     switch (mouseRoleOf(kind, swapped)) {
-        case MouseRole::move: pointerMoved(*app, pointer); break;
-        case MouseRole::primaryUp: primaryUp(*app, pointer); break;
-        case MouseRole::primaryDoubleClick: primaryDoubleClick(*app, pointer); break;
-        case MouseRole::secondaryUp: secondaryUp(*app, pointer, kind == MouseMessage::leftUp); break;
+        case MouseRole::move: pointerMoved(state, *app, pointer); break;
+        case MouseRole::primaryUp: primaryUp(state, *app, pointer); break;
+        case MouseRole::primaryDoubleClick: primaryDoubleClick(state, *app, pointer); break;
+        case MouseRole::secondaryUp: secondaryUp(state, *app, pointer, kind == MouseMessage::leftUp); break;
         case MouseRole::none: break;
     }
 }

@@ -7,9 +7,11 @@
 
 namespace trm {
 
+struct TrackingState;
+
 // Acts on one mouse message the hook has seen being taken from the queue,
 // with the pointer's screen position at that message. The message itself
 // always goes on to the menu.
-void menuMouseMessage(UINT message, POINT pointer);
+void menuMouseMessage(TrackingState& state, UINT message, POINT pointer);
 
 }  // namespace trm

@@ -20,10 +20,11 @@ namespace {
 
 const char* const oldProcProperty = "TRM_OldWndProc";
 
-std::vector<OpenMenuWindow>::iterator findOpen(HWND window) {
-    auto& open = tracking().openMenuWindows;
-    return std::find_if(open.begin(), open.end(),
-                        [window](const OpenMenuWindow& known) { return known.window == window; });
+OpenMenuWindow* findOpen(OpenWindows& windows, HWND window) {
+    auto& open = windows.openMenuWindows;
+    const auto found = std::find_if(open.begin(), open.end(),
+                                    [window](const OpenMenuWindow& known) { return known.window == window; });
+    return found == open.end() ? nullptr : &*found;
 }
 
 bool isMenuClass(HWND window) {
@@ -32,22 +33,17 @@ bool isMenuClass(HWND window) {
     return ::lstrcmpiA(name, "#32768") == 0;
 }
 
-OwnerDrawMenu* menuOf(HMENU handle) {
-    const HookApp* app = tracking().hookApp;
-    return app != nullptr ? app->menus.menuOf(handle) : nullptr;
-}
-
 // Our handling of one message to an open window; true when it is answered
 // (in `result`) and the system's procedure is not to see it again.
-bool handle(OpenMenuWindow& open, UINT message, WPARAM wParam, LPARAM lParam, const HookApp& app, LRESULT& result) {
+bool handle(TrackingState& state, OpenMenuWindow& open, UINT message, WPARAM wParam, LPARAM lParam, const HookApp& app,
+            LRESULT& result) {
     const Settings& settings = app.settings;
     const MenuStyle& style = app.drawing.styleAt(open.dpi);
-    TrackingState& state = tracking();
     bool inside = true;
     if (settings.dieonmouseout || settings.dothumbnailsontooltip) {
         // The shell's context menu, open over ours, counts as ours.
-        inside = state.shellMenuShown || pointerOverMenus();
-        if (settings.dieonmouseout) watchPointer(open, inside, settings);
+        inside = state.shellMenuShown || pointerOverMenus(state);
+        if (settings.dieonmouseout) watchPointer(state, open, inside, settings);
         if (settings.dothumbnailsontooltip && !inside) app.tip.hide();
     }
     switch (message) {
@@ -81,8 +77,8 @@ bool handle(OpenMenuWindow& open, UINT message, WPARAM wParam, LPARAM lParam, co
                 result = 0;
                 return true;
             }
-            closeTimerFired(open, inside, settings);
-            hoverTimerFired(open, app);
+            closeTimerFired(state, open, inside, settings);
+            hoverTimerFired(state, open, app);
             break;
         default: break;
     }
@@ -91,7 +87,7 @@ bool handle(OpenMenuWindow& open, UINT message, WPARAM wParam, LPARAM lParam, co
 
 }  // namespace
 
-void menuWindowCreated(HWND window) {
+void menuWindowCreated(TrackingState& state, HWND window) {
     if (!isMenuClass(window)) return;
     WNDPROC previous = reinterpret_cast<WNDPROC>(::GetPropA(window, oldProcProperty));
     if (previous == nullptr) {
@@ -99,10 +95,9 @@ void menuWindowCreated(HWND window) {
         ::SetPropA(window, oldProcProperty, reinterpret_cast<HANDLE>(previous));
         ::SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&MenuWindowProc));
     }
-    TrackingState& state = tracking();
-    if (findOpen(window) != state.openMenuWindows.end()) return;
-    OwnerDrawMenu* menu = menuOf(state.currentMenu);
+    if (findOpen(state, window) != nullptr) return;
     const HookApp* app = state.hookApp;
+    OwnerDrawMenu* menu = app != nullptr ? app->menus.menuOf(state.currentMenu) : nullptr;
     // A menu shows at the DPI its style was made for.
     int dpi = 0;
     if (app != nullptr) dpi = menu != nullptr ? app->drawing.layoutOf(*menu).style->dpi : app->drawing.style().dpi;
@@ -111,8 +106,7 @@ void menuWindowCreated(HWND window) {
     if (menu != nullptr) menu->menuWindow = window;
 }
 
-void menuWindowDestroyed(HWND window) {
-    TrackingState& state = tracking();
+void menuWindowDestroyed(TrackingState& state, HWND window) {
     // Timers die with their window: one that ran here is no longer pending.
     if (state.hoverTimer.owner() == window) state.hoverTimer.stop();
     if (state.closeTimer.owner() == window) state.closeTimer.forget();
@@ -121,28 +115,28 @@ void menuWindowDestroyed(HWND window) {
     if (saved == nullptr) return;
     ::RemovePropA(window, oldProcProperty);
     ::SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(saved));
-    auto& open = state.openMenuWindows;
-    const auto gone = findOpen(window);
-    if (gone == open.end()) return;
+    OpenMenuWindow* gone = findOpen(state, window);
+    if (gone == nullptr) return;
     OwnerDrawMenu* menu = gone->menu;
     if (menu != nullptr && menu->menuWindow == window) menu->menuWindow = nullptr;
-    open.erase(gone);
+    auto& open = state.openMenuWindows;
+    open.erase(open.begin() + (gone - open.data()));
 }
 
 LRESULT CALLBACK MenuWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
-    const auto known = findOpen(window);
-    OpenMenuWindow* open = known != tracking().openMenuWindows.end() ? &*known : nullptr;
+    TrackingState& state = tracking();
+    OpenMenuWindow* open = findOpen(state, window);
     // The list keeps the procedure in the process; the property is read
     // only for a window the list has lost, as reading it asks the wine server.
     const WNDPROC previous =
         open != nullptr ? open->previousProc : reinterpret_cast<WNDPROC>(::GetPropA(window, oldProcProperty));
     const auto passOn = [&]() { return ::CallWindowProcA(previous, window, message, wParam, lParam); };
-    const HookApp* app = tracking().hookApp;
+    const HookApp* app = state.hookApp;
     if (app == nullptr || open == nullptr || previous == nullptr)
         return previous ? passOn() : ::DefWindowProcA(window, message, wParam, lParam);
     LRESULT result = 0;
     try {
-        if (handle(*open, message, wParam, lParam, *app, result)) return result;
+        if (handle(state, *open, message, wParam, lParam, *app, result)) return result;
     } catch (...) {
         // Out of memory for a picture or the window list: the system's own
         // handling goes on without ours.
@@ -150,14 +144,12 @@ LRESULT CALLBACK MenuWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     return passOn();
 }
 
-const OpenMenuWindow* openMenuWindowOf(HWND window) {
-    if (window == nullptr) return nullptr;
-    const auto open = findOpen(window);
-    return open == tracking().openMenuWindows.end() ? nullptr : &*open;
+const OpenMenuWindow* openMenuWindowOf(OpenWindows& windows, HWND window) {
+    return window == nullptr ? nullptr : findOpen(windows, window);
 }
 
-void closeAllMenus() {
-    for (const OpenMenuWindow& open : tracking().openMenuWindows) ::PostMessageA(open.window, WM_CLOSE, 0, 0);
+void closeAllMenus(const OpenWindows& windows) {
+    for (const OpenMenuWindow& open : windows.openMenuWindows) ::PostMessageA(open.window, WM_CLOSE, 0, 0);
 }
 
 }  // namespace trm

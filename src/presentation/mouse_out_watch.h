@@ -6,6 +6,7 @@
 
 #include "common/settings.h"
 #include "presentation/open_menu_window.h"
+#include "presentation/tracking_state.h"
 
 namespace trm {
 
@@ -16,16 +17,16 @@ const UINT_PTR pointerWatchTimerId = 9181;
 const UINT pointerWatchPeriod = 50;
 
 // Whether the pointer is over one of the open menu windows.
-bool pointerOverMenus();
+bool pointerOverMenus(const OpenWindows& windows);
 
 // Starts the look at the pointer for a menu window just made.
 void startPointerWatch(OpenMenuWindow& open);
 
 // A message reached the open window with the pointer inside the menus or
 // not: starts, calls off or carries out the close.
-void watchPointer(const OpenMenuWindow& open, bool inside, const Settings& settings);
+void watchPointer(OpenWindows& windows, const OpenMenuWindow& open, bool inside, const Settings& settings);
 
 // A timer fired on the open window: the close, if it is the close timer.
-void closeTimerFired(const OpenMenuWindow& open, bool inside, const Settings& settings);
+void closeTimerFired(const OpenWindows& windows, const OpenMenuWindow& open, bool inside, const Settings& settings);
 
 }  // namespace trm

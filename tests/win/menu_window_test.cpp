@@ -191,14 +191,14 @@ TEST_F(MenuWindowTest, TheHoverTimerShowsTheEntrysPictureUnlessItWasLeft) {
     other.path = tree.at("photo.bmp");
     const auto tipShown = [this]() { return tip.m_hWnd != nullptr && ::IsWindowVisible(tip.m_hWnd); };
 
-    trm::startHoverTimer(window, broken);
+    trm::startHoverTimer(state, tip, window, broken);
     EXPECT_EQ(state.hoverTimer.owner(), window);
     EXPECT_FALSE(pumpUntil(1500, tipShown)) << "a picture that cannot be loaded shows nothing";
     EXPECT_FALSE(state.hoverTimer.running());
 
     // Moving on to another entry before the timer fires restarts it for that one.
-    trm::startHoverTimer(window, photo);
-    trm::startHoverTimer(window, other);
+    trm::startHoverTimer(state, tip, window, photo);
+    trm::startHoverTimer(state, tip, window, other);
     ASSERT_TRUE(pumpUntil(3000, tipShown));
     EXPECT_EQ(state.hoveredEntry, &other);
     // Drawn at its pixel size reduced by imagereduction, with the margins.
