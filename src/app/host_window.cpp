@@ -1,10 +1,7 @@
 #include "app/host_window.h"
 
-#include "app/popup_run.h"
 #include "app/shell_windows.h"
 #include "common/stage_clock.h"
-#include "presentation/menu_drawing.h"
-#include "presentation/tracking_state.h"
 
 namespace trm {
 
@@ -55,23 +52,19 @@ LRESULT HostWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_DRAWITEM:
             markStageOnce("measure");
-            run.drawing.DrawItem(reinterpret_cast<DRAWITEMSTRUCT*>(lParam), &run.icons);
+            run.drawItem(reinterpret_cast<DRAWITEMSTRUCT*>(lParam));
             return 1;
         case WM_MEASUREITEM:
             markStageOnce("track");
-            run.drawing.MeasureItem(reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
+            run.measureItem(reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
             return 1;
         case WM_TIMER: onTimer(wParam); break;
-        case WM_INITMENU: run.tracking.currentMenu = reinterpret_cast<HMENU>(wParam); break;
-        case WM_CANCELMODE: run.tracking.launcherMenuCancelled = true; break;
+        case WM_INITMENU: run.menuStarting(reinterpret_cast<HMENU>(wParam)); break;
+        case WM_CANCELMODE: run.menuCancelled(); break;
         case WM_MENUCHAR: return answerTypedCharacter(wParam, reinterpret_cast<HMENU>(lParam));
         case typeAheadCheck: typeAhead.confirmSelection(m_hWnd); return 0;
         case WM_INITMENUPOPUP:
-            if (HIWORD(lParam) == 0) {
-                const HMENU popup = reinterpret_cast<HMENU>(wParam);
-                run.tracking.currentMenu = popup;
-                run.builder.fillOpeningMenu(popup, run.scanPlatform);
-            }
+            if (HIWORD(lParam) == 0) run.menuOpening(reinterpret_cast<HMENU>(wParam));
             break;
         default: break;
     }
@@ -81,9 +74,10 @@ LRESULT HostWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 LRESULT HostWindow::answerTypedCharacter(WPARAM wParam, HMENU menu) {
     const UINT character = LOWORD(wParam);
     // Window menus, and characters beyond one byte, are the system's.
-    if (character > 0xFF || run.menus.menuOf(menu) == nullptr)
+    const ItemDataList* records = run.recordsFor(menu);
+    if (character > 0xFF || records == nullptr)
         return CWnd::WindowProc(WM_MENUCHAR, wParam, reinterpret_cast<LPARAM>(menu));
-    const LRESULT answer = typeAhead.answer(menu, static_cast<char>(character), run.records);
+    const LRESULT answer = typeAhead.answer(menu, static_cast<char>(character), *records);
     if (HIWORD(answer) == MNC_SELECT) PostMessage(typeAheadCheck);
     return answer;
 }
@@ -91,7 +85,7 @@ LRESULT HostWindow::answerTypedCharacter(WPARAM wParam, HMENU menu) {
 void HostWindow::onTimer(UINT_PTR id) {
     if (!exitTimer.fired(m_hWnd, id) && !sheetCheckTimer.fired(m_hWnd, id)) return;
     exitTimer.stop();
-    if (run.tracking.contextCommandDone && shellWindowOpen()) {
+    if (run.shellCommandDone() && shellWindowOpen()) {
         if (!sheetCheckTimer.running()) sheetCheckTimer.start(m_hWnd, sheetCheckTimerId, 1000);
         return;
     }
@@ -100,7 +94,7 @@ void HostWindow::onTimer(UINT_PTR id) {
 }
 
 bool HostWindow::shellWindowOpen() const {
-    OwnWindowSearch search{::GetCurrentProcessId(), m_hWnd, run.thumbnailTip.m_hWnd, false};
+    OwnWindowSearch search{::GetCurrentProcessId(), m_hWnd, run.tipWindow(), false};
     ::EnumWindows(findShellWindow, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }

@@ -4,17 +4,16 @@
 // process.
 #pragma once
 
+#include "app/menu_host.h"
 #include "common/user_handles.h"
 #include "framework/wnd.h"
 #include "presentation/menu_type_ahead.h"
 
 namespace trm {
 
-class PopupRun;
-
 class HostWindow : public CWnd {
 public:
-    explicit HostWindow(PopupRun& run) : run(run) {}
+    explicit HostWindow(MenuHost& run) : run(run) {}
     ~HostWindow() override;
 
     // Creates the invisible native window.
@@ -39,7 +38,7 @@ private:
     bool shellWindowOpen() const;
     LRESULT answerTypedCharacter(WPARAM wParam, HMENU menu);
 
-    PopupRun& run;
+    MenuHost& run;
     MenuTypeAhead typeAhead;
     WindowTimer exitTimer;        // waittodietime
     WindowTimer sheetCheckTimer;  // then every second while the shell's windows are open

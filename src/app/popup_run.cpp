@@ -153,6 +153,39 @@ static_assert(static_cast<UINT>(MenuXAlignment::Left) == TPM_LEFTALIGN &&
                   static_cast<UINT>(MenuYAlignment::Bottom) == TPM_BOTTOMALIGN,
               "the alignments are TrackPopupMenu's own flags");
 
+void PopupRun::measureItem(MEASUREITEMSTRUCT* request) {
+    drawing.MeasureItem(request);
+}
+
+void PopupRun::drawItem(DRAWITEMSTRUCT* request) {
+    drawing.DrawItem(request, &icons);
+}
+
+void PopupRun::menuStarting(HMENU menu) {
+    tracking.currentMenu = menu;
+}
+
+void PopupRun::menuOpening(HMENU popup) {
+    tracking.currentMenu = popup;
+    builder.fillOpeningMenu(popup, scanPlatform);
+}
+
+void PopupRun::menuCancelled() {
+    tracking.launcherMenuCancelled = true;
+}
+
+const ItemDataList* PopupRun::recordsFor(HMENU menu) const {
+    return menus.menuOf(menu) != nullptr ? &records : nullptr;
+}
+
+bool PopupRun::shellCommandDone() const {
+    return tracking.contextCommandDone;
+}
+
+HWND PopupRun::tipWindow() const {
+    return thumbnailTip.m_hWnd;
+}
+
 PopupRun::Tracked PopupRun::trackRootMenu(POINT atStart) {
     if (root.menu == nullptr || root.menu->GetSafeHmenu() == nullptr) return {};
     POINT now = {};

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "app/host_window.h"
+#include "app/menu_host.h"
 #include "common/com_apartment.h"
 #include "common/command_ids.h"
 #include "common/settings.h"
@@ -28,7 +29,7 @@
 
 namespace trm {
 
-class PopupRun {
+class PopupRun : private MenuHost {
 public:
     PopupRun(const Settings& settings, bool underWine);
     ~PopupRun();
@@ -82,6 +83,16 @@ private:
     Tracked trackRootMenu(POINT atStart);
     // The item or folder chosen in the menus, opened.
     void carryOut(UINT command, const TrackingOutcome& outcome);
+
+    // What the host window asks of the run.
+    void measureItem(MEASUREITEMSTRUCT* request) override;
+    void drawItem(DRAWITEMSTRUCT* request) override;
+    void menuStarting(HMENU menu) override;
+    void menuOpening(HMENU popup) override;
+    void menuCancelled() override;
+    const ItemDataList* recordsFor(HMENU menu) const override;
+    bool shellCommandDone() const override;
+    HWND tipWindow() const override;
 
     TrackingScope tracked;
 };
