@@ -38,7 +38,8 @@ public:
     int MeasureItem(MEASUREITEMSTRUCT* request);
     int DrawItem(DRAWITEMSTRUCT* request, IconService* icons = nullptr);
 
-    // The style menus are measured in until they have one.
+    // The style a menu takes when first measured or painted: the display's,
+    // where the system-aware program shows every menu.
     MenuStyle& style() { return styles.shown(); }
     MenuStyle& styleAt(int dpi) { return styles.at(dpi); }
 
