@@ -132,14 +132,15 @@ dialog_text() {
   tr -d '\r' <"$out"
 }
 
-# answer_dialog CAPTION: presses Return on the dialog, as a user would.
+# answer_dialog CAPTION [KEY]: presses KEY (Return) on the dialog, as a user
+# would, and waits for it to close.
 answer_dialog() {
   local window
   window=$(xdotool search --onlyvisible --name "^$1\$" | head -n 1)
   # Without a window manager nothing gives the box the keyboard: Wine sends
   # keys to the X window with the input focus (or under the pointer).
   xdotool windowfocus --sync "$window" 2>/dev/null || true
-  xdo key Return
+  xdo key "${2:-Return}"
   wait_until 10 bash -c "! xdotool search --onlyvisible --name '^$1\$' >/dev/null 2>&1" ||
     fail "the dialog '$1' did not close"
 }
