@@ -25,20 +25,9 @@ TEST(ErrorText, EachDocumentedCodeInTheShellsWordsAndNoOther) {
         {29, "The DDE transaction failed."},
         {30, "The DDE transaction could not be completed because other DDE transactions were being processed."},
         {32, "The specified dynamic-link library was not found."},
-        {-1, ""},
-        {1, ""},
-        {4, ""},
-        {6, ""},
-        {7, ""},
-        {9, ""},
-        {10, ""},
-        {12, ""},
-        {25, ""},
-        {33, ""},
-        {42, ""},
-        {1000, ""},
     };
     for (const auto& c : cases) EXPECT_EQ(trm::errorText(c.code), c.text) << c.code;
+    for (int code : {-1, 1, 4, 6, 7, 9, 10, 12, 25, 33, 42, 1000}) EXPECT_EQ(trm::errorText(code), "") << code;
 }
 
 TEST(PendingOpenPath, OnlyThePendingPathMayOpenOnceOneIsSet) {

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "common/command_ids.h"
@@ -251,19 +252,15 @@ TEST_F(MenuBuilderTest, IconsOnlyShowNoTextAndUnavailableEntriesAreDisabled) {
     const HMENU menu = build();
     EXPECT_EQ(itemsOf(menu), (Items{"sub:", "sub:", "", "", "", ""}));
 
-    trm::tearDownRun(menus, root);
-    settings.display = 0;
-    scan(root, tree.root);
-    for (trm::MenuEntry& entry : root.entries) entry.unavailable = entry.displayName == "a.txt";
-    builder.buildMenu(root);
-    EXPECT_EQ(itemsOf(root.menu->GetSafeHmenu()).at(2), "a.txt") << "enabled without icons";
-
-    trm::tearDownRun(menus, root);
-    settings.display = 3;
-    scan(root, tree.root);
-    for (trm::MenuEntry& entry : root.entries) entry.unavailable = entry.displayName == "a.txt";
-    builder.buildMenu(root);
-    EXPECT_EQ(itemsOf(root.menu->GetSafeHmenu()).at(2), "a.txt!") << "disabled with icons";
+    // An unavailable entry is disabled where it has an icon to grey.
+    for (const auto& c : {std::make_pair(0, "a.txt"), std::make_pair(3, "a.txt!")}) {
+        trm::tearDownRun(menus, root);
+        settings.display = c.first;
+        scan(root, tree.root);
+        for (trm::MenuEntry& entry : root.entries) entry.unavailable = entry.displayName == "a.txt";
+        builder.buildMenu(root);
+        EXPECT_EQ(itemsOf(root.menu->GetSafeHmenu()).at(2), c.second) << "display " << c.first;
+    }
 }
 
 TEST_F(MenuBuilderTest, TheTitlePictureIsLoadedIntoItsItemFirst) {
