@@ -53,8 +53,9 @@ protected:
         return pixels;
     }
 
-    void shortcut(const std::string& name, const std::string& target, DWORD recordedAttributes = 0) {
-        ASSERT_TRUE(wintest::makeShortcut(tree.at(name + ".lnk"), target, recordedAttributes)) << name;
+    void shortcut(const std::string& name, const std::string& target, DWORD recordedAttributes = 0,
+                  const char* iconFile = nullptr) {
+        ASSERT_TRUE(wintest::makeShortcut(tree.at(name + ".lnk"), target, recordedAttributes, iconFile)) << name;
     }
 
     // Shortcuts to a file, a removed file, a folder, a removed folder, the
@@ -414,19 +415,7 @@ TEST_F(MenuBuilderTest, IconsAreSharedPerExtensionAndOwnPerProgramShortcutAndFol
 TEST_F(MenuBuilderTest, ShortcutsToUnreachablePlacesTakeTheirIconsWithoutTheTarget) {
     settings.display = 3;
     shortcut("Offline", "Q:\\notes.txt");
-    shortcut("Own", "Q:\\tool.exe");
-    {
-        trm::ComPtr<IShellLinkA> link;
-        trm::ComPtr<IPersistFile> file;
-        const std::string path = tree.at("Own.lnk");
-        const std::wstring own(path.begin(), path.end());
-        ASSERT_TRUE(SUCCEEDED(
-            ::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, link.putVoid())));
-        ASSERT_TRUE(SUCCEEDED(link->QueryInterface(IID_IPersistFile, file.putVoid())));
-        ASSERT_TRUE(SUCCEEDED(file->Load(own.c_str(), STGM_READ)));
-        ASSERT_TRUE(SUCCEEDED(link->SetIconLocation("%SystemRoot%\\system32\\shell32.dll", 0)));
-        ASSERT_TRUE(SUCCEEDED(file->Save(own.c_str(), TRUE)));
-    }
+    shortcut("Own", "Q:\\tool.exe", 0, "%SystemRoot%\\system32\\shell32.dll");
     build();
     const trm::IconRecord* offline = icons.findIcon(tree.at("Offline.lnk"));
     ASSERT_NE(offline, nullptr);
