@@ -145,16 +145,20 @@ answer_dialog() {
     fail "the dialog '$1' did not close"
 }
 
-# menu_window: id of a visible menu window (class #32768) of $PID, if any.
-menu_window() {
+# menu_windows: the ids of $PID's visible menu windows (class #32768, the
+# windows without a name), one a line, the first shown first.
+menu_windows() {
   local window
   for window in $(xdotool search --onlyvisible --pid "$PID" 2>/dev/null); do
-    if [ -z "$(xdotool getwindowname "$window" 2>/dev/null)" ]; then
-      echo "$window"
-      return 0
-    fi
+    [ -n "$(xdotool getwindowname "$window" 2>/dev/null)" ] || echo "$window"
   done
-  return 1
+}
+
+# menu_window: id of a visible menu window of $PID, if any.
+menu_window() {
+  local first
+  first=$(menu_windows | sed -n 1p)
+  [ -n "$first" ] && echo "$first"
 }
 
 menu_or_exit() { menu_window >/dev/null || process_ended "$PID"; }
@@ -197,13 +201,7 @@ wait_for_menu() {
 }
 
 # menu_count: how many menu windows $PID shows now.
-menu_count() {
-  local window count=0
-  for window in $(xdotool search --onlyvisible --pid "$PID" 2>/dev/null); do
-    [ -z "$(xdotool getwindowname "$window" 2>/dev/null)" ] && count=$((count + 1))
-  done
-  echo "$count"
-}
+menu_count() { menu_windows | grep -c . || true; }
 has_menus() { [ "$(menu_count)" -ge "$1" ]; }
 
 # wait_for_menus N: waits until $PID shows N menu windows (sub-menus open).
