@@ -200,6 +200,10 @@ wait_for_menu() {
   xdotool windowfocus "$MENU" 2>/dev/null || true
 }
 
+# shell_menu: the newest of $PID's menu windows but MENU: the shell's
+# context menu over ours.
+shell_menu() { menu_windows | grep -vx "$MENU" | tail -n 1 || true; }
+
 # menu_count: how many menu windows $PID shows now.
 menu_count() { menu_windows | grep -c . || true; }
 has_menus() { [ "$(menu_count)" -ge "$1" ]; }

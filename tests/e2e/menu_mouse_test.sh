@@ -38,8 +38,6 @@ open_menu() {
   wait_for_menu
   read -r MENU_X MENU_Y MENU_W MENU_H <<<"$(window_geometry "$MENU")"
 }
-# shell_menu: the newest menu window, the shell's (ours was found first).
-shell_menu() { menu_windows | grep -vx "$MENU" | tail -n 1 || true; }
 # click_title BUTTON: a click on the middle of the title strip.
 click_title() {
   # The title shows nothing on hover; the click comes after the move all the same.
