@@ -12,6 +12,10 @@
 # Prints `name: value` lines. Usage: TRM_WINE_ARCH=ARCH menu_ready.sh CROSS-BUILD-DIR [STAGES-EXE]
 # Given a launcher built with TRM_STAGE_CLOCK, it prints instead how long
 # each stage of the same runs took (`stages-RUN-STAGE-ms`, medians).
+# Given TRM_BENCH_BEFORE, another build of the launcher, it prints instead
+# the launcher against that build, alternated, on the 1,000 files
+# (-display 0) and the typical folder, each at 96 and at 144 DPI
+# (`pair-DPI-files-1000-ms`, `-baseline-ms` for the other build, `-ratio`).
 # TRM_BENCH_RUNS sets the runs per figure (7); TRM_BENCH_ONLY, a regular
 # expression, keeps only the figures whose names match it; TRM_BENCH_DPI
 # (e.g. 144) measures at that display scaling (the prefix's LogPixels).
@@ -157,6 +161,21 @@ if [ -n "$stage_exe" ]; then
   stages icons-1000-display3 'C:\bench\icons-1000' -display 3 -sort 2
   stages lnk-200-display0 'C:\bench\lnk-200' -display 0 -sort 2
   stages lnk-200-display3 'C:\bench\lnk-200' -display 3 -sort 2
+  exit 0
+fi
+
+if [ -n "${TRM_BENCH_BEFORE:-}" ]; then
+  cp "$TRM_BENCH_BEFORE" "$bench/trellimond-before.exe"
+  before='C:\bench\trellimond-before.exe'
+  make_files 1000
+  make_mixed typical 100 10 5
+  for dpi in 96 144; do
+    set_dpi "$dpi"
+    compare "pair-$dpi-files-1000" "$launcher" 'C:\bench\files-1000' -display 0 -sort 2 -- \
+      "$before" 'C:\bench\files-1000' -display 0 -sort 2 || true
+    compare "pair-$dpi-typical" "$launcher" 'C:\bench\typical' -display 3 -dotitles -sort 2 -- \
+      "$before" 'C:\bench\typical' -display 3 -dotitles -sort 2 || true
+  done
   exit 0
 fi
 

@@ -115,4 +115,8 @@ std::string appUserModelId(const std::string& folder, const std::vector<std::str
     return id;
 }
 
+bool mustSetAppUserModelId(bool titleIsId, const std::string& title, const std::string& id) {
+    return !titleIsId || title != id;
+}
+
 }  // namespace trm

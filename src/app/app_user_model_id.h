@@ -20,4 +20,10 @@ std::string canonicalFolder(const std::string& folder, const std::string& base);
 std::string appUserModelId(const std::string& folder, const std::vector<std::string>& options,
                            const std::string& base = std::string());
 
+// Whether the process must set id itself. Started from a shortcut that
+// carries an ID, the system has applied it already (titleIsId: the
+// start-up title holds it), and setting the same again only costs the
+// start loading the shell.
+bool mustSetAppUserModelId(bool titleIsId, const std::string& title, const std::string& id);
+
 }  // namespace trm

@@ -237,6 +237,21 @@ std::string quotedArgument(const std::string& text) {
     return quoted + '"';
 }
 
+// Switches as "-" and their word; values as writeValue puts them, which
+// answers false for one its reader would not take back as it was.
+template <typename WriteValue>
+bool writeArguments(const PrintedOptions& options, std::string& out, WriteValue writeValue) {
+    out.clear();
+    for (const OptionArgument& argument : options.arguments) {
+        if (!out.empty()) out += ' ';
+        if (argument.isSwitch)
+            out += '-' + argument.text;
+        else if (!writeValue(argument.text, out))
+            return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 PrintedOptions printOptions(const Settings& settings) {
@@ -244,33 +259,20 @@ PrintedOptions printOptions(const Settings& settings) {
 }
 
 bool writeCommandLine(const PrintedOptions& options, std::string& line) {
-    line.clear();
-    for (const OptionArgument& argument : options.arguments) {
-        if (!line.empty()) line += ' ';
-        if (argument.isSwitch) {
-            line += '-' + argument.text;
-            continue;
-        }
-        if (startsWithAny(argument.text, "-/") || argument.text.find('\0') != std::string::npos) return false;
-        line += quotedArgument(argument.text);
-    }
-    return true;
+    return writeArguments(options, line, [](const std::string& text, std::string& out) {
+        if (startsWithAny(text, "-/") || text.find('\0') != std::string::npos) return false;
+        out += quotedArgument(text);
+        return true;
+    });
 }
 
 bool writeOptionsFile(const PrintedOptions& options, std::string& file) {
-    file.clear();
-    for (const OptionArgument& argument : options.arguments) {
-        if (!file.empty()) file += ' ';
-        if (argument.isSwitch) {
-            file += '-' + argument.text;
-            continue;
-        }
-        const std::string& text = argument.text;
+    return writeArguments(options, file, [](const std::string& text, std::string& out) {
         if (text.empty() || text.find_first_of(std::string("-/\"\xFF\0", 5)) != std::string::npos) return false;
         const bool separated = text.find_first_of(" \\\r\n") != std::string::npos;
-        file += separated ? '"' + text + '"' : text;
-    }
-    return true;
+        out += separated ? '"' + text + '"' : text;
+        return true;
+    });
 }
 
 std::string firstDifference(const Settings& a, const Settings& b) {

@@ -43,6 +43,13 @@ std::string folderAppUserModelId(const std::wstring& folder, const StringList& o
 }
 
 void setProcessAppUserModelId(const std::string& id) {
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof(startup);
+    ::GetStartupInfoW(&startup);
+    const bool titleIsId = (startup.dwFlags & STARTF_TITLEISAPPID) != 0 && startup.lpTitle != nullptr;
+    const std::string title = titleIsId ? narrowOf(startup.lpTitle, CP_UTF8) : std::string();
+    if (!mustSetAppUserModelId(titleIsId, title, id)) return;
+
     using SetId = HRESULT(WINAPI*)(PCWSTR);
     // Kept loaded for the process's life: the ID lives in the shell's data.
     const HMODULE shell = ::LoadLibraryW(L"shell32.dll");

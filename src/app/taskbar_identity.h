@@ -22,6 +22,7 @@ std::string folderAppUserModelId(const std::wstring& folder, const StringList& o
 // Gives the process the ID before it has any window, so that its windows
 // (a message box, a Properties sheet) group under the button that started
 // them. Looked up at run time: systems before Windows 7 have no such call.
+// Left to the system when the shortcut that started the process carries id.
 void setProcessAppUserModelId(const std::string& id);
 
 }  // namespace trm

@@ -3,6 +3,7 @@ list(APPEND TRM_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/drag_gesture.cpp
   ${CMAKE_CURRENT_LIST_DIR}/item_colours.cpp
   ${CMAKE_CURRENT_LIST_DIR}/item_geometry.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/menu_dpi_rules.cpp
   ${CMAKE_CURRENT_LIST_DIR}/menu_frame.cpp
   ${CMAKE_CURRENT_LIST_DIR}/menu_window_rules.cpp
   ${CMAKE_CURRENT_LIST_DIR}/mouse_rules.cpp

@@ -132,28 +132,33 @@ dialog_text() {
   tr -d '\r' <"$out"
 }
 
-# answer_dialog CAPTION: presses Return on the dialog, as a user would.
+# answer_dialog CAPTION [KEY]: presses KEY (Return) on the dialog, as a user
+# would, and waits for it to close.
 answer_dialog() {
   local window
   window=$(xdotool search --onlyvisible --name "^$1\$" | head -n 1)
   # Without a window manager nothing gives the box the keyboard: Wine sends
   # keys to the X window with the input focus (or under the pointer).
   xdotool windowfocus --sync "$window" 2>/dev/null || true
-  xdo key Return
+  xdo key "${2:-Return}"
   wait_until 10 bash -c "! xdotool search --onlyvisible --name '^$1\$' >/dev/null 2>&1" ||
     fail "the dialog '$1' did not close"
 }
 
-# menu_window: id of a visible menu window (class #32768) of $PID, if any.
-menu_window() {
+# menu_windows: the ids of $PID's visible menu windows (class #32768, the
+# windows without a name), one a line, the first shown first.
+menu_windows() {
   local window
   for window in $(xdotool search --onlyvisible --pid "$PID" 2>/dev/null); do
-    if [ -z "$(xdotool getwindowname "$window" 2>/dev/null)" ]; then
-      echo "$window"
-      return 0
-    fi
+    [ -n "$(xdotool getwindowname "$window" 2>/dev/null)" ] || echo "$window"
   done
-  return 1
+}
+
+# menu_window: id of a visible menu window of $PID, if any.
+menu_window() {
+  local first
+  first=$(menu_windows | sed -n 1p)
+  [ -n "$first" ] && echo "$first"
 }
 
 menu_or_exit() { menu_window >/dev/null || process_ended "$PID"; }
@@ -195,14 +200,12 @@ wait_for_menu() {
   xdotool windowfocus "$MENU" 2>/dev/null || true
 }
 
+# shell_menu: the newest of $PID's menu windows but MENU: the shell's
+# context menu over ours.
+shell_menu() { menu_windows | grep -vx "$MENU" | tail -n 1 || true; }
+
 # menu_count: how many menu windows $PID shows now.
-menu_count() {
-  local window count=0
-  for window in $(xdotool search --onlyvisible --pid "$PID" 2>/dev/null); do
-    [ -z "$(xdotool getwindowname "$window" 2>/dev/null)" ] && count=$((count + 1))
-  done
-  echo "$count"
-}
+menu_count() { menu_windows | grep -c . || true; }
 has_menus() { [ "$(menu_count)" -ge "$1" ]; }
 
 # wait_for_menus N: waits until $PID shows N menu windows (sub-menus open).

@@ -34,9 +34,7 @@ for look in classic xp nobackground; do
   keys Down Down
   settled_menu_shot "$FIXTURE/screen-$look.png" "$before"
   read -r left top right bottom < <(
-    for window in $(xdotool search --onlyvisible --pid "$PID" 2>/dev/null); do
-      [ -z "$(xdotool getwindowname "$window" 2>/dev/null)" ] && window_geometry "$window"
-    done | awk 'NR == 1 {l = $1; t = $2; r = $1 + $3; b = $2 + $4}
+    for window in $(menu_windows); do window_geometry "$window"; done | awk 'NR == 1 {l = $1; t = $2; r = $1 + $3; b = $2 + $4}
                 {if ($1 < l) l = $1; if ($2 < t) t = $2; if ($1 + $3 > r) r = $1 + $3; if ($2 + $4 > b) b = $2 + $4}
                 END {print l, t, r, b}')
   shot="$artifacts/menu-$look.png"

@@ -38,18 +38,16 @@ open_menu() {
   wait_for_menu
   read -r MENU_X MENU_Y MENU_W MENU_H <<<"$(window_geometry "$MENU")"
 }
-# shell_menu: the newest menu window, the shell's (ours was found first).
-shell_menu() {
-  local window
-  for window in $(xdotool search --onlyvisible --pid "$PID" 2>/dev/null); do
-    [ -z "$(xdotool getwindowname "$window" 2>/dev/null)" ] && [ "$window" != "$MENU" ] && echo "$window"
-  done | tail -n 1
-}
 # click_title BUTTON: a click on the middle of the title strip.
 click_title() {
   # The title shows nothing on hover; the click comes after the move all the same.
   xdo mousemove $((MENU_X + MENU_W / 2)) $((MENU_Y + 3 + TITLE / 2))
   xdo click "$1"
+}
+# click_row ROW BUTTON [COUNT]: COUNT clicks (1) on that row.
+click_row() {
+  point_at "$1"
+  xdo click --repeat "${3:-1}" --delay 80 "$2"
 }
 # right_click_row ROW BUTTON: the shell's menu for that row; sets SHELL_MENU.
 right_click_row() {
@@ -58,6 +56,24 @@ right_click_row() {
   wait_for_menus 2
   SHELL_MENU=$(shell_menu)
   xdotool windowfocus "$SHELL_MENU" 2>/dev/null || true
+}
+# shell_open ROW: the Open command of the shell's menu for that row (the
+# shell's first item is Explore on a folder, Open the second).
+shell_open() {
+  right_click_row "$1" 3
+  keys Down Down Return
+}
+# opens N PATH WHAT ACTION...: ACTION in a fresh titled menu makes PATH the
+# Nth item opened, and the program ends.
+opens() {
+  local count=$1 expected=$2 what=$3
+  shift 3
+  park_pointer
+  open_menu "${titled[@]}"
+  "$@"
+  wait_for_recorded "$count" 30
+  wait_for_exit 30
+  [ "$(recorded_lines | sed -n "${count}p")" = "$expected" ] || fail "$what: $(recorded_lines)"
 }
 
 # Hovering, without titles: four rows of one height.
@@ -82,22 +98,13 @@ wait_for_exit 30
 
 # A click on the title opens the folder itself; the title's height is what
 # the titled menu has beyond its five rows.
-park_pointer
-open_menu "${titled[@]}"
-TITLE=$((MENU_H - 6 - 5 * ROW_H))
-click_title 1
-wait_for_recorded 1 30
-wait_for_exit 30
-[ "$(recorded_lines)" = "$FIXTURE_WIN" ] || fail "title click: $(recorded_lines)"
-
+title_click() {
+  TITLE=$((MENU_H - 6 - 5 * ROW_H))
+  click_title "$1"
+}
+opens 1 "$FIXTURE_WIN" "title click" title_click 1
 # A double click on Sub opens it.
-park_pointer
-open_menu "${titled[@]}"
-point_at 0
-xdo click --repeat 2 --delay 80 1
-wait_for_recorded 2 30
-wait_for_exit 30
-[ "$(recorded_lines | sed -n 2p)" = "$FIXTURE_WIN\\Sub" ] || fail "double click: $(recorded_lines)"
+opens 2 "$FIXTURE_WIN\\Sub" "double click" click_row 0 1 2
 
 # A right click on a.trtest: the shell's menu over ours; Escape opens nothing.
 park_pointer
@@ -112,14 +119,8 @@ wait_for_exit 30
 [ "$(final_recorded_count)" -eq 2 ] || fail "Escape in the shell's menu opened something: $(recorded_lines)"
 
 # Its Open command on the Explore entry (the folder itself; Wine's shell
-# opens only folders with it): Explore is the menu's first item, Open the second.
-park_pointer
-open_menu "${titled[@]}"
-right_click_row 4 3
-keys Down Down Return
-wait_for_recorded 3 30
-wait_for_exit 30
-[ "$(recorded_lines | sed -n 3p)" = "$FIXTURE_WIN" ] || fail "the shell's Open: $(recorded_lines)"
+# opens only folders with it).
+opens 3 "$FIXTURE_WIN" "the shell's Open" shell_open 4
 
 # Properties, the last command: the process lives while its sheet is open
 # and ends within a second after the sheet has closed.
@@ -131,11 +132,7 @@ wait_for_window 'Properties for a.trtest' 30
 # Nothing to wait for: an end that must not come is watched for 2 s.
 sleep 2
 process_ended "$PID" && fail "the process ended while the property sheet was open"
-sheet=$(xdotool search --onlyvisible --name '^Properties for a.trtest$' | head -n 1)
-xdotool windowfocus --sync "$sheet" 2>/dev/null || true
-xdo key Escape
-wait_until 10 bash -c "! xdotool search --onlyvisible --name '^Properties for a.trtest\$' >/dev/null 2>&1" ||
-  fail "the property sheet did not close"
+answer_dialog 'Properties for a.trtest' Escape
 closed_ns=$(date +%s%N)
 wait_for_exit 30
 after_ms=$((($(date +%s%N) - closed_ns) / 1000000))
@@ -148,31 +145,14 @@ echo "ended $after_ms ms after the sheet closed"
 # shell's menu, and Escape there opens nothing
 # (not even a.trtest, which the menu itself also takes the left button for).
 swap_buttons 1
-park_pointer
-open_menu "${titled[@]}"
-click_title 3
-wait_for_recorded 4 30
-wait_for_exit 30
-[ "$(recorded_lines | sed -n 4p)" = "$FIXTURE_WIN" ] || fail "swapped title click: $(recorded_lines)"
+opens 4 "$FIXTURE_WIN" "swapped title click" click_title 3
 park_pointer
 open_menu "${titled[@]}"
 right_click_row 1 1
 keys Escape
 wait_for_exit 30
 [ "$(final_recorded_count)" -eq 4 ] || fail "the left click with swapped buttons opened something: $(recorded_lines)"
-park_pointer
-open_menu "${titled[@]}"
-point_at 2
-xdo click 3
-wait_for_recorded 5 30
-wait_for_exit 30
-[ "$(recorded_lines | sed -n 5p)" = "$FIXTURE_WIN\\b.trtest" ] || fail "the right button picked no item: $(recorded_lines)"
-park_pointer
-open_menu "${titled[@]}"
-point_at 0
-xdo click --repeat 2 --delay 80 3
-wait_for_recorded 6 30
-wait_for_exit 30
-[ "$(recorded_lines | sed -n 6p)" = "$FIXTURE_WIN\\Sub" ] || fail "the right double click: $(recorded_lines)"
+opens 5 "$FIXTURE_WIN\\b.trtest" "the right button picked no item" click_row 2 3
+opens 6 "$FIXTURE_WIN\\Sub" "the right double click" click_row 0 3 2
 swap_buttons 0
 echo PASS

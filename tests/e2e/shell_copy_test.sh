@@ -17,10 +17,7 @@ wait_for_menu
 read -r x y width height <<<"$(window_geometry "$MENU")"
 xdotool mousemove --sync $((x + width / 2)) $((y + height / 2)) click 3
 wait_for_menus 2
-for window in $(xdotool search --onlyvisible --pid "$PID" 2>/dev/null); do
-  [ -z "$(xdotool getwindowname "$window" 2>/dev/null)" ] && [ "$window" != "$MENU" ] && shell_menu=$window
-done
-xdotool windowfocus "$shell_menu" 2>/dev/null || true
+xdotool windowfocus "$(shell_menu)" 2>/dev/null || true
 # Wine's menu for a file: Open, Cut, Copy, ...
 keys Down Down Down Return
 wait_for_exit 30

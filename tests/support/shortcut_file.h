@@ -27,14 +27,17 @@ inline bool pointLinkAt(IShellLinkA& link, const std::string& target) {
 }
 
 // A shortcut at `linkPath` to `target`. `recordedAttributes` are written into
-// the link's header as Windows records its target's (Wine writes zeros).
-inline bool makeShortcut(const std::string& linkPath, const std::string& target, DWORD recordedAttributes = 0) {
+// the link's header as Windows records its target's (Wine writes zeros);
+// `iconFile`, when given, is the link's own icon (its first).
+inline bool makeShortcut(const std::string& linkPath, const std::string& target, DWORD recordedAttributes = 0,
+                         const char* iconFile = nullptr) {
     ::CoInitialize(nullptr);
     trm::ComPtr<IShellLinkA> link;
     trm::ComPtr<IPersistFile> file;
     if (FAILED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, link.putVoid())) ||
         !pointLinkAt(*link.get(), target) || FAILED(link->QueryInterface(IID_IPersistFile, file.putVoid())))
         return false;
+    if (iconFile != nullptr && FAILED(link->SetIconLocation(iconFile, 0))) return false;
     wchar_t wide[MAX_PATH * 4];
     if (!::MultiByteToWideChar(CP_ACP, 0, linkPath.c_str(), -1, wide, MAX_PATH * 4) || FAILED(file->Save(wide, TRUE)))
         return false;

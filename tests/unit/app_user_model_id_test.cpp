@@ -37,15 +37,11 @@ const std::vector<std::vector<Written>> groups = {
     {{"\\\\server\\share\\Games", {}, ""}, {"\\\\server\\share\\..\\Games", {}, ""}},
     {{"C:\\Stuff", {"-sort", "2"}, ""}},
     {{"D:\\Stuff\\Games", {"-sort", "2"}, ""}},
-    {{"C:\\Stuff\\Games2", {"-sort", "2"}, ""}},
     {{"C:\\Stuff\\Games", {"-sort", "3"}, ""}},
     {{"C:\\Stuff\\Games", {}, ""}},
     {{"C:\\Stuff\\Games", {"-sort2"}, ""}},
-    {{"C:\\Stuff\\Games", {"-sort", "2", "-dotitles"}, ""}},
     {{"C:\\Stuff\\Games", {"-addexplore", "Browse"}, ""}},
     {{"C:\\Stuff\\Games", {"-addexplore", "browse"}, ""}},
-    {{"C:\\Stuff\\Games", {"-useinifile"}, ""}},
-    {{"C:\\Stuff\\Games", {"-useinifile", "games.ini"}, ""}},
 };
 
 TEST(AppUserModelId, OneIdPerFolderAndOptionsHoweverTheFolderIsWritten) {
@@ -64,6 +60,14 @@ TEST(AppUserModelId, OneIdPerFolderAndOptionsHoweverTheFolderIsWritten) {
         EXPECT_LE(id.size(), 128u);
         EXPECT_EQ(id.find(' '), std::string::npos) << id;
     }
+}
+
+// Started from the shortcut that carries the very ID, the system has set it.
+TEST(AppUserModelId, SetByTheProcessUnlessItsShortcutCarriesTheSame) {
+    const std::string id = trm::appUserModelId("C:\\Stuff", {});
+    EXPECT_TRUE(trm::mustSetAppUserModelId(false, id, id));  // a title of another kind
+    EXPECT_TRUE(trm::mustSetAppUserModelId(true, trm::appUserModelId("C:\\Stuff", {"-sort", "2"}), id));
+    EXPECT_FALSE(trm::mustSetAppUserModelId(true, id, id));
 }
 
 }  // namespace

@@ -34,7 +34,6 @@ const struct {
     StringList carried;
     StringList missingFolders;
 } cases[] = {
-    {"C:\\Stuff -sort 2", {"-sort", "2"}, {}},
     {"-resolve C:\\Stuff /DOTITLES", {"-resolve", "-DOTITLES"}, {}},
     {"-sort 2 C:\\Stuff", {"-sort", "2", "C:\\Stuff"}, {}},  // sort's value, not the folder
     {"C:\\Stuff -makeshortcut \"D:\\My Links\\Games.lnk\" -sort 2", {"-sort", "2"}, {}},

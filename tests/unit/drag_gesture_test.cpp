@@ -53,41 +53,42 @@ TEST(DraggedPath, FilesFoldersAndShortcutsDragTheRestDoNot) {
 }
 
 // Pressed at (100, 100) with a drag distance of 4 by 3 pixels; each row a
-// press and the moves after it, and which move starts the drag (-1: none).
+// press and the steps after it (m a move with the button held, u one with
+// it up, r the release, t a press on a title), and which step starts the
+// drag (-1: none).
 TEST(DragGesture, StartsOnceWhenTheHeldButtonMovesPastTheDistance) {
-    struct Move {
+    struct Step {
+        char kind;
         int x, y;
-        bool held;
     };
     const struct {
         bool draggable;
-        std::vector<Move> moves;
+        std::vector<Step> steps;
         int starts;
     } cases[] = {
-        {true, {{105, 100, true}}, 0},
-        {true, {{100, 96, true}}, 0},
-        {true, {{104, 103, true}, {96, 97, true}}, -1},  // to the edge on either side
-        {true, {{102, 100, true}, {99, 104, true}, {120, 100, true}}, 1},
-        {false, {{150, 150, true}}, -1},
-        {true, {{102, 100, false}, {150, 100, true}}, -1},  // released outside the menus
-        {true, {{110, 100, true}, {130, 100, true}}, 0},    // once
+        {true, {{'m', 105, 100}}, 0},
+        {true, {{'m', 100, 96}}, 0},
+        {true, {{'m', 104, 103}, {'m', 96, 97}}, -1},  // to the edge on either side
+        {true, {{'m', 102, 100}, {'m', 99, 104}, {'m', 120, 100}}, 1},
+        {false, {{'m', 150, 150}}, -1},
+        {true, {{'u', 102, 100}, {'m', 150, 100}}, -1},  // released outside the menus
+        {true, {{'m', 110, 100}, {'m', 130, 100}}, 0},   // once
+        {true, {{'r', 0, 0}, {'m', 150, 100}}, -1},
+        {true, {{'t', 100, 100}, {'m', 150, 100}}, -1},
     };
     for (const auto& c : cases) {
         trm::DragGesture gesture;
         gesture.press(c.draggable, 100, 100);
         int started = -1;
-        for (size_t i = 0; i < c.moves.size(); ++i)
-            if (gesture.move(c.moves[i].x, c.moves[i].y, c.moves[i].held, {4, 3})) started = static_cast<int>(i);
-        EXPECT_EQ(started, c.starts) << c.draggable << " " << c.moves.size();
+        for (size_t i = 0; i < c.steps.size(); ++i) {
+            const Step& step = c.steps[i];
+            if (step.kind == 'r') gesture.release();
+            if (step.kind == 't') gesture.press(false, step.x, step.y);
+            const bool moves = step.kind == 'm' || step.kind == 'u';
+            if (moves && gesture.move(step.x, step.y, step.kind == 'm', {4, 3})) started = static_cast<int>(i);
+        }
+        EXPECT_EQ(started, c.starts) << c.draggable << " " << c.steps.size() << c.steps[0].kind;
     }
-    trm::DragGesture released;
-    released.press(true, 100, 100);
-    released.release();
-    EXPECT_FALSE(released.move(150, 100, true, {4, 3}));
-    trm::DragGesture pressedAgain;
-    pressedAgain.press(true, 100, 100);
-    pressedAgain.press(false, 100, 100);  // on a title
-    EXPECT_FALSE(pressedAgain.move(150, 100, true, {4, 3}));
 }
 
 }  // namespace

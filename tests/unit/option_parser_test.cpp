@@ -368,17 +368,13 @@ TEST_F(OptionParserTest, PlainSwitches) {
     EXPECT_FALSE(settings.addexplore);
 }
 
-TEST_F(OptionParserTest, OptionsFileNameOnlyFromTheCommandLine) {
+// An options file read at every start names no other file and writes no
+// shortcuts; what follows them is read.
+TEST_F(OptionParserTest, OptionsFileNameAndMakeshortcutOnlyFromTheCommandLine) {
     parse("-useinifile myopts.txt");
-    EXPECT_EQ(settings.useinifilename, "myopts.txt");
-    parse("-useinifile other.txt", true);
+    parse("-useinifile other.txt -makeshortcut D:\\Links -sort 2", true);
     EXPECT_EQ(settings.useinifilename, "myopts.txt");
     EXPECT_TRUE(settings.useinifile);
-}
-
-// An options file read at every start must not write shortcuts.
-TEST_F(OptionParserTest, MakeshortcutOnlyFromTheCommandLine) {
-    parse("-makeshortcut D:\\Links -sort 2", true);
     EXPECT_FALSE(settings.makeshortcut);
     EXPECT_EQ(settings.makeshortcutpath, "");
     EXPECT_EQ(settings.sort, trm::SortKey::NameNoCase);

@@ -25,6 +25,8 @@
 
 namespace {
 
+using menutest::itemDataAt;
+
 class HostWindowTest : public ::testing::Test {
 protected:
     explicit HostWindowTest(int display = 0) : tree("host") {
@@ -55,13 +57,6 @@ protected:
     std::string textAt(HMENU menu, int position) {
         const trm::MenuItemData* record = run.records.find(itemDataAt(menu, position));
         return record ? record->label() : "<none>";
-    }
-    static ULONG_PTR itemDataAt(HMENU menu, int position) {
-        MENUITEMINFOA info = {};
-        info.cbSize = sizeof info;
-        info.fMask = MIIM_DATA;
-        ::GetMenuItemInfoA(menu, position, TRUE, &info);
-        return info.dwItemData;
     }
 
     wintest::FixtureFolder tree;

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "common/command_ids.h"
@@ -52,8 +53,9 @@ protected:
         return pixels;
     }
 
-    void shortcut(const std::string& name, const std::string& target, DWORD recordedAttributes = 0) {
-        ASSERT_TRUE(wintest::makeShortcut(tree.at(name + ".lnk"), target, recordedAttributes)) << name;
+    void shortcut(const std::string& name, const std::string& target, DWORD recordedAttributes = 0,
+                  const char* iconFile = nullptr) {
+        ASSERT_TRUE(wintest::makeShortcut(tree.at(name + ".lnk"), target, recordedAttributes, iconFile)) << name;
     }
 
     // Shortcuts to a file, a removed file, a folder, a removed folder, the
@@ -251,19 +253,15 @@ TEST_F(MenuBuilderTest, IconsOnlyShowNoTextAndUnavailableEntriesAreDisabled) {
     const HMENU menu = build();
     EXPECT_EQ(itemsOf(menu), (Items{"sub:", "sub:", "", "", "", ""}));
 
-    trm::tearDownRun(menus, root);
-    settings.display = 0;
-    scan(root, tree.root);
-    for (trm::MenuEntry& entry : root.entries) entry.unavailable = entry.displayName == "a.txt";
-    builder.buildMenu(root);
-    EXPECT_EQ(itemsOf(root.menu->GetSafeHmenu()).at(2), "a.txt") << "enabled without icons";
-
-    trm::tearDownRun(menus, root);
-    settings.display = 3;
-    scan(root, tree.root);
-    for (trm::MenuEntry& entry : root.entries) entry.unavailable = entry.displayName == "a.txt";
-    builder.buildMenu(root);
-    EXPECT_EQ(itemsOf(root.menu->GetSafeHmenu()).at(2), "a.txt!") << "disabled with icons";
+    // An unavailable entry is disabled where it has an icon to grey.
+    for (const auto& c : {std::make_pair(0, "a.txt"), std::make_pair(3, "a.txt!")}) {
+        trm::tearDownRun(menus, root);
+        settings.display = c.first;
+        scan(root, tree.root);
+        for (trm::MenuEntry& entry : root.entries) entry.unavailable = entry.displayName == "a.txt";
+        builder.buildMenu(root);
+        EXPECT_EQ(itemsOf(root.menu->GetSafeHmenu()).at(2), c.second) << "display " << c.first;
+    }
 }
 
 TEST_F(MenuBuilderTest, TheTitlePictureIsLoadedIntoItsItemFirst) {
@@ -417,19 +415,7 @@ TEST_F(MenuBuilderTest, IconsAreSharedPerExtensionAndOwnPerProgramShortcutAndFol
 TEST_F(MenuBuilderTest, ShortcutsToUnreachablePlacesTakeTheirIconsWithoutTheTarget) {
     settings.display = 3;
     shortcut("Offline", "Q:\\notes.txt");
-    shortcut("Own", "Q:\\tool.exe");
-    {
-        trm::ComPtr<IShellLinkA> link;
-        trm::ComPtr<IPersistFile> file;
-        const std::string path = tree.at("Own.lnk");
-        const std::wstring own(path.begin(), path.end());
-        ASSERT_TRUE(SUCCEEDED(
-            ::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, link.putVoid())));
-        ASSERT_TRUE(SUCCEEDED(link->QueryInterface(IID_IPersistFile, file.putVoid())));
-        ASSERT_TRUE(SUCCEEDED(file->Load(own.c_str(), STGM_READ)));
-        ASSERT_TRUE(SUCCEEDED(link->SetIconLocation("%SystemRoot%\\system32\\shell32.dll", 0)));
-        ASSERT_TRUE(SUCCEEDED(file->Save(own.c_str(), TRUE)));
-    }
+    shortcut("Own", "Q:\\tool.exe", 0, "%SystemRoot%\\system32\\shell32.dll");
     build();
     const trm::IconRecord* offline = icons.findIcon(tree.at("Offline.lnk"));
     ASSERT_NE(offline, nullptr);

@@ -77,13 +77,7 @@ protected:
         title.hwndItem = reinterpret_cast<HWND>(menu);
         run.drawing.DrawItem(&title);
     }
-    ULONG_PTR itemData(int position) const {
-        MENUITEMINFOA info = {};
-        info.cbSize = sizeof info;
-        info.fMask = MIIM_DATA;
-        ::GetMenuItemInfoA(menu, position, TRUE, &info);
-        return info.dwItemData;
-    }
+    ULONG_PTR itemData(int position) const { return menutest::itemDataAt(menu, position); }
     // The menu lights the item at `position` (-1: none), as it does under the mouse.
     void light(int position) {
         for (int i = 0; i < ::GetMenuItemCount(menu); ++i) {
