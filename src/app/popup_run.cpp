@@ -13,6 +13,7 @@
 #include "menus/menu_teardown.h"
 #include "menus/owner_draw_menu.h"
 #include "model/folder_scanner.h"
+#include "presentation/menu_dpi_rules.h"
 #include "presentation/menu_drawing.h"
 #include "presentation/menu_hooks.h"
 #include "presentation/monitor_bounds.h"
@@ -168,6 +169,15 @@ void PopupRun::menuStarting(HMENU menu) {
 void PopupRun::menuOpening(HMENU popup) {
     tracking.currentMenu = popup;
     builder.fillOpeningMenu(popup, scanPlatform);
+    // A sub-menu is announced while the window of the menu it opens from is
+    // the deepest one open: it is measured for that window's monitor.
+    OwnerDrawMenu* menu = menus.menuOf(popup);
+    const auto& open = tracking.openMenuWindows;
+    if (menu == nullptr || open.empty() || open.back().menu == menu) return;
+    RECT parent{};
+    if (!::GetWindowRect(open.back().window, &parent)) return;
+    const int dpi = subMenuDpi(monitorLayout(), {parent.left, parent.top, parent.right, parent.bottom}, displayDpi());
+    if (drawing.showAt(*menu, dpi)) menu->askToMeasureAgain();
 }
 
 void PopupRun::menuCancelled() {
@@ -193,6 +203,8 @@ PopupRun::Tracked PopupRun::trackRootMenu(POINT atStart) {
     const ScreenPoint chosen = chosenAnchor({atStart.x, atStart.y}, {now.x, now.y}, settings);
     const ScreenPoint anchor = snapToScreenEdges(chosen, monitorBounds(chosen));
     ::SetForegroundWindow(hostWindow.m_hWnd);
+    // Measured for the monitor it opens on.
+    if (drawing.showAt(*root.menu, rootMenuDpi(monitorLayout(), anchor, displayDpi()))) root.menu->askToMeasureAgain();
     tracking.currentMenu = root.menu->GetSafeHmenu();
     UINT flags =
         static_cast<UINT>(settings.menuyalignment) | static_cast<UINT>(settings.menuxalignment) | TPM_RETURNCMD;

@@ -165,6 +165,19 @@ int OwnerDrawMenu::setItemPicture(int position, IPicture* picture, int hasTextRo
     return 1;
 }
 
+void OwnerDrawMenu::askToMeasureAgain() {
+    // Setting an item's type marks the menu's layout stale; the system then
+    // measures every owner-drawn item afresh.
+    const int count = ::GetMenuItemCount(m_hMenu);
+    for (int position = 0; position < count; ++position) {
+        MENUITEMINFOA item{};
+        item.cbSize = sizeof item;
+        item.fMask = MIIM_FTYPE;
+        if (::GetMenuItemInfoA(m_hMenu, static_cast<UINT>(position), TRUE, &item))
+            ::SetMenuItemInfoA(m_hMenu, static_cast<UINT>(position), TRUE, &item);
+    }
+}
+
 void OwnerDrawMenu::destroyWithItems() {
     if (m_hMenu != nullptr) records.removeRecordsOf(m_hMenu);
     DestroyMenu();

@@ -36,6 +36,9 @@ public:
                      int selectedIconHeight, bool selectedIconLate = false);
     // Returns 0 and changes nothing for a null picture.
     int setItemPicture(int position, IPicture* picture, int hasTextRow);
+    // Has the system forget the sizes it was given for the items, so that it
+    // asks for them again (WM_MEASUREITEM) before the menu next shows.
+    void askToMeasureAgain();
     // Frees this menu's records, then destroys the native menu.
     void destroyWithItems();
 

@@ -2,9 +2,11 @@
 
 #include <algorithm>
 
+#include "common/display_dpi.h"
 #include "common/win_text.h"
 #include "menus/picture.h"
 #include "presentation/item_geometry.h"
+#include "presentation/menu_dpi_rules.h"
 
 namespace trm {
 namespace {
@@ -64,6 +66,20 @@ MenuLayout& MenuDrawing::layoutOf(const OwnerDrawMenu& menu) {
     return layout;
 }
 
+bool MenuDrawing::showAt(const OwnerDrawMenu& menu, int dpi) {
+    MenuLayout& layout = layoutOf(menu);
+    if (layout.style->dpi == dpi) return false;
+    const bool again = mustMeasureAgain(layout.measuredDpi, dpi);
+    // What measuring settled at the other DPI does not hold at this one.
+    layout = MenuLayout{};
+    layout.style = &styles.at(dpi);
+    layout.handle = menu.GetSafeHmenu();
+    // maxmenuwidth was scaled for the display's DPI.
+    layout.maxWidth = menu.maxWidth == -1 ? -1 : ::MulDiv(menu.maxWidth, dpi, displayDpi());
+    layoutOf(menu);
+    return again;
+}
+
 void MenuDrawing::SetImageReduction(int x, int y) {
     if (x != 0) reductionX = x;
     if (y != 0) reductionY = y;
@@ -76,6 +92,7 @@ int MenuDrawing::MeasureItem(MEASUREITEMSTRUCT* request) {
     const OwnerDrawMenu& menu = *record->menu;
     MenuLayout& layout = layoutOf(menu);
     layout.lastItemRect = RECT{};
+    layout.measuredDpi = layout.style->dpi;
 
     ItemToMeasure item;
     item.kind = measuredKindOf(record->isTitle, record->isSideTitle, record->isSeparator, record->isColumnBreak);

@@ -46,6 +46,10 @@ public:
     // The menu's layout, made in the style when first asked for; one made
     // for a native menu since destroyed starts afresh.
     MenuLayout& layoutOf(const OwnerDrawMenu& menu);
+    // The menu is to show at `dpi`: it is measured in that DPI's style from
+    // now on. True when its items were measured at another DPI, so that the
+    // system must be made to measure them again.
+    bool showAt(const OwnerDrawMenu& menu, int dpi);
     // Drops every layout, once the run's menus are gone.
     void forgetLayouts() { layouts.clear(); }
 

@@ -13,6 +13,7 @@ namespace trm {
 struct MenuLayout {
     const MenuStyle* style = nullptr;
     HMENU handle = nullptr;  // the native menu this was made for
+    int measuredDpi = 0;     // the DPI its items were last measured at, 0 before
     // The icon column: the widest and tallest icon, or the system's check
     // mark where that is larger.
     int maxCheckWidth = 0;

@@ -1,5 +1,6 @@
 #include "presentation/thumbnail_tip.h"
 
+#include "common/display_dpi.h"
 #include "presentation/frame_painter.h"
 #include "presentation/monitor_bounds.h"
 #include "presentation/tip_layout.h"
@@ -39,7 +40,9 @@ void ThumbnailTip::showAt(int x, int y) {
     content.widthOverride = widthOverride;
     content.heightOverride = heightOverride;
     const ScreenPoint at{x, y};
-    const MenuLengths& lengths = styles.shown().lengths;
+    // Sized for the monitor it shows on.
+    shownDpi = monitorDpiAt(POINT{x, y});
+    const MenuLengths& lengths = styles.at(shownDpi).lengths;
     const TipPlacement placed = placeTip(at, tipContentSize(content, lengths), monitorBounds(at), lengths);
     // Never activated: the menus keep the keyboard.
     ::SetWindowPos(m_hWnd, HWND_TOP, placed.x, placed.y, placed.width, placed.height, SWP_SHOWWINDOW | SWP_NOACTIVATE);
@@ -49,7 +52,7 @@ void ThumbnailTip::showAt(int x, int y) {
 void ThumbnailTip::showAtCursor() {
     POINT cursor{};
     ::GetCursorPos(&cursor);
-    const int offset = styles.shown().lengths.tipOffset;
+    const int offset = styles.at(monitorDpiAt(cursor)).lengths.tipOffset;
     showAt(cursor.x + offset, cursor.y + offset);
 }
 
@@ -75,7 +78,7 @@ void ThumbnailTip::paint(HDC dc) {
     if (memory.get() == nullptr || !canvas) return;
     {
         SelectedObject selected(memory.get(), canvas.get());
-        const MenuStyle& style = styles.shown();
+        const MenuStyle& style = shownDpi != 0 ? styles.at(shownDpi) : styles.shown();
         ::SetBkColor(memory.get(), style.palette.colour(PaintRole::tip));
         ::ExtTextOutA(memory.get(), 0, 0, ETO_OPAQUE, &client, nullptr, 0, nullptr);
         if (style.palette.dark())

@@ -35,6 +35,7 @@ private:
     void paint(HDC dc);
 
     MenuStyles& styles;
+    int shownDpi = 0;  // the DPI of the monitor it was last shown on
 };
 
 }  // namespace trm

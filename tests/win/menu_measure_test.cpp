@@ -194,6 +194,20 @@ TEST_F(MeasureItemTest, PictureSizeIsReducedAndPlacedBelowTheRow) {
     picture->Release();
 }
 
+// A menu to show at another DPI takes that DPI's style, and asks to be
+// measured again only when it was measured at another.
+TEST_F(MeasureItemTest, AMenuShownAtAnotherDpiTakesItsStyleAndIsMeasuredAgain) {
+    menu.appendItem(MF_STRING, 1150, "Readme.txt");
+    const int system = metrics.style.dpi;
+    const int other = system * 3 / 2;
+    EXPECT_FALSE(metrics.drawing.showAt(menu, other)) << "never measured: nothing to measure again";
+    EXPECT_EQ(metrics.layoutOf(menu).style->dpi, other);
+    measureAt(0);
+    EXPECT_FALSE(metrics.drawing.showAt(menu, other));
+    EXPECT_TRUE(metrics.drawing.showAt(menu, system));
+    EXPECT_EQ(metrics.layoutOf(menu).style, &metrics.style);
+}
+
 TEST_F(MeasureItemTest, WidthLimitCutsTheItemsOfItsMenu) {
     OwnerDrawMenu limited(metrics.itemDataList, 0, 60);
     ASSERT_TRUE(limited.CreatePopupMenu());
