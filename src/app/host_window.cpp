@@ -66,6 +66,11 @@ LRESULT HostWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CANCELMODE: run.tracking.launcherMenuCancelled = true; break;
         case WM_MENUCHAR: return answerTypedCharacter(wParam, reinterpret_cast<HMENU>(lParam));
         case typeAheadCheck: typeAhead.confirmSelection(m_hWnd); return 0;
+        case iconArrived:
+            // Repainted together, at most every 50 ms.
+            if (run.icons.accept(reinterpret_cast<IconArrival*>(lParam)) && !iconRepaintTimer.running())
+                iconRepaintTimer.start(m_hWnd, iconRepaintTimerId, 50);
+            return 0;
         case WM_INITMENUPOPUP:
             if (HIWORD(lParam) == 0) {
                 const HMENU popup = reinterpret_cast<HMENU>(wParam);
@@ -89,6 +94,11 @@ LRESULT HostWindow::answerTypedCharacter(WPARAM wParam, HMENU menu) {
 }
 
 void HostWindow::onTimer(UINT_PTR id) {
+    if (iconRepaintTimer.fired(m_hWnd, id)) {
+        iconRepaintTimer.stop();
+        run.builder.lateIcons().apply();
+        return;
+    }
     if (!exitTimer.fired(m_hWnd, id) && !sheetCheckTimer.fired(m_hWnd, id)) return;
     exitTimer.stop();
     if (run.tracking.contextCommandDone && shellWindowOpen()) {

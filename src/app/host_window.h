@@ -29,6 +29,11 @@ public:
     // Posted while answering a typed character, handled once the menu loop
     // has taken the answer.
     static const UINT typeAheadCheck = WM_APP + 1;
+    // An icon from the worker (lParam: IconArrival*).
+    static const UINT iconArrived = WM_APP + 2;
+    static const UINT_PTR iconRepaintTimerId = 3;
+    // Stops the repaints of icons that came.
+    void stopIconRepaints() { iconRepaintTimer.stop(); }
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -43,6 +48,7 @@ private:
     MenuTypeAhead typeAhead;
     WindowTimer exitTimer;        // waittodietime
     WindowTimer sheetCheckTimer;  // then every second while the shell's windows are open
+    WindowTimer iconRepaintTimer;  // gathers the icons that come into one repaint per menu window
 };
 
 }  // namespace trm

@@ -65,6 +65,8 @@ void PopupRun::show() {
     // "Shell Icon Size" is in pixels at 100 % scaling.
     icons.setOwner(hostWindow.m_hWnd,
                    displaysShellSizeIcons(settings) ? scaledLength(readShellIconSize(), displayDpi()) : 0);
+    // The menu shows without waiting for the shell's icons.
+    icons.startWorker(hostWindow.m_hWnd, HostWindow::iconArrived, iconSource ? iconSource : shellIconOf);
     markStage("host-window");
 
     scanRoot();
@@ -107,6 +109,10 @@ void PopupRun::carryOut(UINT command) {
 }
 
 void PopupRun::tearDown() {
+    // No icon comes to items that are gone.
+    icons.stopWorker();
+    hostWindow.stopIconRepaints();
+    builder.lateIcons().clear();
     tearDownRun(menus, root);
     icons.clear();
     shortcuts.reset();

@@ -63,6 +63,8 @@ public:
     MenuBuilder builder;
     TrackingState tracking;
     HookApp hookApp;
+    // Where show() has the worker get icons; the shell when empty.
+    IconSource iconSource;
 
 private:
     UINT trackRootMenu(POINT atStart);

@@ -10,6 +10,7 @@ list(APPEND TRM_WIN_SOURCES
 list(APPEND TRM_CORE_SOURCES ${CMAKE_CURRENT_LIST_DIR}/menu_rules.cpp)
 # The builder and the teardown of a run's menus.
 list(APPEND TRM_WIN_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/late_icons.cpp
   ${CMAKE_CURRENT_LIST_DIR}/menu_builder.cpp
   ${CMAKE_CURRENT_LIST_DIR}/menu_teardown.cpp
 )

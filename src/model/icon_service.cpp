@@ -1,5 +1,6 @@
 #include "model/icon_service.h"
 
+#include "common/display_dpi.h"
 #include "common/settings.h"
 #include "model/folder_icons.h"
 
@@ -8,6 +9,62 @@ namespace trm {
 void IconService::setOwner(HWND window, int iconSize) {
     owner = window;
     shellIconSize = iconSize;
+}
+
+namespace {
+
+const char closedFolderKey[] = "\x01closed folder";
+const char openFolderKey[] = "\x01open folder";
+
+}  // namespace
+
+void IconService::reservedSize(int& width, int& height) const {
+    const int dpi = displayDpi();
+    width = height = !displaysShellSizeIcons(settings) ? systemMetricForDpi(SM_CXSMICON, dpi)
+                     : shellIconSize > 0               ? shellIconSize
+                                                       : systemMetricForDpi(SM_CXICON, dpi);
+}
+
+void IconService::startWorker(HWND window, UINT message, IconSource source) {
+    if (!displaysIcons(settings) || worker.running()) return;
+    owner = window;
+    arrivalMessage = message;
+    if (!worker.start(window, message, std::move(source))) return;
+    shell.deferTo([this](IconRequest request) { worker.add(std::move(request)); });
+    reservedSize(lent.width, lent.height);
+    triedClosed = triedOpen = true;
+    for (const char* key : {closedFolderKey, openFolderKey}) {
+        IconRequest request;
+        request.kind = key == closedFolderKey ? IconRequest::Kind::folderClosed : IconRequest::Kind::folderOpen;
+        request.key = key;
+        request.large = displaysShellSizeIcons(settings);
+        request.shellIconSize = shellIconSize;
+        worker.add(std::move(request));
+    }
+}
+
+bool IconService::accept(IconArrival* arrival) {
+    std::unique_ptr<IconArrival> taken(arrival);
+    IconHandle icon(taken ? taken->icon : nullptr);
+    if (!taken || !worker.running()) return false;
+    if (taken->key == closedFolderKey || taken->key == openFolderKey) {
+        const bool isOpen = taken->key == openFolderKey;
+        IconHandle& kept = isOpen ? open : closed;
+        if (kept) return false;
+        kept = std::move(icon);
+        (isOpen ? lent.open : lent.closed) = kept.get();
+        return true;
+    }
+    shell.arrived(taken->key, std::move(icon));
+    return true;
+}
+
+void IconService::stopWorker() {
+    if (!worker.running()) return;
+    worker.stop();
+    dropPostedIcons(owner, arrivalMessage);
+    shell.dropPending();
+    shell.deferTo(nullptr);
 }
 
 const StandardFolderIcons& IconService::folderIcons(bool withOpen) {
@@ -28,6 +85,7 @@ const StandardFolderIcons& IconService::folderIcons(bool withOpen) {
 }
 
 void IconService::clear() {
+    stopWorker();
     cache.clear();
     closed.reset();
     open.reset();

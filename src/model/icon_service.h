@@ -11,6 +11,7 @@
 
 #include "common/user_handles.h"
 #include "model/icon_cache.h"
+#include "model/icon_worker.h"
 #include "model/shell_icons.h"
 
 namespace trm {
@@ -47,6 +48,23 @@ public:
     // highlighted item). None without icons on the menus.
     const StandardFolderIcons& folderIcons(bool withOpen);
 
+    // From here on the shell is asked on a worker thread; its icons come
+    // to `window` as `message`, to be handed to accept(). The standard
+    // folder icons are asked for first.
+    void startWorker(HWND window, UINT message, IconSource source = shellIconOf);
+    bool deferred() const { return worker.running(); }
+    // Takes an icon the worker posted; false when it came too late to keep.
+    bool accept(IconArrival* arrival);
+    // Whether the icon under `key` is on its way.
+    bool awaited(const std::string& key) const { return shell.awaited(key); }
+    // The folder's icons go ahead of everything else still to fetch.
+    void putFirst(const std::string& folder) { worker.putFirst(folder); }
+    // Drops the worker's pending work and the icons it posted; a worker
+    // stuck in the shell is not waited for long.
+    void stopWorker();
+    // The size an icon still to come takes in the menu.
+    void reservedSize(int& width, int& height) const;
+
     // Destroys every icon, as the end of a run does; they are asked for
     // again when next needed.
     void clear();
@@ -66,6 +84,8 @@ private:
     StandardFolderIcons lent;
     bool triedClosed = false;
     bool triedOpen = false;
+    UINT arrivalMessage = 0;
+    IconWorker worker;
 };
 
 }  // namespace trm
