@@ -11,6 +11,7 @@
 
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "app/popup_run.h"
 #include "common/command_ids.h"
@@ -246,6 +247,83 @@ TEST_F(HostWindowTest, TheShellsPropertySheetKeepsTheLoopUntilItIsClosed) {
     ASSERT_TRUE(closed) << "the loop ended while the sheet was open (" << timersWhileOpen << " timers)";
     ASSERT_TRUE(quit) << "the loop went on after the sheet had closed";
     EXPECT_LE(timersAfterClose, 2);
+}
+
+// An icon source that keeps the icon until the test lets it go.
+struct SlowIcons {
+    HANDLE letGo = ::CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    volatile LONG returned = 0;
+    ~SlowIcons() { ::CloseHandle(letGo); }
+
+    HICON fetch(const trm::IconRequest& request) {
+        if (request.kind != trm::IconRequest::Kind::fileInfo) return nullptr;
+        ::WaitForSingleObject(letGo, 20000);
+        std::vector<DWORD> red(16 * 16, 0x00FF0000);
+        std::vector<BYTE> mask(16 * 16 / 8, 0);
+        HICON icon = ::CreateIcon(nullptr, 16, 16, 1, 32, mask.data(), reinterpret_cast<BYTE*>(red.data()));
+        ::InterlockedExchange(&returned, 1);
+        return icon;
+    }
+};
+
+struct SlowIconRun {
+    trm::PopupRun* run = nullptr;
+    SlowIcons* icons = nullptr;
+    bool shownBeforeIcon = false;
+    bool redBeforeIcon = false;
+    bool paintedAfterIcon = false;
+    int ticks = 0;
+};
+SlowIconRun slowRun;
+
+// The screen's colour at the middle of the first item's icon.
+COLORREF iconColour(HMENU menu) {
+    RECT item{};
+    if (!::GetMenuItemRect(nullptr, menu, 0, &item)) return CLR_INVALID;
+    HDC screen = ::GetDC(nullptr);
+    const COLORREF colour = ::GetPixel(screen, item.left + 2 + 8, item.top + 2 + 8);
+    ::ReleaseDC(nullptr, screen);
+    return colour;
+}
+
+void CALLBACK watchSlowIcon(HWND, UINT, UINT_PTR id, DWORD) {
+    SlowIconRun& state = slowRun;
+    const HMENU root = state.run->root.menu->GetSafeHmenu();
+    const HWND shown = state.run->root.menu->menuWindow;
+    const bool onScreen = shown != nullptr && ::IsWindowVisible(shown);
+    if (++state.ticks > 1000) {
+        ::KillTimer(nullptr, id);
+        ::SetEvent(state.icons->letGo);
+        ::EndMenu();
+    } else if (!state.shownBeforeIcon && onScreen) {
+        ::UpdateWindow(shown);
+        state.shownBeforeIcon = state.icons->returned == 0;
+        state.redBeforeIcon = iconColour(root) == RGB(255, 0, 0);
+        ::SetEvent(state.icons->letGo);
+    } else if (state.shownBeforeIcon && iconColour(root) == RGB(255, 0, 0)) {
+        state.paintedAfterIcon = true;
+        ::KillTimer(nullptr, id);
+        ::EndMenu();
+    }
+}
+
+TEST(LateIconsTest, TheMenuShowsBeforeASlowIconAndPaintsItWhenItComes) {
+    wintest::FixtureFolder tree("lateicon");
+    tree.file("a.txt");
+    trm::Settings settings;
+    settings.display = 3;
+    settings.startdirectory = tree.root;
+    SlowIcons icons;
+    {
+        trm::PopupRun run(settings, false);
+        run.iconSource = [&icons](const trm::IconRequest& request) { return icons.fetch(request); };
+        slowRun = SlowIconRun{&run, &icons};
+        ::SetTimer(nullptr, 0, 10, watchSlowIcon);
+        run.show();
+    }
+    EXPECT_TRUE(slowRun.shownBeforeIcon) << "the menu waited for the icon";
+    EXPECT_FALSE(slowRun.redBeforeIcon);
+    EXPECT_TRUE(slowRun.paintedAfterIcon) << "the icon that came was not painted";
 }
 
 }  // namespace
