@@ -182,7 +182,7 @@ compare menu-ready-10000-display3-dotitles "$launcher" 'C:\bench\files-10000' -d
   "$plain" 'C:\bench\files-10000' || true
 
 make_mixed typical 100 10 5
-compare menu-ready-typical "$launcher" 'C:\bench\typical' -display 3 -dotitles -sort 2 -- "$plain" 'C:\bench\typical' &&
+compare menu-ready-typical-display3 "$launcher" 'C:\bench\typical' -display 3 -dotitles -sort 2 -- "$plain" 'C:\bench\typical' &&
   peak menu-peak-memory-typical
 
 make_mixed icons-1000 1000 20 0
