@@ -1,5 +1,6 @@
 #include "model/icon_worker.h"
 
+#include <objbase.h>
 #include <shellapi.h>
 
 #include <chrono>
@@ -8,12 +9,31 @@
 #include <mutex>
 #include <thread>
 
-#include "common/com_apartment.h"
 #include "common/user_handles.h"
 #include "common/win_text.h"
 #include "model/folder_icons.h"
 
 namespace trm {
+
+namespace {
+
+// A single-threaded COM apartment for the thread, without OLE: OLE's
+// clipboard is the process's, and leaving OLE here would take it down
+// under the UI thread.
+class ThreadApartment {
+public:
+    ThreadApartment() : result(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE)) {}
+    ~ThreadApartment() {
+        if (SUCCEEDED(result)) ::CoUninitialize();
+    }
+    ThreadApartment(const ThreadApartment&) = delete;
+    ThreadApartment& operator=(const ThreadApartment&) = delete;
+
+private:
+    HRESULT result;
+};
+
+}  // namespace
 
 struct IconWorker::Shared {
     std::mutex lock;
@@ -59,7 +79,7 @@ bool IconWorker::start(HWND window, UINT message, IconSource source) {
     made->message = message;
     made->source = std::move(source);
     try {
-        std::thread(work, made).detach();
+        thread = std::thread(work, made);
     } catch (const std::exception&) {
         return false;
     }
@@ -96,37 +116,52 @@ void IconWorker::stop() {
     shared->queue.clear();
     shared->changed.notify_all();
     // A shell call that hangs keeps its thread, never the process.
-    shared->changed.wait_for(held, std::chrono::milliseconds(500), [this] { return shared->finished; });
+    const bool ended =
+        shared->changed.wait_for(held, std::chrono::milliseconds(500), [this] { return shared->finished; });
     held.unlock();
+    // Joined when it has ended, so that its apartment's window and the
+    // thread itself are gone when this returns.
+    if (ended)
+        thread.join();
+    else
+        thread.detach();
     shared.reset();
 }
 
 void IconWorker::work(std::shared_ptr<Shared> shared) {
-    // The thread's own apartment, left only by the thread itself.
-    ComApartment apartment;
-    std::unique_lock<std::mutex> held(shared->lock);
+    {
+        // The thread's own apartment, left only by the thread itself.
+        ThreadApartment apartment;
+        serve(*shared);
+    }
+    {
+        std::lock_guard<std::mutex> held(shared->lock);
+        shared->finished = true;
+    }
+    shared->changed.notify_all();
+}
+
+void IconWorker::serve(Shared& shared) {
+    std::unique_lock<std::mutex> held(shared.lock);
     for (;;) {
-        shared->changed.wait(held, [&] { return shared->stopping || !shared->queue.empty(); });
-        if (shared->stopping) break;
-        IconRequest request = std::move(shared->queue.front());
-        shared->queue.pop_front();
+        shared.changed.wait(held, [&] { return shared.stopping || !shared.queue.empty(); });
+        if (shared.stopping) return;
+        IconRequest request = std::move(shared.queue.front());
+        shared.queue.pop_front();
         held.unlock();
-        IconHandle icon(shared->source(request));
+        IconHandle icon(shared.source(request));
         held.lock();
         // Posted under the lock: once stop() has it, nothing more comes.
-        if (shared->stopping) break;
+        if (shared.stopping) return;
         std::unique_ptr<IconArrival> arrival(new (std::nothrow) IconArrival);
         if (!arrival) continue;
         arrival->key = std::move(request.key);
         arrival->icon = icon.get();
-        if (::PostMessageA(shared->window, shared->message, 0, reinterpret_cast<LPARAM>(arrival.get()))) {
+        if (::PostMessageA(shared.window, shared.message, 0, reinterpret_cast<LPARAM>(arrival.get()))) {
             icon.detach();
             arrival.release();
         }
     }
-    shared->finished = true;
-    held.unlock();
-    shared->changed.notify_all();
 }
 
 void dropPostedIcons(HWND window, UINT message) {

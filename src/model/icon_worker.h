@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <thread>
 
 namespace trm {
 
@@ -57,7 +58,9 @@ public:
 private:
     struct Shared;
     static void work(std::shared_ptr<Shared> shared);
+    static void serve(Shared& shared);
     std::shared_ptr<Shared> shared;
+    std::thread thread;
 };
 
 // Takes every arrival still queued for `window` and destroys its icon.
