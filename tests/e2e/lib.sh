@@ -168,13 +168,29 @@ end_menu_run() {
 
 have_menu() { menu_window >/dev/null; }
 
+# program_state: whether $PID still runs, with the names of its X windows
+# (a message box says why there is no menu), or how it ended.
+program_state() {
+  local window names=""
+  if kill -0 "$PID" 2>/dev/null; then
+    for window in $(xdotool search --pid "$PID" 2>/dev/null); do
+      names+="\"$(xdotool getwindowname "$window" 2>/dev/null)\" "
+    done
+    echo "the program still runs; its X windows: ${names:-none}"
+  else
+    local status=0
+    wait "$PID" 2>/dev/null || status=$?
+    echo "the program had ended with status $status"
+  fi
+}
+
 # wait_for_menu: waits for $PID's menu window; sets MENU to its id and
 # gives it the keyboard. Wine delivers keys to the X window that has the
 # input focus (or is under the pointer), and the program's only other
 # window is never shown, so without this keys reach the menu only while the
 # pointer rests on it.
 wait_for_menu() {
-  wait_until 30 have_menu || fail "no menu window appeared"
+  wait_until 30 have_menu || fail "no menu window appeared: $(program_state)"
   MENU=$(menu_window)
   xdotool windowfocus "$MENU" 2>/dev/null || true
 }
@@ -234,17 +250,22 @@ point_to() {
 # A place for the pointer away from where the cases put their menus.
 park_pointer() { xdo mousemove 1000 740; }
 
-# expect_launcher_message PATTERN: the shell failed to open an item. Wine's
-# own "Error" box comes first; once it is answered the launcher's
-# "Information" box must say a line matching the extended regular
-# expression PATTERN; it is answered and the program must end.
-expect_launcher_message() {
-  wait_for_window Error 30
-  answer_dialog Error
+# expect_information -E PATTERN | -F TEXT: the launcher's "Information" box
+# says a line matching PATTERN (or exactly TEXT); it is answered and the
+# program must end.
+expect_information() {
   wait_for_window Information 30
   local text
   text=$(dialog_text Information)
-  echo "$text" | grep -qxE "$1" || fail "Information box says: $text"
+  echo "$text" | grep -qx "$1" -- "$2" || fail "Information box says: $text"
   answer_dialog Information
   wait_for_exit 30
+}
+
+# expect_launcher_message PATTERN: the shell failed to open an item. Wine's
+# own "Error" box comes first; then the launcher's box, as above.
+expect_launcher_message() {
+  wait_for_window Error 30
+  answer_dialog Error
+  expect_information -E "$1"
 }

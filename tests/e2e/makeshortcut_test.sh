@@ -16,12 +16,7 @@ make_shortcut() {
   local expected=$1
   shift
   start_trellimond "$@"
-  wait_for_window Information 30
-  local text
-  text=$(dialog_text Information)
-  echo "$text" | grep -qxF "$expected" || fail "the box says: $text"
-  answer_dialog Information
-  wait_for_exit 30
+  expect_information -F "$expected"
 }
 
 # read_link NAME: what the shortcut links/NAME holds, as name=value lines.

@@ -40,13 +40,26 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     ::LocalFree(args);
     line += "\r\n";
 
-    // FILE_APPEND_DATA makes each write land at the end even when several
-    // recorders run at once (Open all).
-    HANDLE log = ::CreateFileW(logPath().c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                               OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (log == INVALID_HANDLE_VALUE) return 1;
+    // Open all starts several recorders at once: one at a time appends, so
+    // that no line is lost whatever the file system makes of concurrent
+    // appends, and a moment's sharing conflict is tried again.
+    HANDLE turn = ::CreateMutexW(nullptr, FALSE, L"trm-recorder-log");
+    if (turn != nullptr) ::WaitForSingleObject(turn, 10000);
+    HANDLE log = INVALID_HANDLE_VALUE;
+    for (int attempt = 0; attempt < 50 && log == INVALID_HANDLE_VALUE; ++attempt) {
+        log = ::CreateFileW(logPath().c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                            OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (log == INVALID_HANDLE_VALUE) ::Sleep(20);
+    }
     DWORD written = 0;
-    ::WriteFile(log, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
-    ::CloseHandle(log);
+    if (log != INVALID_HANDLE_VALUE) {
+        ::WriteFile(log, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
+        ::CloseHandle(log);
+    }
+    if (turn != nullptr) {
+        ::ReleaseMutex(turn);
+        ::CloseHandle(turn);
+    }
+    if (written != line.size()) return 1;
     return 0;
 }

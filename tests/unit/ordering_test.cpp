@@ -204,12 +204,12 @@ TEST(FolderOrdering, MatchesTheLinearWalkForEveryFolderKey) {
 TEST(FolderOrdering, ByNameWithAndWithoutRegardToCase) {
     using Names = std::vector<std::string>;
     const struct {
-        int sort;
+        trm::SortKey sort;
         bool revsort;
         Names expected;
-    } cases[] = {{trm::SortNameNoCase, false, {"_x", "apple", "Banana", "cherry", "Date"}},
-                 {trm::SortNameBytes, false, {"Banana", "Date", "_x", "apple", "cherry"}},
-                 {trm::SortNameBytes, true, {"cherry", "apple", "_x", "Date", "Banana"}}};
+    } cases[] = {{trm::SortKey::NameNoCase, false, {"_x", "apple", "Banana", "cherry", "Date"}},
+                 {trm::SortKey::NameBytes, false, {"Banana", "Date", "_x", "apple", "cherry"}},
+                 {trm::SortKey::NameBytes, true, {"cherry", "apple", "_x", "Date", "Banana"}}};
     for (const auto& c : cases) {
         trm::Settings settings;
         settings.sort = c.sort;
@@ -217,7 +217,7 @@ TEST(FolderOrdering, ByNameWithAndWithoutRegardToCase) {
         trm::FolderNode parent(settings, ids);
         for (const char* name : {"cherry", "Date", "apple", "_x", "Banana"})
             trm::addSubfolder(parent, folder(settings, name));
-        EXPECT_EQ(folderNames(parent), c.expected) << "sort " << c.sort << " revsort " << c.revsort;
+        EXPECT_EQ(folderNames(parent), c.expected) << "sort " << static_cast<int>(c.sort) << " revsort " << c.revsort;
     }
 }
 
