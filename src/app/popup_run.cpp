@@ -50,9 +50,9 @@ PopupRun::PopupRun(const Settings& settings, bool underWine)
 // What a run that never finished built goes with it.
 PopupRun::~PopupRun() {
     tearDown();
-    // That thread may still be inside the shell: the process ends under it
-    // without leaving this apartment first.
-    if (shellMenuThreadLeftBehind()) com.keepToProcessEnd();
+    // That thread, or a worker, may still be inside the shell: the process
+    // ends under it without leaving this apartment first.
+    if (shellMenuThreadLeftBehind() || IconWorker::alive() != 0) com.keepToProcessEnd();
 }
 
 void PopupRun::show() {
@@ -110,7 +110,7 @@ void PopupRun::carryOut(UINT command) {
 
 void PopupRun::tearDown() {
     // No icon comes to items that are gone.
-    icons.stopWorker();
+    icons.stopWorker(workerWait);
     hostWindow.stopIconRepaints();
     builder.lateIcons().clear();
     tearDownRun(menus, root);

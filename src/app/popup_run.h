@@ -8,6 +8,7 @@
 
 #include <windows.h>
 
+#include <chrono>
 #include <string>
 
 #include "app/host_window.h"
@@ -65,6 +66,8 @@ public:
     HookApp hookApp;
     // Where show() has the worker get icons; the shell when empty.
     IconSource iconSource;
+    // How long the end of the run waits for a worker inside a shell call.
+    std::chrono::milliseconds workerWait{500};
 
 private:
     UINT trackRootMenu(POINT atStart);

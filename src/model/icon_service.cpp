@@ -33,6 +33,7 @@ void IconService::startWorker(HWND window, UINT message, IconSource source) {
     shell.deferTo([this](IconRequest request) { worker.add(std::move(request)); });
     reservedSize(lent.width, lent.height);
     triedClosed = triedOpen = true;
+    folderIconsToCome = 2;
     for (const char* key : {closedFolderKey, openFolderKey}) {
         IconRequest request;
         request.kind = key == closedFolderKey ? IconRequest::Kind::folderClosed : IconRequest::Kind::folderOpen;
@@ -51,6 +52,7 @@ bool IconService::accept(IconArrival* arrival) {
         const bool isOpen = taken->key == openFolderKey;
         IconHandle& kept = isOpen ? open : closed;
         if (kept) return false;
+        --folderIconsToCome;
         kept = std::move(icon);
         (isOpen ? lent.open : lent.closed) = kept.get();
         return true;
@@ -59,12 +61,13 @@ bool IconService::accept(IconArrival* arrival) {
     return true;
 }
 
-void IconService::stopWorker() {
+void IconService::stopWorker(std::chrono::milliseconds bound) {
     if (!worker.running()) return;
-    worker.stop();
+    worker.stop(bound);
     dropPostedIcons(owner, arrivalMessage);
     shell.dropPending();
     shell.deferTo(nullptr);
+    folderIconsToCome = 0;
 }
 
 const StandardFolderIcons& IconService::folderIcons(bool withOpen) {

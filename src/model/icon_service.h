@@ -57,11 +57,13 @@ public:
     bool accept(IconArrival* arrival);
     // Whether the icon under `key` is on its way.
     bool awaited(const std::string& key) const { return shell.awaited(key); }
+    // How many icons asked of the worker are still to come.
+    size_t toCome() const { return shell.awaitedCount() + folderIconsToCome; }
     // The folder's icons go ahead of everything else still to fetch.
     void putFirst(const std::string& folder) { worker.putFirst(folder); }
     // Drops the worker's pending work and the icons it posted; a worker
-    // stuck in the shell is not waited for long.
-    void stopWorker();
+    // stuck in the shell is waited for at most `bound`.
+    void stopWorker(std::chrono::milliseconds bound = std::chrono::milliseconds(500));
     // The size an icon still to come takes in the menu.
     void reservedSize(int& width, int& height) const;
 
@@ -85,6 +87,7 @@ private:
     bool triedClosed = false;
     bool triedOpen = false;
     UINT arrivalMessage = 0;
+    int folderIconsToCome = 0;
     IconWorker worker;
 };
 

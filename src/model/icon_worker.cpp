@@ -3,12 +3,14 @@
 #include <objbase.h>
 #include <shellapi.h>
 
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <deque>
 #include <mutex>
 #include <thread>
 
+#include "common/thread_apartment.h"
 #include "common/user_handles.h"
 #include "common/win_text.h"
 #include "model/folder_icons.h"
@@ -17,23 +19,13 @@ namespace trm {
 
 namespace {
 
-// A single-threaded COM apartment for the thread, without OLE: OLE's
-// clipboard is the process's, and leaving OLE here would take it down
-// under the UI thread.
-class ThreadApartment {
-public:
-    ThreadApartment() : result(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE)) {}
-    ~ThreadApartment() {
-        if (SUCCEEDED(result)) ::CoUninitialize();
-    }
-    ThreadApartment(const ThreadApartment&) = delete;
-    ThreadApartment& operator=(const ThreadApartment&) = delete;
-
-private:
-    HRESULT result;
-};
+std::atomic<int> workersAlive{0};
 
 }  // namespace
+
+int IconWorker::alive() {
+    return workersAlive.load();
+}
 
 struct IconWorker::Shared {
     std::mutex lock;
@@ -78,9 +70,11 @@ bool IconWorker::start(HWND window, UINT message, IconSource source) {
     made->window = window;
     made->message = message;
     made->source = std::move(source);
+    ++workersAlive;
     try {
         thread = std::thread(work, made);
     } catch (const std::exception&) {
+        --workersAlive;
         return false;
     }
     shared = std::move(made);
@@ -109,7 +103,7 @@ void IconWorker::putFirst(const std::string& group) {
     shared->queue.swap(ahead);
 }
 
-void IconWorker::stop() {
+void IconWorker::stop(std::chrono::milliseconds bound) {
     if (!shared) return;
     std::unique_lock<std::mutex> held(shared->lock);
     shared->stopping = true;
@@ -117,7 +111,7 @@ void IconWorker::stop() {
     shared->changed.notify_all();
     // A shell call that hangs keeps its thread, never the process.
     const bool ended =
-        shared->changed.wait_for(held, std::chrono::milliseconds(500), [this] { return shared->finished; });
+        shared->changed.wait_for(held, bound, [this] { return shared->finished; });
     held.unlock();
     // Joined when it has ended, so that its apartment's window and the
     // thread itself are gone when this returns.
@@ -139,6 +133,7 @@ void IconWorker::work(std::shared_ptr<Shared> shared) {
         shared->finished = true;
     }
     shared->changed.notify_all();
+    --workersAlive;
 }
 
 void IconWorker::serve(Shared& shared) {

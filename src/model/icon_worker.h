@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <string>
@@ -50,10 +51,13 @@ public:
     void add(IconRequest request, bool first = false);
     // The requests of `group` go ahead of all others.
     void putFirst(const std::string& group);
-    // Drops what is still to do and waits a bounded time for the thread: a
+    // Drops what is still to do and waits at most `bound` for the thread: a
     // thread stuck in a shell call is left to end with the process. No icon
     // is posted after this returns.
-    void stop();
+    void stop(std::chrono::milliseconds bound = std::chrono::milliseconds(500));
+    // Worker threads of the process that have not ended yet (left behind
+    // by stop() included).
+    static int alive();
 
 private:
     struct Shared;

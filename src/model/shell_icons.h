@@ -34,6 +34,7 @@ public:
     void arrived(const std::string& key, IconHandle icon);
     // Whether the icon under `key` is asked for and still to come.
     bool awaited(const std::string& key) const { return pending.count(key) != 0; }
+    size_t awaitedCount() const { return pending.size(); }
     // Forgets what was asked for; what comes later is not kept.
     void dropPending() {
         pending.clear();

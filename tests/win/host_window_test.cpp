@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 #include <objbase.h>
 
+#include <chrono>
 #include <string>
 #include <thread>
 #include <vector>
@@ -252,17 +253,20 @@ TEST_F(HostWindowTest, TheShellsPropertySheetKeepsTheLoopUntilItIsClosed) {
 // An icon source that keeps the icon until the test lets it go.
 struct SlowIcons {
     HANDLE letGo = ::CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    volatile LONG entered = 0;
     volatile LONG returned = 0;
+    HICON made = nullptr;
     ~SlowIcons() { ::CloseHandle(letGo); }
 
     HICON fetch(const trm::IconRequest& request) {
         if (request.kind != trm::IconRequest::Kind::fileInfo) return nullptr;
+        ::InterlockedExchange(&entered, 1);
         ::WaitForSingleObject(letGo, 20000);
         std::vector<DWORD> red(16 * 16, 0x00FF0000);
         std::vector<BYTE> mask(16 * 16 / 8, 0);
-        HICON icon = ::CreateIcon(nullptr, 16, 16, 1, 32, mask.data(), reinterpret_cast<BYTE*>(red.data()));
+        made = ::CreateIcon(nullptr, 16, 16, 1, 32, mask.data(), reinterpret_cast<BYTE*>(red.data()));
         ::InterlockedExchange(&returned, 1);
-        return icon;
+        return made;
     }
 };
 
@@ -324,6 +328,42 @@ TEST(LateIconsTest, TheMenuShowsBeforeASlowIconAndPaintsItWhenItComes) {
     EXPECT_TRUE(slowRun.shownBeforeIcon) << "the menu waited for the icon";
     EXPECT_FALSE(slowRun.redBeforeIcon);
     EXPECT_TRUE(slowRun.paintedAfterIcon) << "the icon that came was not painted";
+}
+
+void CALLBACK endOnceTheIconIsAskedFor(HWND, UINT, UINT_PTR id, DWORD) {
+    const HWND shown = slowRun.run->root.menu->menuWindow;
+    if (++slowRun.ticks > 1000 || (shown != nullptr && ::IsWindowVisible(shown) && slowRun.icons->entered)) {
+        ::KillTimer(nullptr, id);
+        ::EndMenu();
+    }
+}
+
+// The end of a run waits for a hanging icon only so long; the worker ends
+// when the shell lets it go, and destroys the icon that came too late.
+TEST(LateIconsTest, AHangingIconHoldsTheEndOnlyBrieflyAndIsDestroyedWhenItComes) {
+    wintest::FixtureFolder tree("hangicon");
+    tree.file("a.txt");
+    trm::Settings settings;
+    settings.display = 3;
+    settings.startdirectory = tree.root;
+    SlowIcons icons;
+    {
+        trm::PopupRun run(settings, false);
+        run.iconSource = [&icons](const trm::IconRequest& request) { return icons.fetch(request); };
+        run.workerWait = std::chrono::milliseconds(50);
+        slowRun = SlowIconRun{&run, &icons};
+        ::SetTimer(nullptr, 0, 10, endOnceTheIconIsAskedFor);
+        run.show();
+        ASSERT_TRUE(icons.entered) << "the icon was never asked for";
+        EXPECT_EQ(trm::IconWorker::alive(), 1) << "the run's end waited for the hanging icon";
+    }
+    ::SetEvent(icons.letGo);
+    for (int i = 0; i < 2000 && trm::IconWorker::alive() != 0; ++i) ::Sleep(10);
+    ASSERT_EQ(trm::IconWorker::alive(), 0);
+    ICONINFO info{};
+    EXPECT_FALSE(::GetIconInfo(icons.made, &info)) << "the late icon was kept";
+    if (info.hbmColor) ::DeleteObject(info.hbmColor);
+    if (info.hbmMask) ::DeleteObject(info.hbmMask);
 }
 
 }  // namespace
