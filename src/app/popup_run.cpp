@@ -109,8 +109,9 @@ void PopupRun::carryOut(UINT command) {
 }
 
 void PopupRun::tearDown() {
-    // No icon comes to items that are gone.
+    // No icon comes to items that are gone, nor a picture to a tip.
     icons.stopWorker(workerWait);
+    thumbnailTip.stopWorker();
     hostWindow.stopIconRepaints();
     builder.lateIcons().clear();
     tearDownRun(menus, root);

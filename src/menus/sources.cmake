@@ -16,4 +16,4 @@ list(APPEND TRM_WIN_SOURCES
 )
 # Pictures of files: the loader's rules, and the loader.
 list(APPEND TRM_CORE_SOURCES ${CMAKE_CURRENT_LIST_DIR}/picture_path.cpp ${CMAKE_CURRENT_LIST_DIR}/picture_header.cpp)
-list(APPEND TRM_WIN_SOURCES ${CMAKE_CURRENT_LIST_DIR}/picture.cpp)
+list(APPEND TRM_WIN_SOURCES ${CMAKE_CURRENT_LIST_DIR}/picture.cpp ${CMAKE_CURRENT_LIST_DIR}/picture_worker.cpp)

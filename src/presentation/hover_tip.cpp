@@ -4,7 +4,7 @@
 #include "model/menu_entry.h"
 #include "presentation/menu_metrics.h"
 #include "presentation/thumbnail_tip.h"
-#include "presentation/tip_layout.h"
+#include "presentation/tip_picture.h"
 #include "presentation/tracking_state.h"
 
 namespace trm {
@@ -34,20 +34,16 @@ void hoverTimerFired(HWND window, const HookApp& app) {
     MenuEntry* entry = state.hoveredEntry;
     ThumbnailTip& tip = app.tip;
     const Settings& settings = app.settings;
-    if (tip.image.empty() && entry != nullptr) {
-        loadPicture(settings, entry->path, tip.image);
-        const SIZE own = pixelSize(tip.image.picture.get());
-        // The tooltip's sizes are pixels at 100 % scaling, like every length;
-        // a picture shown at its own size keeps it.
+    if (!tip.image.empty()) {
+        tip.showAtCursor();
+    } else if (entry != nullptr) {
+        // Loaded on a worker: a slow loader or extractor never holds the
+        // menus, and the tip shows when the picture comes.
         const MenuMetrics& metrics = MenuMetrics::Instance();
-        const PixelSize drawn = tipDrawingSize(scaledLength(settings.dothumbnailsontooltipsizex, metrics.dpi),
-                                               scaledLength(settings.dothumbnailsontooltipsizey, metrics.dpi),
-                                               static_cast<bool>(tip.image.picture), {own.cx, own.cy},
-                                               settings.imagereductionx, settings.imagereductiony, metrics.lengths);
-        tip.widthOverride = drawn.width;
-        tip.heightOverride = drawn.height;
+        TipPictureRequest request{settings, entry->path, metrics.lengths, metrics.dpi,
+                                  metrics.palette.colour(PaintRole::tip)};
+        tip.ask([request] { return loadTipPicture(request); });
     }
-    if (!tip.image.empty() && state.hoveredEntry == entry) tip.showAtCursor();
 }
 
 }  // namespace trm
