@@ -3,11 +3,11 @@
 #include <objbase.h>
 #include <shellapi.h>
 
-#include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <deque>
 #include <mutex>
-#include <set>
 #include <thread>
 
 #include "common/thread_apartment.h"
@@ -19,70 +19,24 @@ namespace trm {
 
 namespace {
 
-struct Queued {
-    IconRequest request;
-    unsigned session;
-    HWND window;
-    UINT message;
-    IconSource source;
-};
-
-// The process's one icon thread, started by the first run that wants it
-// and kept, parked, between runs: a thread of its own per run would set up
-// and tear down the shell's per-thread state each time beside the UI
-// thread. Never destroyed: the thread waits on it until the process ends.
-struct Thread {
-    std::mutex lock;
-    std::condition_variable changed;
-    std::deque<Queued> queue;
-    std::set<unsigned> open;  // the runs still taking icons
-    unsigned lastSession = 0;
-    unsigned inShell = 0;  // the run whose request is in the shell; 0 for none
-    bool started = false;
-};
-
-Thread& iconThread() {
-    static Thread* const made = new Thread;
-    return *made;
-}
-
-void serve() noexcept {
-    Thread& thread = iconThread();
-    // Entered for good: the thread is never done with it.
-    const ThreadApartment apartment;
-    std::unique_lock<std::mutex> held(thread.lock);
-    for (;;) {
-        thread.changed.wait(held, [&] { return !thread.queue.empty(); });
-        Queued item = std::move(thread.queue.front());
-        thread.queue.pop_front();
-        thread.inShell = item.session;
-        held.unlock();
-        IconHandle icon(item.source(item.request));
-        item.source = nullptr;
-        held.lock();
-        thread.inShell = 0;
-        thread.changed.notify_all();
-        // Posted under the lock: once stop() has it, nothing more comes for
-        // that run, and an icon that came too late is destroyed here.
-        if (thread.open.count(item.session) == 0) continue;
-        std::unique_ptr<IconArrival> arrival(new (std::nothrow) IconArrival);
-        if (!arrival) continue;
-        arrival->key = std::move(item.request.key);
-        arrival->icon = icon.get();
-        if (::PostMessageA(item.window, item.message, 0, reinterpret_cast<LPARAM>(arrival.get()))) {
-            icon.detach();
-            arrival.release();
-        }
-    }
-}
+std::atomic<int> workersAlive{0};
 
 }  // namespace
 
 int IconWorker::alive() {
-    Thread& thread = iconThread();
-    std::lock_guard<std::mutex> held(thread.lock);
-    return thread.inShell != 0 && thread.open.count(thread.inShell) == 0 ? 1 : 0;
+    return workersAlive.load();
 }
+
+struct IconWorker::Shared {
+    std::mutex lock;
+    std::condition_variable changed;
+    std::deque<IconRequest> queue;
+    bool stopping = false;
+    bool finished = false;
+    HWND window = nullptr;
+    UINT message = 0;
+    IconSource source;
+};
 
 HICON shellIconOf(const IconRequest& request) {
     switch (request.kind) {
@@ -110,62 +64,99 @@ HICON shellIconOf(const IconRequest& request) {
     return nullptr;
 }
 
-bool IconWorker::start(HWND toWindow, UINT asMessage, IconSource iconSource) {
-    if (session != 0) return true;
-    Thread& thread = iconThread();
-    std::lock_guard<std::mutex> held(thread.lock);
-    if (!thread.started) {
-        try {
-            std::thread(serve).detach();
-        } catch (const std::exception&) {
-            return false;
-        }
-        thread.started = true;
+bool IconWorker::start(HWND window, UINT message, IconSource source) {
+    if (shared) return true;
+    auto made = std::make_shared<Shared>();
+    made->window = window;
+    made->message = message;
+    made->source = std::move(source);
+    ++workersAlive;
+    try {
+        thread = std::thread(work, made);
+    } catch (const std::exception&) {
+        --workersAlive;
+        return false;
     }
-    session = ++thread.lastSession;
-    thread.open.insert(session);
-    window = toWindow;
-    message = asMessage;
-    source = std::move(iconSource);
+    shared = std::move(made);
     return true;
 }
 
 void IconWorker::add(IconRequest request, bool first) {
-    if (session == 0) return;
-    Thread& thread = iconThread();
+    if (!shared) return;
     {
-        std::lock_guard<std::mutex> held(thread.lock);
-        Queued item{std::move(request), session, window, message, source};
+        std::lock_guard<std::mutex> held(shared->lock);
         if (first)
-            thread.queue.push_front(std::move(item));
+            shared->queue.push_front(std::move(request));
         else
-            thread.queue.push_back(std::move(item));
+            shared->queue.push_back(std::move(request));
     }
-    thread.changed.notify_all();
+    shared->changed.notify_all();
 }
 
 void IconWorker::putFirst(const std::string& group) {
-    if (session == 0) return;
-    Thread& thread = iconThread();
-    std::lock_guard<std::mutex> held(thread.lock);
-    std::stable_partition(thread.queue.begin(), thread.queue.end(), [&](const Queued& item) {
-        return item.session == session && item.request.group == group;
-    });
+    if (!shared) return;
+    std::lock_guard<std::mutex> held(shared->lock);
+    std::deque<IconRequest> ahead;
+    std::deque<IconRequest> rest;
+    for (IconRequest& request : shared->queue) (request.group == group ? ahead : rest).push_back(std::move(request));
+    for (IconRequest& request : rest) ahead.push_back(std::move(request));
+    shared->queue.swap(ahead);
 }
 
 void IconWorker::stop(std::chrono::milliseconds bound) {
-    if (session == 0) return;
-    Thread& thread = iconThread();
-    std::unique_lock<std::mutex> held(thread.lock);
-    const unsigned ending = session;
-    thread.open.erase(ending);
-    thread.queue.erase(std::remove_if(thread.queue.begin(), thread.queue.end(),
-                                      [ending](const Queued& item) { return item.session == ending; }),
-                       thread.queue.end());
-    // A shell call that hangs keeps the thread, never the process.
-    thread.changed.wait_for(held, bound, [&] { return thread.inShell != ending; });
-    session = 0;
-    source = nullptr;
+    if (!shared) return;
+    std::unique_lock<std::mutex> held(shared->lock);
+    shared->stopping = true;
+    shared->queue.clear();
+    shared->changed.notify_all();
+    // A shell call that hangs keeps its thread, never the process.
+    const bool ended =
+        shared->changed.wait_for(held, bound, [this] { return shared->finished; });
+    held.unlock();
+    // Joined when it has ended, so that its apartment's window and the
+    // thread itself are gone when this returns.
+    if (ended)
+        thread.join();
+    else
+        thread.detach();
+    shared.reset();
+}
+
+void IconWorker::work(std::shared_ptr<Shared> shared) {
+    {
+        // The thread's own apartment, left only by the thread itself.
+        ThreadApartment apartment;
+        serve(*shared);
+    }
+    {
+        std::lock_guard<std::mutex> held(shared->lock);
+        shared->finished = true;
+    }
+    shared->changed.notify_all();
+    --workersAlive;
+}
+
+void IconWorker::serve(Shared& shared) {
+    std::unique_lock<std::mutex> held(shared.lock);
+    for (;;) {
+        shared.changed.wait(held, [&] { return shared.stopping || !shared.queue.empty(); });
+        if (shared.stopping) return;
+        IconRequest request = std::move(shared.queue.front());
+        shared.queue.pop_front();
+        held.unlock();
+        IconHandle icon(shared.source(request));
+        held.lock();
+        // Posted under the lock: once stop() has it, nothing more comes.
+        if (shared.stopping) return;
+        std::unique_ptr<IconArrival> arrival(new (std::nothrow) IconArrival);
+        if (!arrival) continue;
+        arrival->key = std::move(request.key);
+        arrival->icon = icon.get();
+        if (::PostMessageA(shared.window, shared.message, 0, reinterpret_cast<LPARAM>(arrival.get()))) {
+            icon.detach();
+            arrival.release();
+        }
+    }
 }
 
 void dropPostedIcons(HWND window, UINT message) {

@@ -1,15 +1,16 @@
 // The thread that asks the shell for icons, so the menu shows without
-// waiting for them: one for the process, with its own single-threaded
-// apartment, serving one run at a time. Each icon it gets is posted to the
-// run's window, which owns it from then on. Work for the folder that is
-// opening goes ahead of the rest.
+// waiting for them. It has its own single-threaded apartment; each icon it
+// gets is posted to the run's window, which owns it from then on. Work for
+// the folder that is opening goes ahead of the rest.
 #pragma once
 
 #include <windows.h>
 
 #include <chrono>
 #include <functional>
+#include <memory>
 #include <string>
+#include <thread>
 
 namespace trm {
 
@@ -44,27 +45,26 @@ public:
     IconWorker(const IconWorker&) = delete;
     IconWorker& operator=(const IconWorker&) = delete;
 
-    // Starts the thread if need be; arrivals are posted to `window` as
-    // `message`. False when there is no thread.
+    // Starts the thread; arrivals are posted to `window` as `message`.
     bool start(HWND window, UINT message, IconSource source);
-    bool running() const { return session != 0; }
+    bool running() const { return shared != nullptr; }
     void add(IconRequest request, bool first = false);
     // The requests of `group` go ahead of all others.
     void putFirst(const std::string& group);
-    // Drops what is still to do and waits at most `bound` for the shell
-    // call under way: a thread stuck in one is left to end with the
-    // process. No icon is posted after this returns; one that comes later
-    // is destroyed.
+    // Drops what is still to do and waits at most `bound` for the thread: a
+    // thread stuck in a shell call is left to end with the process. No icon
+    // is posted after this returns.
     void stop(std::chrono::milliseconds bound = std::chrono::milliseconds(500));
-    // 1 while the thread is still in a shell call for a run that has
-    // ended, else 0.
+    // Worker threads of the process that have not ended yet (left behind
+    // by stop() included).
     static int alive();
 
 private:
-    unsigned session = 0;  // this run's, while it takes icons
-    HWND window = nullptr;
-    UINT message = 0;
-    IconSource source;
+    struct Shared;
+    static void work(std::shared_ptr<Shared> shared);
+    static void serve(Shared& shared);
+    std::shared_ptr<Shared> shared;
+    std::thread thread;
 };
 
 // Takes every arrival still queued for `window` and destroys its icon.
