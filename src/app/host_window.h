@@ -33,13 +33,18 @@ public:
     static const UINT iconArrived = WM_APP + 2;
     static const UINT_PTR iconRepaintTimerId = 3;
     // Stops the repaints of icons that came.
-    void stopIconRepaints() { iconRepaintTimer.stop(); }
+    void stopIconRepaints() {
+        iconRepaintTimer.stop();
+        iconsToPaint = false;
+    }
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     void onTimer(UINT_PTR id);
+    // Gives the items the icons that came, and holds the next repaint back 50 ms.
+    void paintArrivedIcons();
     // Whether a window the shell's last command put up is still open.
     bool shellWindowOpen() const;
     LRESULT answerTypedCharacter(WPARAM wParam, HMENU menu);
@@ -48,7 +53,8 @@ private:
     MenuTypeAhead typeAhead;
     WindowTimer exitTimer;        // waittodietime
     WindowTimer sheetCheckTimer;  // then every second while the shell's windows are open
-    WindowTimer iconRepaintTimer;  // gathers the icons that come into one repaint per menu window
+    WindowTimer iconRepaintTimer;  // runs for 50 ms after each repaint of icons that came
+    bool iconsToPaint = false;     // icons came since that repaint
 };
 
 }  // namespace trm

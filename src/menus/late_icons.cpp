@@ -20,15 +20,15 @@ void repaint(const OwnerDrawMenu& menu, int position) {
 }  // namespace
 
 void LateIcons::awaitFile(OwnerDrawMenu& menu, int position, const std::string& path, const std::string& extension) {
-    waiting.push_back({&menu, position, Kind::file, &path, &extension});
+    waiting.push_back({&menu, position, Kind::file, &path, &extension, false});
 }
 
 void LateIcons::awaitFolder(OwnerDrawMenu& menu, int position, const std::string& path) {
-    waiting.push_back({&menu, position, Kind::folder, &path, nullptr});
+    waiting.push_back({&menu, position, Kind::folder, &path, nullptr, false});
 }
 
 void LateIcons::awaitCommand(OwnerDrawMenu& menu, int position) {
-    waiting.push_back({&menu, position, Kind::command, nullptr, nullptr});
+    waiting.push_back({&menu, position, Kind::command, nullptr, nullptr, false});
 }
 
 bool LateIcons::apply() {
@@ -39,7 +39,7 @@ bool LateIcons::apply() {
     return !waiting.empty();
 }
 
-bool LateIcons::settle(const Waiting& item) {
+bool LateIcons::settle(Waiting& item) {
     // Drawn in the room kept for it, whatever the icon's own size.
     int width = 0;
     int height = 0;
@@ -57,10 +57,19 @@ bool LateIcons::settle(const Waiting& item) {
         item.menu->setItemIcons(item.position, record->iconHandle(), width, height, record->selectedIconHandle(),
                                 width, height);
     } else {
-        const StandardFolderIcons& standard = icons.folderIcons(true);
         const bool command = item.kind == Kind::command;
+        const StandardFolderIcons& standard = icons.folderIcons(command);
         const bool openWanted = command || settings.displaybackground;
-        if ((!command && standard.closed == nullptr) || (openWanted && standard.open == nullptr)) return false;
+        if (!command && standard.closed == nullptr) return false;
+        if (openWanted && standard.open == nullptr) {
+            // The closed icon shows at once; the open one, for the
+            // highlighted item, when it comes.
+            if (command || item.closedShown) return false;
+            item.menu->setItemIcons(item.position, standard.closed, width, height, standard.closed, width, height);
+            item.closedShown = true;
+            repaint(*item.menu, item.position);
+            return false;
+        }
         item.menu->setItemIcons(item.position, command ? standard.open : standard.closed, width, height,
                                 openWanted ? standard.open : standard.closed, width, height);
     }

@@ -42,9 +42,10 @@ private:
         Kind kind;
         const std::string* path;
         const std::string* extension;
+        bool closedShown;  // a folder's closed icon, before the open one came
     };
     // False while the item's icon may still come.
-    bool settle(const Waiting& item);
+    bool settle(Waiting& item);
 
     const Settings& settings;
     IconService& icons;

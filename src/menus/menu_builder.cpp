@@ -141,6 +141,7 @@ void MenuBuilder::addSubFolderItems(FolderNode& folder) {
                 HICON highlighted = settings.displaybackground ? standard.open : standard.closed;
                 menu.setItemIcons(p, standard.closed, standard.width, standard.height, highlighted, standard.width,
                                   standard.height, askLate);
+                if (icons.deferred() && settings.displaybackground) icons.wantOpenFolderIconLater();
                 if (icons.deferred() && (standard.closed == nullptr || highlighted == nullptr ||
                                          (settings.iconsforfolders && icons.awaited(sub.path))))
                     late.awaitFolder(menu, p, sub.path);

@@ -33,15 +33,25 @@ void IconService::startWorker(HWND window, UINT message, IconSource source) {
     shell.deferTo([this](IconRequest request) { worker.add(std::move(request)); });
     reservedSize(lent.width, lent.height);
     triedClosed = triedOpen = true;
-    folderIconsToCome = 2;
-    for (const char* key : {closedFolderKey, openFolderKey}) {
-        IconRequest request;
-        request.kind = key == closedFolderKey ? IconRequest::Kind::folderClosed : IconRequest::Kind::folderOpen;
-        request.key = key;
-        request.large = displaysShellSizeIcons(settings);
-        request.shellIconSize = shellIconSize;
-        worker.add(std::move(request));
-    }
+    openAsked = 0;
+    askFolderIcon(false, false);
+}
+
+void IconService::askFolderIcon(bool isOpen, bool whenIdle) {
+    IconRequest request;
+    request.kind = isOpen ? IconRequest::Kind::folderOpen : IconRequest::Kind::folderClosed;
+    request.key = isOpen ? openFolderKey : closedFolderKey;
+    request.large = displaysShellSizeIcons(settings);
+    request.shellIconSize = shellIconSize;
+    request.whenIdle = whenIdle;
+    ++folderIconsToCome;
+    worker.add(std::move(request));
+}
+
+void IconService::wantOpenFolderIconLater() {
+    if (!worker.running() || openAsked != 0) return;
+    openAsked = 1;
+    askFolderIcon(true, true);
 }
 
 bool IconService::accept(IconArrival* arrival) {
@@ -51,8 +61,8 @@ bool IconService::accept(IconArrival* arrival) {
     if (taken->key == closedFolderKey || taken->key == openFolderKey) {
         const bool isOpen = taken->key == openFolderKey;
         IconHandle& kept = isOpen ? open : closed;
-        if (kept) return false;
         --folderIconsToCome;
+        if (kept) return false;
         kept = std::move(icon);
         (isOpen ? lent.open : lent.closed) = kept.get();
         return true;
@@ -72,6 +82,14 @@ void IconService::stopWorker(std::chrono::milliseconds bound) {
 
 const StandardFolderIcons& IconService::folderIcons(bool withOpen) {
     if (!displaysIcons(settings)) return lent;
+    if (worker.running()) {
+        // An item shows the open icon now: it goes ahead of the rest.
+        if (withOpen && openAsked != 2 && !open) {
+            openAsked = 2;
+            askFolderIcon(true, false);
+        }
+        return lent;
+    }
     const bool large = displaysShellSizeIcons(settings);
     if (!triedClosed) {
         triedClosed = true;

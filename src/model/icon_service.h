@@ -45,8 +45,12 @@ public:
 
     // The standard folder icons: the closed one asked for at the first call,
     // the open one at the first that wants it (it shows only on a
-    // highlighted item). None without icons on the menus.
+    // highlighted item). None without icons on the menus. With the worker,
+    // those that have come; wanting the open one asks for it.
     const StandardFolderIcons& folderIcons(bool withOpen);
+    // With the worker: the open folder icon is asked for, to be fetched
+    // when nothing else waits (it shows only on a highlighted item).
+    void wantOpenFolderIconLater();
 
     // From here on the shell is asked on a worker thread; its icons come
     // to `window` as `message`, to be handed to accept(). The standard
@@ -76,6 +80,8 @@ public:
     size_t cachedIcons() const { return cache.size(); }
 
 private:
+    void askFolderIcon(bool isOpen, bool whenIdle);
+
     const Settings& settings;
     IconCache cache;
     ShellIcons shell;
@@ -87,7 +93,8 @@ private:
     bool triedClosed = false;
     bool triedOpen = false;
     UINT arrivalMessage = 0;
-    int folderIconsToCome = 0;
+    int folderIconsToCome = 0;  // asked of the worker, arrived or not
+    int openAsked = 0;          // 0 not yet, 1 when idle, 2 at once
     IconWorker worker;
 };
 

@@ -3,6 +3,7 @@
 #include <objbase.h>
 #include <shellapi.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
@@ -141,8 +142,11 @@ void IconWorker::serve(Shared& shared) {
     for (;;) {
         shared.changed.wait(held, [&] { return shared.stopping || !shared.queue.empty(); });
         if (shared.stopping) return;
-        IconRequest request = std::move(shared.queue.front());
-        shared.queue.pop_front();
+        auto next = std::find_if(shared.queue.begin(), shared.queue.end(),
+                                 [](const IconRequest& waiting) { return !waiting.whenIdle; });
+        if (next == shared.queue.end()) next = shared.queue.begin();
+        IconRequest request = std::move(*next);
+        shared.queue.erase(next);
         held.unlock();
         IconHandle icon(shared.source(request));
         held.lock();

@@ -25,6 +25,7 @@ struct IconRequest {
     int index = 0;   // extract: the icon's index in the file
     bool large = false;
     int shellIconSize = 0;
+    bool whenIdle = false;  // fetched only when nothing else waits
 };
 
 // Posted with lParam pointing at one; whoever takes the message deletes it

@@ -79,7 +79,9 @@ LARGE_INTEGER lastChange(HWND menu, LARGE_INTEGER shown, const LARGE_INTEGER& fr
     const LONGLONG second = frequency.QuadPart;
     while (now.QuadPart - changed.QuadPart < second && now.QuadPart - shown.QuadPart < 30 * second &&
            ::IsWindowVisible(menu)) {
-        ::Sleep(2);
+        // Looked at every 10 ms: the copies of the screen cost the program
+        // watched its time too.
+        ::Sleep(10);
         std::vector<DWORD> pixels = pixelsOf(menu);
         ::QueryPerformanceCounter(&now);
         if (pixels != seen) {
