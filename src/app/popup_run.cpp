@@ -77,6 +77,9 @@ void PopupRun::show() {
         MenuHooks hooks(::GetWindowThreadProcessId(hostWindow.m_hWnd, nullptr), hookApp);
         builder.buildMenu(root);
         markStage("build");
+        // The icons that came while the menus were built are in them when
+        // they are first painted.
+        takeArrivedIcons();
         ::SetCursor(::LoadCursorA(nullptr, IDC_ARROW));
         command = trackRootMenu(atStart);
         hostWindow.PostMessage(WM_NULL);
@@ -97,6 +100,14 @@ void PopupRun::show() {
 
     writeStageMarks();
     tearDown();
+}
+
+void PopupRun::takeArrivedIcons() {
+    MSG arrived;
+    bool any = false;
+    while (::PeekMessageA(&arrived, hostWindow.m_hWnd, HostWindow::iconArrived, HostWindow::iconArrived, PM_REMOVE))
+        any = icons.accept(reinterpret_cast<IconArrival*>(arrived.lParam)) || any;
+    if (any) builder.lateIcons().apply();
 }
 
 void PopupRun::carryOut(UINT command) {

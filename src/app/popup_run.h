@@ -71,6 +71,7 @@ public:
 
 private:
     UINT trackRootMenu(POINT atStart);
+    void takeArrivedIcons();
     // The item or folder chosen in the menus, opened.
     void carryOut(UINT command);
 
