@@ -51,8 +51,8 @@ private:
 
     PopupRun& run;
     MenuTypeAhead typeAhead;
-    WindowTimer exitTimer;        // waittodietime
-    WindowTimer sheetCheckTimer;  // then every second while the shell's windows are open
+    WindowTimer exitTimer;         // waittodietime
+    WindowTimer sheetCheckTimer;   // then every second while the shell's windows are open
     WindowTimer iconRepaintTimer;  // runs for 50 ms after each repaint of icons that came
     bool iconsToPaint = false;     // icons came since that repaint
 };

@@ -54,8 +54,8 @@ bool LateIcons::settle(Waiting& item) {
         if (record == nullptr && icons.awaited(*item.path)) return false;
     }
     if (record != nullptr) {
-        item.menu->setItemIcons(item.position, record->iconHandle(), width, height, record->selectedIconHandle(),
-                                width, height);
+        item.menu->setItemIcons(item.position, record->iconHandle(), width, height, record->selectedIconHandle(), width,
+                                height);
     } else {
         const bool command = item.kind == Kind::command;
         const StandardFolderIcons& standard = icons.folderIcons(command);

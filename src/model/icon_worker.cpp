@@ -111,8 +111,7 @@ void IconWorker::stop(std::chrono::milliseconds bound) {
     shared->queue.clear();
     shared->changed.notify_all();
     // A shell call that hangs keeps its thread, never the process.
-    const bool ended =
-        shared->changed.wait_for(held, bound, [this] { return shared->finished; });
+    const bool ended = shared->changed.wait_for(held, bound, [this] { return shared->finished; });
     held.unlock();
     // Joined when it has ended, so that its apartment's window and the
     // thread itself are gone when this returns.
