@@ -9,10 +9,15 @@
 #   -display 3 -dotitles against the plain-menu program;
 # - 1,000 files of 20 extensions, and 200 shortcuts to files, with -display 3
 #   against the same folder with -display 0.
+# - given TRM_BENCH_BEFORE (a trellimond.exe built from an earlier commit),
+#   the time until the typical folder's menu has every icon painted (its
+#   last change on screen), and 10,000 files with -display 3 until their
+#   icons are painted with the peak working set then, each against that
+#   launcher.
 # Prints `name: value` lines. Usage: TRM_WINE_ARCH=ARCH menu_ready.sh CROSS-BUILD-DIR [STAGES-EXE]
 # Given a launcher built with TRM_STAGE_CLOCK, it prints instead how long
 # each stage of the same runs took (`stages-RUN-STAGE-ms`, medians).
-# Given TRM_BENCH_BEFORE, another build of the launcher, it prints instead
+# Given TRM_BENCH_PAIR, another build of the launcher, it prints instead
 # the launcher against that build, alternated, on the 1,000 files
 # (-display 0) and the typical folder, each at 96 and at 144 DPI
 # (`pair-DPI-files-1000-ms`, `-baseline-ms` for the other build, `-ratio`).
@@ -43,6 +48,12 @@ mkdir -p "$bench"
 cp "$cross/trellimond.exe" "$cross/plain_menu_baseline.exe" "$cross/menu_timer.exe" "$bench/"
 launcher='C:\bench\trellimond.exe'
 plain='C:\bench\plain_menu_baseline.exe'
+before=""
+if [ -n "${TRM_BENCH_BEFORE:-}" ]; then
+  cp "$TRM_BENCH_BEFORE" "$bench/trellimond-before.exe"
+  before='C:\bench\trellimond-before.exe'
+fi
+settle=""  # -settled: the timer waits for the menu's last change
 
 # fixture NAME: true when C:\bench\NAME is already made; else starts it afresh.
 fixture() {
@@ -86,7 +97,7 @@ make_shortcuts() {
 measure() {
   local out="$bench/timer.txt"
   rm -f "$out"
-  wine 'C:\bench\menu_timer.exe' 'C:\bench\timer.txt' "$@" >/dev/null 2>&1 || true
+  wine 'C:\bench\menu_timer.exe' $settle 'C:\bench\timer.txt' "$@" >/dev/null 2>&1 || true
   cat "$out" 2>/dev/null || echo "nan 0"
 }
 
@@ -164,8 +175,8 @@ if [ -n "$stage_exe" ]; then
   exit 0
 fi
 
-if [ -n "${TRM_BENCH_BEFORE:-}" ]; then
-  cp "$TRM_BENCH_BEFORE" "$bench/trellimond-before.exe"
+if [ -n "${TRM_BENCH_PAIR:-}" ]; then
+  cp "$TRM_BENCH_PAIR" "$bench/trellimond-before.exe"
   before='C:\bench\trellimond-before.exe'
   make_files 1000
   make_mixed typical 100 10 5
@@ -201,7 +212,7 @@ compare menu-ready-10000-display3-dotitles "$launcher" 'C:\bench\files-10000' -d
   "$plain" 'C:\bench\files-10000' || true
 
 make_mixed typical 100 10 5
-compare menu-ready-typical "$launcher" 'C:\bench\typical' -display 3 -dotitles -sort 2 -- "$plain" 'C:\bench\typical' &&
+compare menu-ready-typical-display3 "$launcher" 'C:\bench\typical' -display 3 -dotitles -sort 2 -- "$plain" 'C:\bench\typical' &&
   peak menu-peak-memory-typical
 
 make_mixed icons-1000 1000 20 0
@@ -211,3 +222,15 @@ compare icons-1000 "$launcher" 'C:\bench\icons-1000' -display 3 -sort 2 -- \
 make_shortcuts
 compare icons-lnk-200 "$launcher" 'C:\bench\lnk-200' -display 3 -sort 2 -- \
   "$launcher" 'C:\bench\lnk-200' -display 0 -sort 2 || true
+
+# Icons painted: against the launcher of the earlier commit, both watched
+# until their menus stop changing.
+if [ -n "$before" ]; then
+  settle=-settled
+  compare icons-complete-typical "$launcher" 'C:\bench\typical' -display 3 -dotitles -sort 2 -- \
+    "$before" 'C:\bench\typical' -display 3 -dotitles -sort 2 || true
+  make_files 10000
+  compare icons-complete-10000 "$launcher" 'C:\bench\files-10000' -display 3 -sort 2 -- \
+    "$before" 'C:\bench\files-10000' -display 3 -sort 2 && peak menu-peak-memory-10000-display3
+  settle=""
+fi

@@ -63,6 +63,12 @@ LRESULT HostWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CANCELMODE: run.menuCancelled(); break;
         case WM_MENUCHAR: return answerTypedCharacter(wParam, reinterpret_cast<HMENU>(lParam));
         case typeAheadCheck: typeAhead.confirmSelection(m_hWnd); return 0;
+        case iconArrived:
+            // The first icon is painted at once; those that come within the
+            // next 50 ms wait to be painted together.
+            if (run.icons.accept(reinterpret_cast<IconArrival*>(lParam))) iconsToPaint = true;
+            if (iconsToPaint && !iconRepaintTimer.running()) paintArrivedIcons();
+            return 0;
         case WM_INITMENUPOPUP:
             if (HIWORD(lParam) == 0) run.menuOpening(reinterpret_cast<HMENU>(wParam));
             break;
@@ -82,7 +88,20 @@ LRESULT HostWindow::answerTypedCharacter(WPARAM wParam, HMENU menu) {
     return answer;
 }
 
+void HostWindow::paintArrivedIcons() {
+    iconsToPaint = false;
+    run.builder.lateIcons().apply();
+    iconRepaintTimer.start(m_hWnd, iconRepaintTimerId, 50);
+}
+
 void HostWindow::onTimer(UINT_PTR id) {
+    if (iconRepaintTimer.fired(m_hWnd, id)) {
+        if (iconsToPaint)
+            paintArrivedIcons();
+        else
+            iconRepaintTimer.stop();
+        return;
+    }
     if (!exitTimer.fired(m_hWnd, id) && !sheetCheckTimer.fired(m_hWnd, id)) return;
     exitTimer.stop();
     if (run.shellCommandDone() && shellWindowOpen()) {

@@ -28,20 +28,32 @@ public:
     // Posted while answering a typed character, handled once the menu loop
     // has taken the answer.
     static const UINT typeAheadCheck = WM_APP + 1;
+    // An icon from the worker (lParam: IconArrival*).
+    static const UINT iconArrived = WM_APP + 2;
+    static const UINT_PTR iconRepaintTimerId = 3;
+    // Stops the repaints of icons that came.
+    void stopIconRepaints() {
+        iconRepaintTimer.stop();
+        iconsToPaint = false;
+    }
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     void onTimer(UINT_PTR id);
+    // Gives the items the icons that came, and holds the next repaint back 50 ms.
+    void paintArrivedIcons();
     // Whether a window the shell's last command put up is still open.
     bool shellWindowOpen() const;
     LRESULT answerTypedCharacter(WPARAM wParam, HMENU menu);
 
     MenuHost& run;
     MenuTypeAhead typeAhead;
-    WindowTimer exitTimer;        // waittodietime
-    WindowTimer sheetCheckTimer;  // then every second while the shell's windows are open
+    WindowTimer exitTimer;         // waittodietime
+    WindowTimer sheetCheckTimer;   // then every second while the shell's windows are open
+    WindowTimer iconRepaintTimer;  // runs for 50 ms after each repaint of icons that came
+    bool iconsToPaint = false;     // icons came since that repaint
 };
 
 }  // namespace trm

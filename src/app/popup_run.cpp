@@ -57,9 +57,9 @@ PopupRun::PopupRun(const Settings& settings, bool underWine)
 // What a run that never finished built goes with it.
 PopupRun::~PopupRun() {
     tearDown();
-    // That thread may still be inside the shell: the process ends under it
-    // without leaving this apartment first.
-    if (shellMenuThreadLeftBehind()) com.keepToProcessEnd();
+    // That thread, or a worker, may still be inside the shell: the process
+    // ends under it without leaving this apartment first.
+    if (shellMenuThreadLeftBehind() || IconWorker::alive() != 0) com.keepToProcessEnd();
 }
 
 void PopupRun::show() {
@@ -72,6 +72,8 @@ void PopupRun::show() {
     // "Shell Icon Size" is in pixels at 100 % scaling.
     icons.setOwner(hostWindow.m_hWnd,
                    displaysShellSizeIcons(settings) ? scaledLength(readShellIconSize(), displayDpi()) : 0);
+    // The menu shows without waiting for the shell's icons.
+    icons.startWorker(hostWindow.m_hWnd, HostWindow::iconArrived, iconSource ? iconSource : shellIconOf);
     markStage("host-window");
 
     scanRoot();
@@ -82,6 +84,9 @@ void PopupRun::show() {
         MenuHooks hooks(::GetWindowThreadProcessId(hostWindow.m_hWnd, nullptr), hookApp);
         builder.buildMenu(root);
         markStage("build");
+        // The icons that came while the menus were built are in them when
+        // they are first painted.
+        takeArrivedIcons();
         ::SetCursor(::LoadCursorA(nullptr, IDC_ARROW));
         ended = trackRootMenu(atStart);
         hostWindow.PostMessage(WM_NULL);
@@ -105,6 +110,14 @@ void PopupRun::show() {
     tearDown();
 }
 
+void PopupRun::takeArrivedIcons() {
+    MSG arrived;
+    bool any = false;
+    while (::PeekMessageA(&arrived, hostWindow.m_hWnd, HostWindow::iconArrived, HostWindow::iconArrived, PM_REMOVE))
+        any = icons.accept(reinterpret_cast<IconArrival*>(arrived.lParam)) || any;
+    if (any) builder.lateIcons().apply();
+}
+
 void PopupRun::carryOut(UINT command, const TrackingOutcome& outcome) {
     bool handled = false;
     const auto open = [this](const std::string& path) { return openItem(path); };
@@ -114,6 +127,11 @@ void PopupRun::carryOut(UINT command, const TrackingOutcome& outcome) {
 }
 
 void PopupRun::tearDown() {
+    // No icon comes to items that are gone, nor a picture to a tip.
+    icons.stopWorker(workerWait);
+    thumbnailTip.stopWorker();
+    hostWindow.stopIconRepaints();
+    builder.lateIcons().clear();
     tearDownRun(menus, root);
     drawing.forgetLayouts();
     icons.clear();

@@ -9,6 +9,7 @@
 
 #include <windows.h>
 
+#include <chrono>
 #include <string>
 
 #include "app/host_window.h"
@@ -72,6 +73,10 @@ public:
     MenuBuilder builder;
     TrackingState tracking;
     HookApp hookApp;
+    // Where show() has the worker get icons; the shell when empty.
+    IconSource iconSource;
+    // How long the end of the run waits for a worker inside a shell call.
+    std::chrono::milliseconds workerWait{500};
 
 private:
     // What tracking the root menu ended with: the command the menu chose
@@ -81,6 +86,7 @@ private:
         TrackingOutcome outcome;
     };
     Tracked trackRootMenu(POINT atStart);
+    void takeArrivedIcons();
     // The item or folder chosen in the menus, opened.
     void carryOut(UINT command, const TrackingOutcome& outcome);
 

@@ -31,6 +31,7 @@ MenuBuilder::MenuBuilder(const Settings& settings, ItemDataList& records, RunMen
       records(records),
       menus(menus),
       icons(icons),
+      late(settings, icons),
       // Pixels at 100 % scaling, like every length; -1 is no limit.
       maxMenuWidth(settings.maxmenuwidth == -1 ? -1 : scaledLength(settings.maxmenuwidth, displayDpi())) {}
 
@@ -135,11 +136,15 @@ void MenuBuilder::addSubFolderItems(FolderNode& folder) {
             } else {
                 const StandardFolderIcons& standard = icons.folderIcons(false);
                 // The open icon shows only on a highlighted item: asked for
-                // then, its cost leaves the start.
-                const bool late = settings.displaybackground && standard.open == nullptr;
+                // then, its cost leaves the start (the worker fetches it anyway).
+                const bool askLate = !icons.deferred() && settings.displaybackground && standard.open == nullptr;
                 HICON highlighted = settings.displaybackground ? standard.open : standard.closed;
                 menu.setItemIcons(p, standard.closed, standard.width, standard.height, highlighted, standard.width,
-                                  standard.height, late);
+                                  standard.height, askLate);
+                if (icons.deferred() && settings.displaybackground) icons.wantOpenFolderIconLater();
+                if (icons.deferred() && (standard.closed == nullptr || highlighted == nullptr ||
+                                         (settings.iconsforfolders && icons.awaited(sub.path))))
+                    late.awaitFolder(menu, p, sub.path);
             }
         }
         ++p;
@@ -171,10 +176,20 @@ int MenuBuilder::addEntryItem(FolderNode& folder, MenuEntry& entry, int p, bool 
             const StandardFolderIcons& standard = icons.folderIcons(true);
             menu.setItemIcons(p, standard.open, standard.width, standard.height, standard.open, standard.width,
                               standard.height);
+            if (icons.deferred() && standard.open == nullptr) late.awaitCommand(menu, p);
         } else {
             const IconRecord* icon = icons.findIcon(entry.path);
             if (icon == nullptr) icon = icons.findIcon(entry.extension);
-            if (icon) setIcons(menu, p, *icon);
+            if (icon) {
+                setIcons(menu, p, *icon);
+            } else if (icons.awaited(entry.path) || icons.awaited(entry.extension)) {
+                // Shown at once with the room its icon will take.
+                int width = 0;
+                int height = 0;
+                icons.reservedSize(width, height);
+                menu.setItemIcons(p, nullptr, width, height, nullptr, width, height);
+                late.awaitFile(menu, p, entry.path, entry.extension);
+            }
         }
     }
     // Without icons a shortcut to a missing file stays pickable (the shell then
@@ -244,7 +259,14 @@ bool MenuBuilder::runCommand(FolderNode& folder, int commandId, const OpenItem& 
 
 void MenuBuilder::fillOpeningMenu(HMENU popup, ScanPlatform& platform) {
     FolderNode* folder = menus.folderOf(popup);
-    if (folder == nullptr || !menuHoldsPlaceholder(popup)) return;
+    if (folder == nullptr) return;
+    fillOnOpening(folder, popup, platform);
+    // The opening menu's icons come before those fetched in advance.
+    icons.putFirst(folder->path);
+}
+
+void MenuBuilder::fillOnOpening(FolderNode* folder, HMENU popup, ScanPlatform& platform) {
+    if (!menuHoldsPlaceholder(popup)) return;
     const std::string saved = platform.currentDirectory();
     ::DeleteMenu(popup, placeholderCommandId, MF_BYCOMMAND);
     // A folder that cannot be entered is not read at all (reading the

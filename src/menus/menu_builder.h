@@ -8,6 +8,7 @@
 #include <string>
 
 #include "common/settings.h"
+#include "menus/late_icons.h"
 #include "menus/menu_item_data.h"
 #include "model/folder_node.h"
 #include "model/icon_service.h"
@@ -38,8 +39,11 @@ public:
     // Finds the entry with commandId in the tree and opens it (Explore and
     // Open all included); false when no entry has that identifier.
     bool runCommand(FolderNode& folder, int commandId, const OpenItem& open) const;
+    // The items shown before their icons came.
+    LateIcons& lateIcons() { return late; }
 
 private:
+    void fillOnOpening(FolderNode* folder, HMENU popup, ScanPlatform& platform);
     void addTitle(FolderNode& folder, OwnerDrawMenu& menu);
     void addSubFolderItems(FolderNode& folder);
     void addFilesFoldersSeparator(FolderNode& folder);
@@ -57,6 +61,7 @@ private:
     ItemDataList& records;
     RunMenus& menus;
     IconService& icons;
+    LateIcons late;
     const int maxMenuWidth;  // at the display's DPI
 };
 

@@ -11,6 +11,7 @@
 
 #include "common/user_handles.h"
 #include "model/icon_cache.h"
+#include "model/icon_worker.h"
 #include "model/shell_icons.h"
 
 namespace trm {
@@ -44,8 +45,31 @@ public:
 
     // The standard folder icons: the closed one asked for at the first call,
     // the open one at the first that wants it (it shows only on a
-    // highlighted item). None without icons on the menus.
+    // highlighted item). None without icons on the menus. With the worker,
+    // those that have come; wanting the open one asks for it.
     const StandardFolderIcons& folderIcons(bool withOpen);
+    // With the worker: the open folder icon is asked for, to be fetched
+    // when nothing else waits (it shows only on a highlighted item).
+    void wantOpenFolderIconLater();
+
+    // From here on the shell is asked on a worker thread; its icons come
+    // to `window` as `message`, to be handed to accept(). The standard
+    // folder icons are asked for first.
+    void startWorker(HWND window, UINT message, IconSource source = shellIconOf);
+    bool deferred() const { return worker.running(); }
+    // Takes an icon the worker posted; false when it came too late to keep.
+    bool accept(IconArrival* arrival);
+    // Whether the icon under `key` is on its way.
+    bool awaited(const std::string& key) const { return shell.awaited(key); }
+    // How many icons asked of the worker are still to come.
+    size_t toCome() const { return shell.awaitedCount() + folderIconsToCome; }
+    // The folder's icons go ahead of everything else still to fetch.
+    void putFirst(const std::string& folder) { worker.putFirst(folder); }
+    // Drops the worker's pending work and the icons it posted; a worker
+    // stuck in the shell is waited for at most `bound`.
+    void stopWorker(std::chrono::milliseconds bound = std::chrono::milliseconds(500));
+    // The size an icon still to come takes in the menu.
+    void reservedSize(int& width, int& height) const;
 
     // Destroys every icon, as the end of a run does; they are asked for
     // again when next needed.
@@ -56,6 +80,8 @@ public:
     size_t cachedIcons() const { return cache.size(); }
 
 private:
+    void askFolderIcon(bool isOpen, bool whenIdle);
+
     const Settings& settings;
     IconCache cache;
     ShellIcons shell;
@@ -66,6 +92,10 @@ private:
     StandardFolderIcons lent;
     bool triedClosed = false;
     bool triedOpen = false;
+    UINT arrivalMessage = 0;
+    int folderIconsToCome = 0;  // asked of the worker, arrived or not
+    int openAsked = 0;          // 0 not yet, 1 when idle, 2 at once
+    IconWorker worker;
 };
 
 }  // namespace trm

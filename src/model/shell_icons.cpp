@@ -13,9 +13,35 @@
 
 namespace trm {
 
+bool ShellIcons::held(const std::string& key) const {
+    return cache.findIcon(key) != nullptr || pending.count(key) != 0;
+}
+
+void ShellIcons::share(const std::string& from, const std::string& to) {
+    if (const IconRecord* record = cache.findIcon(from))
+        cache.store(to, *record);
+    else if (pending.count(from))
+        sharers.emplace(from, to);
+}
+
+void ShellIcons::arrived(const std::string& key, IconHandle icon) {
+    if (pending.erase(key) == 0) return;
+    const auto sharing = sharers.equal_range(key);
+    if (icon) {
+        IconRecord record;
+        measureIcon(icon.get(), record.width, record.height);
+        record.icon = std::make_shared<const IconHandle>(std::move(icon));
+        cache.store(key, record);
+        for (auto it = sharing.first; it != sharing.second; ++it) cache.store(it->second, record);
+    }
+    sharers.erase(sharing.first, sharing.second);
+}
+
 void ShellIcons::fetchIcon(const std::string& extension, const std::string& path, bool perFile) {
-    if (perFile && cache.findIcon(path)) return;
-    if (cache.findIcon(extension)) return;
+    if (perFile && held(path)) return;
+    if (held(extension)) return;
+    const size_t slash = path.rfind('\\');
+    group = slash == std::string::npos ? std::string() : path.substr(0, slash);
     if (perFile) {
         // A folder on a place that did not answer keeps the standard folder
         // icon: the shell would wait on that place again.
@@ -32,6 +58,17 @@ const IconRecord* ShellIcons::fetch(const std::string& source, const std::string
     const UINT flags = SHGFI_ICON | size | (byType ? SHGFI_USEFILEATTRIBUTES : 0);
     const DWORD attributes = folder ? FILE_ATTRIBUTE_DIRECTORY : FILE_ATTRIBUTE_NORMAL;
     ++calls;
+    if (defer) {
+        IconRequest request;
+        request.source = source;
+        request.key = key;
+        request.group = group;
+        request.attributes = attributes;
+        request.flags = flags;
+        pending.insert(key);
+        defer(std::move(request));
+        return nullptr;
+    }
     if (!::SHGetFileInfoA(source.c_str(), attributes, &info, sizeof info, flags) || info.hIcon == nullptr)
         return nullptr;
     IconHandle icon(info.hIcon);
@@ -53,9 +90,8 @@ bool ShellIcons::shareTargetIcon(const std::string& linkPath) {
         return false;
     const std::string targetExtension = extensionOf(target->longPath.substr(target->longPath.rfind('\\') + 1));
     if (targetExtension.empty() || hasOwnIcon(targetExtension)) return false;
-    const IconRecord* shared = cache.findIcon(targetExtension);
-    if (shared == nullptr) shared = fetch(target->longPath, targetExtension);
-    if (shared) cache.store(linkPath, *shared);
+    if (!held(targetExtension)) fetch(target->longPath, targetExtension);
+    share(targetExtension, linkPath);
     return true;
 }
 
@@ -77,13 +113,26 @@ bool ShellIcons::iconWithoutTarget(const std::string& linkPath) {
         return true;
     }
     // Ordinary files share their type's icon, as shareTargetIcon does.
-    const IconRecord* shared = cache.findIcon(targetExtension);
-    if (shared == nullptr) shared = fetch(name, targetExtension, true);
-    if (shared) cache.store(linkPath, *shared);
+    if (!held(targetExtension)) fetch(name, targetExtension, true);
+    share(targetExtension, linkPath);
     return true;
 }
 
 bool ShellIcons::extractLinkIcon(const std::string& location, int index, const std::string& key) {
+    if (defer) {
+        // Taken as found: a file without the icon leaves the shortcut none.
+        IconRequest request;
+        request.kind = IconRequest::Kind::extract;
+        request.source = location;
+        request.key = key;
+        request.group = group;
+        request.index = index;
+        request.large = displaysShellSizeIcons(settings);
+        ++calls;
+        pending.insert(key);
+        defer(std::move(request));
+        return true;
+    }
     const std::wstring wide = wideOf(location);
     HICON largeIcon = nullptr;
     HICON smallIcon = nullptr;

@@ -3,7 +3,13 @@
 // folders, whose icons are their own.
 #pragma once
 
+#include <functional>
+#include <map>
+#include <set>
 #include <string>
+
+#include "common/user_handles.h"
+#include "model/icon_worker.h"
 
 namespace trm {
 
@@ -20,6 +26,20 @@ public:
     // Makes sure the cache holds the icon, if the shell has one: under `path`
     // when `perFile`, else under `extension`. A miss is asked again next time.
     void fetchIcon(const std::string& extension, const std::string& path, bool perFile);
+
+    // From then on the shell is asked through `to` (a worker); the icons
+    // come back through arrived(). Each key is asked for once.
+    void deferTo(std::function<void(IconRequest)> to) { defer = std::move(to); }
+    // An icon asked for has come (null: the shell had none).
+    void arrived(const std::string& key, IconHandle icon);
+    // Whether the icon under `key` is asked for and still to come.
+    bool awaited(const std::string& key) const { return pending.count(key) != 0; }
+    size_t awaitedCount() const { return pending.size(); }
+    // Forgets what was asked for; what comes later is not kept.
+    void dropPending() {
+        pending.clear();
+        sharers.clear();
+    }
 
     // The shell calls it made (for the tests: icons are shared per extension).
     int shellCalls() const { return calls; }
@@ -39,11 +59,19 @@ private:
     // the shell would show for it; false when it cannot tell.
     bool shareTargetIcon(const std::string& linkPath);
     std::string perFileSource(const std::string& path);
+    // In the cache or on its way.
+    bool held(const std::string& key) const;
+    // `to` shows the icon of `from`, now or when it comes.
+    void share(const std::string& from, const std::string& to);
 
     const Settings& settings;
     IconCache& cache;
     WinShortcutPlatform& shortcuts;
     int calls = 0;
+    std::function<void(IconRequest)> defer;
+    std::set<std::string> pending;
+    std::multimap<std::string, std::string> sharers;  // from the key awaited to the keys that share it
+    std::string group;                                // the folder of the file being asked about
 };
 
 }  // namespace trm

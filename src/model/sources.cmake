@@ -16,6 +16,7 @@ list(APPEND TRM_WIN_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/folder_icons.cpp
   ${CMAKE_CURRENT_LIST_DIR}/icon_cache.cpp
   ${CMAKE_CURRENT_LIST_DIR}/icon_service.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/icon_worker.cpp
   ${CMAKE_CURRENT_LIST_DIR}/shell_icons.cpp
   ${CMAKE_CURRENT_LIST_DIR}/shell_link.cpp
   ${CMAKE_CURRENT_LIST_DIR}/win_shortcut_platform.cpp

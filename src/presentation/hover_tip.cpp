@@ -4,7 +4,7 @@
 #include "model/menu_entry.h"
 #include "presentation/menu_drawing.h"
 #include "presentation/thumbnail_tip.h"
-#include "presentation/tip_layout.h"
+#include "presentation/tip_picture.h"
 #include "presentation/tracking_state.h"
 
 namespace trm {
@@ -31,20 +31,16 @@ void hoverTimerFired(HoverState& state, const OpenMenuWindow& open, const HookAp
     MenuEntry* entry = state.hoveredEntry;
     ThumbnailTip& tip = app.tip;
     const Settings& settings = app.settings;
-    if (tip.image.empty() && entry != nullptr) {
-        loadPicture(settings, entry->path, tip.image);
-        const SIZE own = pixelSize(tip.image.picture.get());
-        // The tooltip's sizes are pixels at 100 % scaling, like every length;
-        // a picture shown at its own size keeps it.
+    if (!tip.image.empty()) {
+        tip.showAtCursor();
+    } else if (entry != nullptr) {
+        // Loaded on a worker: a slow loader or extractor never holds the
+        // menus, and the tip shows when the picture comes.
         const MenuStyle& style = app.drawing.styleAt(open.dpi);
-        const PixelSize drawn = tipDrawingSize(scaledLength(settings.dothumbnailsontooltipsizex, style.dpi),
-                                               scaledLength(settings.dothumbnailsontooltipsizey, style.dpi),
-                                               static_cast<bool>(tip.image.picture), {own.cx, own.cy},
-                                               settings.imagereductionx, settings.imagereductiony, style.lengths);
-        tip.widthOverride = drawn.width;
-        tip.heightOverride = drawn.height;
+        TipPictureRequest request{settings, entry->path, style.lengths, style.dpi,
+                                  style.palette.colour(PaintRole::tip)};
+        tip.ask([request] { return loadTipPicture(request); });
     }
-    if (!tip.image.empty() && state.hoveredEntry == entry) tip.showAtCursor();
 }
 
 }  // namespace trm

@@ -32,6 +32,7 @@ list(APPEND TRM_WIN_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/monitor_bounds.cpp
   ${CMAKE_CURRENT_LIST_DIR}/mouse_out_watch.cpp
   ${CMAKE_CURRENT_LIST_DIR}/submenu_nudge.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/tip_picture.cpp
   ${CMAKE_CURRENT_LIST_DIR}/thumbnail_tip.cpp
   ${CMAKE_CURRENT_LIST_DIR}/translucency.cpp
   ${CMAKE_CURRENT_LIST_DIR}/window_corners.cpp

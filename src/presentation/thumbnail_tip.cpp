@@ -1,5 +1,7 @@
 #include "presentation/thumbnail_tip.h"
 
+#include <memory>
+
 #include "common/display_dpi.h"
 #include "presentation/frame_painter.h"
 #include "presentation/monitor_bounds.h"
@@ -59,9 +61,36 @@ void ThumbnailTip::showAtCursor() {
 void ThumbnailTip::hide() {
     if (m_hWnd != nullptr) ::ShowWindow(m_hWnd, SW_HIDE);
     image.clear();
+    awaited = 0;
+}
+
+void ThumbnailTip::ask(PictureJob job) {
+    if (m_hWnd == nullptr && !create()) return;
+    if (!worker.start(m_hWnd, pictureArrived)) return;
+    awaited = ++lastAsked;
+    worker.ask(awaited, std::move(job));
+}
+
+void ThumbnailTip::stopWorker() {
+    if (!worker.running()) return;
+    worker.stop();
+    dropPostedPictures(m_hWnd, pictureArrived);
+    awaited = 0;
 }
 
 LRESULT ThumbnailTip::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == pictureArrived) {
+        std::unique_ptr<PictureArrival> arrival(reinterpret_cast<PictureArrival*>(lParam));
+        // A picture the pointer has left meanwhile is dropped.
+        if (!arrival || arrival->serial != awaited || awaited == 0) return 0;
+        awaited = 0;
+        image.clear();
+        image.thumbnail = std::move(arrival->bitmap);
+        widthOverride = arrival->width;
+        heightOverride = arrival->height;
+        showAtCursor();
+        return 0;
+    }
     if (message == WM_ERASEBKGND) {
         paint(reinterpret_cast<HDC>(wParam));
         return 0;

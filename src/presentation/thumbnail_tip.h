@@ -4,6 +4,7 @@
 #include "framework/wnd.h"
 #include "menus/picture.h"
 #include "presentation/menu_styles.h"
+#include "menus/picture_worker.h"
 
 namespace trm {
 
@@ -11,8 +12,9 @@ class ThumbnailTip : public CWnd {
 public:
     // The styles are the run's and outlive the tip.
     explicit ThumbnailTip(MenuStyles& styles) : styles(styles) {}
-    // Drops the picture; the base destroys the window.
-    ~ThumbnailTip() override = default;
+    // Drops the picture and what the worker still brings; the base
+    // destroys the window.
+    ~ThumbnailTip() override { stopWorker(); }
 
     // The hidden native window: topmost, a tool window, a thin border.
     bool create();
@@ -21,8 +23,16 @@ public:
     void showAt(int x, int y);
     // Beside and below the pointer.
     void showAtCursor();
-    // Hides the window and drops the picture; the overrides stay.
+    // Hides the window and drops the picture, and any picture still to
+    // come; the overrides stay.
     void hide();
+    // Has a worker run `job` and shows its picture beside the pointer when
+    // it comes, unless hide() or another ask() came first.
+    void ask(PictureJob job);
+    // Ends the worker; what it still brings is dropped.
+    void stopWorker();
+    // A picture from the worker (lParam: PictureArrival*).
+    static const UINT pictureArrived = WM_APP + 1;
 
     Picture image;           // owned; a new one is loaded for every showing
     int widthOverride = 0;   // when nonzero, the picture's drawing width
@@ -36,6 +46,9 @@ private:
 
     MenuStyles& styles;
     int shownDpi = 0;  // the DPI of the monitor it was last shown on
+    PictureWorker worker;
+    int lastAsked = 0;
+    int awaited = 0;  // the request whose picture is to be shown; 0 for none
 };
 
 }  // namespace trm

@@ -9,8 +9,10 @@
 #include <gtest/gtest.h>
 #include <objbase.h>
 
+#include <chrono>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "app/popup_run.h"
 #include "common/command_ids.h"
@@ -240,6 +242,122 @@ TEST_F(HostWindowTest, TheShellsPropertySheetKeepsTheLoopUntilItIsClosed) {
     ASSERT_TRUE(closed) << "the loop ended while the sheet was open (" << timersWhileOpen << " timers)";
     ASSERT_TRUE(quit) << "the loop went on after the sheet had closed";
     EXPECT_LE(timersAfterClose, 2);
+}
+
+// An icon source that keeps the icon until the test lets it go.
+struct SlowIcons {
+    HANDLE letGo = ::CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    volatile LONG entered = 0;
+    volatile LONG returned = 0;
+    HICON made = nullptr;
+    ~SlowIcons() { ::CloseHandle(letGo); }
+
+    HICON fetch(const trm::IconRequest& request) {
+        if (request.kind != trm::IconRequest::Kind::fileInfo) return nullptr;
+        ::InterlockedExchange(&entered, 1);
+        ::WaitForSingleObject(letGo, 20000);
+        std::vector<DWORD> red(16 * 16, 0x00FF0000);
+        std::vector<BYTE> mask(16 * 16 / 8, 0);
+        made = ::CreateIcon(nullptr, 16, 16, 1, 32, mask.data(), reinterpret_cast<BYTE*>(red.data()));
+        ::InterlockedExchange(&returned, 1);
+        return made;
+    }
+};
+
+struct SlowIconRun {
+    trm::PopupRun* run = nullptr;
+    SlowIcons* icons = nullptr;
+    bool shownBeforeIcon = false;
+    bool redBeforeIcon = false;
+    bool paintedAfterIcon = false;
+    int ticks = 0;
+};
+SlowIconRun slowRun;
+
+// The screen's colour at the middle of the first item's icon.
+COLORREF iconColour(HMENU menu) {
+    RECT item{};
+    if (!::GetMenuItemRect(nullptr, menu, 0, &item)) return CLR_INVALID;
+    HDC screen = ::GetDC(nullptr);
+    const COLORREF colour = ::GetPixel(screen, item.left + 2 + 8, item.top + 2 + 8);
+    ::ReleaseDC(nullptr, screen);
+    return colour;
+}
+
+void CALLBACK watchSlowIcon(HWND, UINT, UINT_PTR id, DWORD) {
+    SlowIconRun& state = slowRun;
+    const HMENU root = state.run->root.menu->GetSafeHmenu();
+    const HWND shown = state.run->root.menu->menuWindow;
+    const bool onScreen = shown != nullptr && ::IsWindowVisible(shown);
+    if (++state.ticks > 1000) {
+        ::KillTimer(nullptr, id);
+        ::SetEvent(state.icons->letGo);
+        ::EndMenu();
+    } else if (!state.shownBeforeIcon && onScreen) {
+        ::UpdateWindow(shown);
+        state.shownBeforeIcon = state.icons->returned == 0;
+        state.redBeforeIcon = iconColour(root) == RGB(255, 0, 0);
+        ::SetEvent(state.icons->letGo);
+    } else if (state.shownBeforeIcon && iconColour(root) == RGB(255, 0, 0)) {
+        state.paintedAfterIcon = true;
+        ::KillTimer(nullptr, id);
+        ::EndMenu();
+    }
+}
+
+TEST(LateIconsTest, TheMenuShowsBeforeASlowIconAndPaintsItWhenItComes) {
+    wintest::FixtureFolder tree("lateicon");
+    tree.file("a.txt");
+    trm::Settings settings;
+    settings.display = 3;
+    settings.startdirectory = tree.root;
+    SlowIcons icons;
+    {
+        trm::PopupRun run(settings, false);
+        run.iconSource = [&icons](const trm::IconRequest& request) { return icons.fetch(request); };
+        slowRun = SlowIconRun{&run, &icons};
+        ::SetTimer(nullptr, 0, 10, watchSlowIcon);
+        run.show();
+    }
+    EXPECT_TRUE(slowRun.shownBeforeIcon) << "the menu waited for the icon";
+    EXPECT_FALSE(slowRun.redBeforeIcon);
+    EXPECT_TRUE(slowRun.paintedAfterIcon) << "the icon that came was not painted";
+}
+
+void CALLBACK endOnceTheIconIsAskedFor(HWND, UINT, UINT_PTR id, DWORD) {
+    const HWND shown = slowRun.run->root.menu->menuWindow;
+    if (++slowRun.ticks > 1000 || (shown != nullptr && ::IsWindowVisible(shown) && slowRun.icons->entered)) {
+        ::KillTimer(nullptr, id);
+        ::EndMenu();
+    }
+}
+
+// The end of a run waits for a hanging icon only so long; the worker ends
+// when the shell lets it go, and destroys the icon that came too late.
+TEST(LateIconsTest, AHangingIconHoldsTheEndOnlyBrieflyAndIsDestroyedWhenItComes) {
+    wintest::FixtureFolder tree("hangicon");
+    tree.file("a.txt");
+    trm::Settings settings;
+    settings.display = 3;
+    settings.startdirectory = tree.root;
+    SlowIcons icons;
+    {
+        trm::PopupRun run(settings, false);
+        run.iconSource = [&icons](const trm::IconRequest& request) { return icons.fetch(request); };
+        run.workerWait = std::chrono::milliseconds(50);
+        slowRun = SlowIconRun{&run, &icons};
+        ::SetTimer(nullptr, 0, 10, endOnceTheIconIsAskedFor);
+        run.show();
+        ASSERT_TRUE(icons.entered) << "the icon was never asked for";
+        EXPECT_EQ(trm::IconWorker::alive(), 1) << "the run's end waited for the hanging icon";
+    }
+    ::SetEvent(icons.letGo);
+    for (int i = 0; i < 2000 && trm::IconWorker::alive() != 0; ++i) ::Sleep(10);
+    ASSERT_EQ(trm::IconWorker::alive(), 0);
+    ICONINFO info{};
+    EXPECT_FALSE(::GetIconInfo(icons.made, &info)) << "the late icon was kept";
+    if (info.hbmColor) ::DeleteObject(info.hbmColor);
+    if (info.hbmMask) ::DeleteObject(info.hbmMask);
 }
 
 }  // namespace

@@ -246,4 +246,40 @@ TEST_F(TipTest, ThePictureIsDrawnOverWhiteFromTheBottomLeft) {
     EXPECT_EQ(canvas.count(green, 0, 0, client.right, client.bottom), 39 * 30);
 }
 
+// A bitmap of the size given, as a picture job hands it over.
+trm::PictureArrival pictureOf(int width, int height) {
+    trm::PictureArrival picture;
+    picture.bitmap.reset(::CreateBitmap(width, height, 1, 32, nullptr));
+    picture.width = width + 10;
+    picture.height = height;
+    return picture;
+}
+
+// The picture comes from a worker: asking never waits for it, the wait the
+// pointer has left is dropped with its picture, and the picture asked for
+// last shows when it comes.
+TEST_F(TipTest, APictureShowsWhenItComesUnlessThePointerMovedOn) {
+    const HANDLE letGo = ::CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    volatile LONG entered = 0;
+    HBITMAP left = nullptr;
+    tip.ask([&]() {
+        ::InterlockedExchange(&entered, 1);
+        ::WaitForSingleObject(letGo, 20000);
+        trm::PictureArrival picture = pictureOf(5, 5);
+        left = picture.bitmap.get();
+        return picture;
+    });
+    ASSERT_TRUE(pumpUntil(5000, [&entered]() { return entered != 0; }));
+    tip.hide();
+    tip.ask([]() { return pictureOf(7, 6); });
+    ::SetEvent(letGo);
+    ASSERT_TRUE(pumpUntil(5000, [this]() { return ::IsWindowVisible(tip.m_hWnd) != FALSE; }));
+    BITMAP facts{};
+    ASSERT_NE(::GetObjectA(tip.image.thumbnail.get(), sizeof facts, &facts), 0);
+    EXPECT_EQ(facts.bmWidth, 7) << "the picture the pointer left was shown";
+    EXPECT_EQ(tip.widthOverride, 17);
+    EXPECT_EQ(::GetObjectA(left, sizeof facts, &facts), 0) << "the picture the pointer left was kept";
+    ::CloseHandle(letGo);
+}
+
 }  // namespace

@@ -1,0 +1,80 @@
+#include "menus/late_icons.h"
+
+#include "common/settings.h"
+#include "menus/owner_draw_menu.h"
+#include "model/icon_service.h"
+
+namespace trm {
+
+namespace {
+
+// The item's rectangle repainted in the menu window showing it, if any.
+void repaint(const OwnerDrawMenu& menu, int position) {
+    if (menu.menuWindow == nullptr || !::IsWindowVisible(menu.menuWindow)) return;
+    RECT item{};
+    if (!::GetMenuItemRect(nullptr, menu.GetSafeHmenu(), static_cast<UINT>(position), &item)) return;
+    ::MapWindowPoints(nullptr, menu.menuWindow, reinterpret_cast<POINT*>(&item), 2);
+    ::InvalidateRect(menu.menuWindow, &item, FALSE);
+}
+
+}  // namespace
+
+void LateIcons::awaitFile(OwnerDrawMenu& menu, int position, const std::string& path, const std::string& extension) {
+    waiting.push_back({&menu, position, Kind::file, &path, &extension, false});
+}
+
+void LateIcons::awaitFolder(OwnerDrawMenu& menu, int position, const std::string& path) {
+    waiting.push_back({&menu, position, Kind::folder, &path, nullptr, false});
+}
+
+void LateIcons::awaitCommand(OwnerDrawMenu& menu, int position) {
+    waiting.push_back({&menu, position, Kind::command, nullptr, nullptr, false});
+}
+
+bool LateIcons::apply() {
+    size_t kept = 0;
+    for (size_t i = 0; i < waiting.size(); ++i)
+        if (!settle(waiting[i])) waiting[kept++] = waiting[i];
+    waiting.resize(kept);
+    return !waiting.empty();
+}
+
+bool LateIcons::settle(Waiting& item) {
+    // Drawn in the room kept for it, whatever the icon's own size.
+    int width = 0;
+    int height = 0;
+    icons.reservedSize(width, height);
+    const IconRecord* record = nullptr;
+    if (item.kind == Kind::file) {
+        record = icons.findIcon(*item.path);
+        if (record == nullptr) record = icons.findIcon(*item.extension);
+        if (record == nullptr) return !icons.awaited(*item.path) && !icons.awaited(*item.extension);
+    } else if (item.kind == Kind::folder) {
+        record = icons.findIcon(*item.path);
+        if (record == nullptr && icons.awaited(*item.path)) return false;
+    }
+    if (record != nullptr) {
+        item.menu->setItemIcons(item.position, record->iconHandle(), width, height, record->selectedIconHandle(), width,
+                                height);
+    } else {
+        const bool command = item.kind == Kind::command;
+        const StandardFolderIcons& standard = icons.folderIcons(command);
+        const bool openWanted = command || settings.displaybackground;
+        if (!command && standard.closed == nullptr) return false;
+        if (openWanted && standard.open == nullptr) {
+            // The closed icon shows at once; the open one, for the
+            // highlighted item, when it comes.
+            if (command || item.closedShown) return false;
+            item.menu->setItemIcons(item.position, standard.closed, width, height, standard.closed, width, height);
+            item.closedShown = true;
+            repaint(*item.menu, item.position);
+            return false;
+        }
+        item.menu->setItemIcons(item.position, command ? standard.open : standard.closed, width, height,
+                                openWanted ? standard.open : standard.closed, width, height);
+    }
+    repaint(*item.menu, item.position);
+    return true;
+}
+
+}  // namespace trm
