@@ -66,7 +66,7 @@ LRESULT HostWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         case iconArrived:
             // The first icon is painted at once; those that come within the
             // next 50 ms wait to be painted together.
-            if (run.icons.accept(reinterpret_cast<IconArrival*>(lParam))) iconsToPaint = true;
+            if (run.acceptIcon(reinterpret_cast<IconArrival*>(lParam))) iconsToPaint = true;
             if (iconsToPaint && !iconRepaintTimer.running()) paintArrivedIcons();
             return 0;
         case WM_INITMENUPOPUP:
@@ -90,7 +90,7 @@ LRESULT HostWindow::answerTypedCharacter(WPARAM wParam, HMENU menu) {
 
 void HostWindow::paintArrivedIcons() {
     iconsToPaint = false;
-    run.builder.lateIcons().apply();
+    run.paintLateIcons();
     iconRepaintTimer.start(m_hWnd, iconRepaintTimerId, 50);
 }
 

@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include "menus/menu_item_data.h"
+#include "model/icon_worker.h"
 
 namespace trm {
 
@@ -25,6 +26,10 @@ public:
     virtual bool shellCommandDone() const = 0;
     // The thumbnail tip's window, which is no shell window.
     virtual HWND tipWindow() const = 0;
+    // An icon the worker brought, taken over; true when an item now has it.
+    virtual bool acceptIcon(IconArrival* arrival) = 0;
+    // The items whose icons came since the last time, painted.
+    virtual void paintLateIcons() = 0;
 
 protected:
     ~MenuHost() = default;

@@ -118,6 +118,14 @@ void PopupRun::takeArrivedIcons() {
     if (any) builder.lateIcons().apply();
 }
 
+bool PopupRun::acceptIcon(IconArrival* arrival) {
+    return icons.accept(arrival);
+}
+
+void PopupRun::paintLateIcons() {
+    builder.lateIcons().apply();
+}
+
 void PopupRun::carryOut(UINT command, const TrackingOutcome& outcome) {
     bool handled = false;
     const auto open = [this](const std::string& path) { return openItem(path); };

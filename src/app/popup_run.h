@@ -99,6 +99,8 @@ private:
     const ItemDataList* recordsFor(HMENU menu) const override;
     bool shellCommandDone() const override;
     HWND tipWindow() const override;
+    bool acceptIcon(IconArrival* arrival) override;
+    void paintLateIcons() override;
 
     TrackingScope tracked;
 };

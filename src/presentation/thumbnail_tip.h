@@ -3,8 +3,8 @@
 
 #include "framework/wnd.h"
 #include "menus/picture.h"
-#include "presentation/menu_styles.h"
 #include "menus/picture_worker.h"
+#include "presentation/menu_styles.h"
 
 namespace trm {
 
