@@ -119,10 +119,10 @@ inline std::string userObjectAt(WORD slot) {
 // process, each printed with what holds it. A hook, event hook or
 // deferral of ours is found by ending it: the count has failed by then.
 // Under Wine the table is the whole wineserver's, and Wine itself loses
-// places: an icon made on one thread while another destroys a window can
-// be given the window's place before that thread clears it in the
-// process's own table; the icon is then nobody's ("from other process")
-// until the process ends. Such places hold nothing this process can name.
+// places: an icon the shell makes on a worker while the UI thread is busy
+// with its menus can lose its entry in the process's side of the table,
+// and is then nobody's ("from other process") until the process ends.
+// Such places hold nothing this process can name.
 inline int ownObjectsTaken(const std::vector<bool>& before, const std::vector<bool>& after) {
     int own = 0;
     for (size_t slot = 0; slot < before.size(); ++slot) {
