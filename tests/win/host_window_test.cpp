@@ -12,7 +12,6 @@
 #include <string>
 #include <thread>
 
-#include "app/popup_run.h"
 #include "common/command_ids.h"
 #include "fixture_folder.h"
 #include "framework/win_app.h"
@@ -21,6 +20,7 @@
 #include "menu_typist.h"
 #include "menus/owner_draw_menu.h"
 #include "model/folder_scanner.h"
+#include "popup_run_parts.h"
 #include "presentation/tracking_state.h"
 
 namespace {
@@ -62,7 +62,8 @@ protected:
     wintest::FixtureFolder tree;
     char startDirectory[MAX_PATH] = {};
     trm::Settings settings;
-    trm::PopupRun run{settings, false};
+    trm::PopupRun wholeRun{settings, false};
+    trm::PopupRunParts run{wholeRun};
     CWinApp app;  // ends its message loop when the main window goes
 };
 
