@@ -76,13 +76,8 @@ bool LauncherApp::runPopup() {
     run = std::make_unique<PopupRun>(settings, underWine);
     run->show();
     settings.clearFilterLists();
-    const int wait = run->waitToDie();
-    if (wait <= 0 || run->hostWindow.m_hWnd == nullptr) return false;
-    run->hostWindow.startExitTimer(wait);
-    m_pMainWnd = &run->hostWindow;
-    run->hostWindow.ShowWindow(SW_HIDE);
-    run->hostWindow.UpdateWindow();
-    return true;
+    m_pMainWnd = run->windowToStay();
+    return m_pMainWnd != nullptr;
 }
 
 int LauncherApp::ExitInstance() {

@@ -161,6 +161,15 @@ void PopupRun::scanRoot() {
     if (!settings.previousdirectory.empty()) scanPlatform.setCurrentDirectory(settings.previousdirectory);
 }
 
+CWnd* PopupRun::windowToStay() {
+    const int wait = waitToDie();
+    if (wait <= 0 || hostWindow.m_hWnd == nullptr) return nullptr;
+    hostWindow.startExitTimer(wait);
+    hostWindow.ShowWindow(SW_HIDE);
+    hostWindow.UpdateWindow();
+    return &hostWindow;
+}
+
 int PopupRun::waitToDie() const {
     // A negative time (quoted on the command line) is none: as a timer it
     // would keep an invisible process for weeks.

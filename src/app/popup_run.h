@@ -47,10 +47,18 @@ public:
     // keeps it at least 10 s, and then while the sheet is open.
     int waitToDie() const;
 
+    // After show(): the host window, its exit timer started, when the
+    // process is to stay (waitToDie() above 0); else null.
+    CWnd* windowToStay();
+
+private:
+    // The Windows tests drive a run piece by piece through its parts.
+    friend struct PopupRunParts;
+
     // Opens path through the shell (the one way any item is opened).
     bool openItem(const std::string& path);
 
-    // The steps of show(), for the tests that drive a run piece by piece.
+    // The steps of show().
     void scanRoot();
     void tearDown();
 
@@ -78,7 +86,6 @@ public:
     // How long the end of the run waits for a worker inside a shell call.
     std::chrono::milliseconds workerWait{500};
 
-private:
     // What tracking the root menu ended with: the command the menu chose
     // (0 for none) and what the hooks left for the run.
     struct Tracked {

@@ -14,7 +14,6 @@
 #include <thread>
 #include <vector>
 
-#include "app/popup_run.h"
 #include "common/command_ids.h"
 #include "fixture_folder.h"
 #include "framework/win_app.h"
@@ -23,6 +22,7 @@
 #include "menu_typist.h"
 #include "menus/owner_draw_menu.h"
 #include "model/folder_scanner.h"
+#include "popup_run_parts.h"
 #include "presentation/tracking_state.h"
 
 namespace {
@@ -64,7 +64,8 @@ protected:
     wintest::FixtureFolder tree;
     char startDirectory[MAX_PATH] = {};
     trm::Settings settings;
-    trm::PopupRun run{settings, false};
+    trm::PopupRun wholeRun{settings, false};
+    trm::PopupRunParts run{wholeRun};
     CWinApp app;  // ends its message loop when the main window goes
 };
 
@@ -265,7 +266,7 @@ struct SlowIcons {
 };
 
 struct SlowIconRun {
-    trm::PopupRun* run = nullptr;
+    trm::PopupRunParts* run = nullptr;
     SlowIcons* icons = nullptr;
     bool shownBeforeIcon = false;
     bool redBeforeIcon = false;
@@ -313,7 +314,8 @@ TEST(LateIconsTest, TheMenuShowsBeforeASlowIconAndPaintsItWhenItComes) {
     settings.startdirectory = tree.root;
     SlowIcons icons;
     {
-        trm::PopupRun run(settings, false);
+        trm::PopupRun whole(settings, false);
+        trm::PopupRunParts run(whole);
         run.iconSource = [&icons](const trm::IconRequest& request) { return icons.fetch(request); };
         slowRun = SlowIconRun{&run, &icons};
         ::SetTimer(nullptr, 0, 10, watchSlowIcon);
@@ -342,7 +344,8 @@ TEST(LateIconsTest, AHangingIconHoldsTheEndOnlyBrieflyAndIsDestroyedWhenItComes)
     settings.startdirectory = tree.root;
     SlowIcons icons;
     {
-        trm::PopupRun run(settings, false);
+        trm::PopupRun whole(settings, false);
+        trm::PopupRunParts run(whole);
         run.iconSource = [&icons](const trm::IconRequest& request) { return icons.fetch(request); };
         run.workerWait = std::chrono::milliseconds(50);
         slowRun = SlowIconRun{&run, &icons};

@@ -11,12 +11,12 @@
 #include <string>
 #include <vector>
 
-#include "app/popup_run.h"
 #include "fixture_folder.h"
 #include "menu_test_support.h"
 #include "menus/owner_draw_menu.h"
 #include "model/folder_scanner.h"
 #include "picture_files.h"
+#include "popup_run_parts.h"
 #include "presentation/menu_hooks.h"
 #include "presentation/tracking_state.h"
 
@@ -112,7 +112,8 @@ protected:
 
     wintest::FixtureFolder tree;
     trm::Settings settings;
-    trm::PopupRun run{settings, false};
+    trm::PopupRun wholeRun{settings, false};
+    trm::PopupRunParts run{wholeRun};
     HMENU menu = nullptr;
     HWND window = nullptr;
     struct Asked {

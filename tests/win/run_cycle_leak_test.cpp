@@ -25,13 +25,13 @@
 #include <string>
 #include <vector>
 
-#include "app/popup_run.h"
 #include "fixture_folder.h"
 #include "handle_counts.h"
 #include "menu_test_support.h"
 #include "menus/owner_draw_menu.h"
 #include "menus/picture.h"
 #include "picture_files.h"
+#include "popup_run_parts.h"
 #include "shortcut_file.h"
 
 namespace {
@@ -69,7 +69,7 @@ void collectMenus(HMENU menu, std::vector<HMENU>& into) {
 }
 
 // The run under way, and the menus its timer found.
-trm::PopupRun* running = nullptr;
+trm::PopupRunParts* running = nullptr;
 std::vector<HMENU> runMenus;
 // Whether the run waits for the worker's icons before its menu ends.
 bool settleIcons = false;
@@ -96,7 +96,7 @@ void paintAll(HWND host, const std::vector<HMENU>& menus) {
 // then the end of the menu.
 void CALLBACK actAndEndMenu(HWND, UINT, UINT_PTR id, DWORD) {
     ::KillTimer(nullptr, id);
-    trm::PopupRun& run = *running;
+    trm::PopupRunParts& run = *running;
     // Timers may fire in a message loop of the shell's before the menu is up.
     if (run.tracking.openMenuWindows.empty()) {
         ::SetTimer(nullptr, 0, 10, actAndEndMenu);
@@ -169,7 +169,8 @@ protected:
 
     // One run, the real one; its menus go to `menus`.
     void oneRun(std::vector<HMENU>& menus) {
-        trm::PopupRun run(settings, false);
+        trm::PopupRun whole(settings, false);
+        trm::PopupRunParts run(whole);
         // A worker that a slow shell call (a loaded machine) keeps past the
         // end's bounded wait goes on beside the teardown, and that overlap
         // costs Wine's tables an object now and then: these runs wait for
