@@ -36,12 +36,11 @@ inline long freeGdiPlaces() {
 // given out for each: the place's index, under Wine as on Windows.
 inline std::vector<bool> freeUserSlots() {
     std::vector<bool> freeSlots(0x10000, false);
-    freePlaces<HMENU>(
-        [] { return ::CreatePopupMenu(); },
-        [&freeSlots](HMENU menu) {
-            freeSlots[LOWORD(reinterpret_cast<ULONG_PTR>(menu))] = true;
-            ::DestroyMenu(menu);
-        });
+    freePlaces<HMENU>([] { return ::CreatePopupMenu(); },
+                      [&freeSlots](HMENU menu) {
+                          freeSlots[LOWORD(reinterpret_cast<ULONG_PTR>(menu))] = true;
+                          ::DestroyMenu(menu);
+                      });
     return freeSlots;
 }
 
@@ -94,9 +93,8 @@ inline std::string userObjectAt(WORD slot) {
         char resource[MAX_PATH] = {};
         ::WideCharToMultiByte(CP_UTF8, 0, info.szModName, -1, module, MAX_PATH, nullptr, nullptr);
         ::WideCharToMultiByte(CP_UTF8, 0, info.szResName, -1, resource, MAX_PATH, nullptr, nullptr);
-        std::snprintf(text, sizeof text, "%s %ldx%ld from \"%s\", resource %u \"%s\"",
-                      info.fIcon ? "icon" : "cursor", mask.bmWidth, info.hbmColor ? mask.bmHeight : mask.bmHeight / 2,
-                      module, info.wResID, resource);
+        std::snprintf(text, sizeof text, "%s %ldx%ld from \"%s\", resource %u \"%s\"", info.fIcon ? "icon" : "cursor",
+                      mask.bmWidth, info.hbmColor ? mask.bmHeight : mask.bmHeight / 2, module, info.wResID, resource);
         return text;
     }
     if (::CopyAcceleratorTableA(static_cast<HACCEL>(handle), nullptr, 0) > 0) return "accelerator table";
