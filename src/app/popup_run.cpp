@@ -203,16 +203,19 @@ void PopupRun::menuStarting(HMENU menu) {
 
 void PopupRun::menuOpening(HMENU popup) {
     tracking.currentMenu = popup;
-    builder.fillOpeningMenu(popup, scanPlatform);
     // A sub-menu is announced while the window of the menu it opens from is
-    // the deepest one open: it is measured for that window's monitor.
+    // the deepest one open: it is measured for that window's monitor, and
+    // filled with icons of that monitor's size.
     OwnerDrawMenu* menu = menus.menuOf(popup);
     const auto& open = tracking.openMenuWindows;
-    if (menu == nullptr || open.empty() || open.back().menu == menu) return;
     RECT parent{};
-    if (!::GetWindowRect(open.back().window, &parent)) return;
-    const int dpi = subMenuDpi(monitorLayout(), {parent.left, parent.top, parent.right, parent.bottom}, displayDpi());
-    if (drawing.showAt(*menu, dpi)) menu->askToMeasureAgain();
+    const bool sub =
+        menu != nullptr && !open.empty() && open.back().menu != menu && ::GetWindowRect(open.back().window, &parent);
+    const int dpi =
+        sub ? subMenuDpi(monitorLayout(), {parent.left, parent.top, parent.right, parent.bottom}, displayDpi()) : 0;
+    if (sub) builder.iconsAt(dpi, popup);
+    builder.fillOpeningMenu(popup, scanPlatform);
+    if (sub && drawing.showAt(*menu, dpi)) menu->askToMeasureAgain();
 }
 
 void PopupRun::menuCancelled() {
@@ -238,8 +241,10 @@ PopupRun::Tracked PopupRun::trackRootMenu(POINT atStart) {
     const ScreenPoint chosen = chosenAnchor({atStart.x, atStart.y}, {now.x, now.y}, settings);
     const ScreenPoint anchor = snapToScreenEdges(chosen, monitorBounds(chosen));
     ::SetForegroundWindow(hostWindow.m_hWnd);
-    // Measured for the monitor it opens on.
-    if (drawing.showAt(*root.menu, rootMenuDpi(monitorLayout(), anchor, displayDpi()))) root.menu->askToMeasureAgain();
+    // Measured for the monitor it opens on, with icons of its size.
+    const int dpi = rootMenuDpi(monitorLayout(), anchor, displayDpi());
+    builder.iconsAt(dpi, root.menu->GetSafeHmenu());
+    if (drawing.showAt(*root.menu, dpi)) root.menu->askToMeasureAgain();
     tracking.currentMenu = root.menu->GetSafeHmenu();
     UINT flags =
         static_cast<UINT>(settings.menuyalignment) | static_cast<UINT>(settings.menuxalignment) | TPM_RETURNCMD;

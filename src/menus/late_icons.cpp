@@ -20,15 +20,22 @@ void repaint(const OwnerDrawMenu& menu, int position) {
 }  // namespace
 
 void LateIcons::awaitFile(OwnerDrawMenu& menu, int position, const std::string& path, const std::string& extension) {
-    waiting.push_back({&menu, position, Kind::file, &path, &extension, false});
+    waiting.push_back({&menu, position, Kind::file, &path, &extension, false, icons.fetchSize()});
 }
 
 void LateIcons::awaitFolder(OwnerDrawMenu& menu, int position, const std::string& path) {
-    waiting.push_back({&menu, position, Kind::folder, &path, nullptr, false});
+    waiting.push_back({&menu, position, Kind::folder, &path, nullptr, false, icons.fetchSize()});
 }
 
 void LateIcons::awaitCommand(OwnerDrawMenu& menu, int position) {
-    waiting.push_back({&menu, position, Kind::command, nullptr, nullptr, false});
+    waiting.push_back({&menu, position, Kind::command, nullptr, nullptr, false, icons.fetchSize()});
+}
+
+void LateIcons::forget(const OwnerDrawMenu& menu) {
+    size_t kept = 0;
+    for (size_t i = 0; i < waiting.size(); ++i)
+        if (waiting[i].menu != &menu) waiting[kept++] = waiting[i];
+    waiting.resize(kept);
 }
 
 bool LateIcons::apply() {
@@ -41,24 +48,24 @@ bool LateIcons::apply() {
 
 bool LateIcons::settle(Waiting& item) {
     // Drawn in the room kept for it, whatever the icon's own size.
-    int width = 0;
-    int height = 0;
-    icons.reservedSize(width, height);
+    const int width = item.size;
+    const int height = item.size;
     const IconRecord* record = nullptr;
     if (item.kind == Kind::file) {
-        record = icons.findIcon(*item.path);
-        if (record == nullptr) record = icons.findIcon(*item.extension);
-        if (record == nullptr) return !icons.awaited(*item.path) && !icons.awaited(*item.extension);
+        record = icons.findIconAt(*item.path, item.size);
+        if (record == nullptr) record = icons.findIconAt(*item.extension, item.size);
+        if (record == nullptr)
+            return !icons.awaitedAt(*item.path, item.size) && !icons.awaitedAt(*item.extension, item.size);
     } else if (item.kind == Kind::folder) {
-        record = icons.findIcon(*item.path);
-        if (record == nullptr && icons.awaited(*item.path)) return false;
+        record = icons.findIconAt(*item.path, item.size);
+        if (record == nullptr && icons.awaitedAt(*item.path, item.size)) return false;
     }
     if (record != nullptr) {
         item.menu->setItemIcons(item.position, record->iconHandle(), width, height, record->selectedIconHandle(), width,
                                 height);
     } else {
         const bool command = item.kind == Kind::command;
-        const StandardFolderIcons& standard = icons.folderIcons(command);
+        const StandardFolderIcons& standard = icons.folderIconsAt(command, item.size);
         const bool openWanted = command || settings.displaybackground;
         if (!command && standard.closed == nullptr) return false;
         if (openWanted && standard.open == nullptr) {

@@ -26,6 +26,10 @@ public:
     void awaitFolder(OwnerDrawMenu& menu, int position, const std::string& path);
     // A command's item: the open folder icon.
     void awaitCommand(OwnerDrawMenu& menu, int position);
+    // Each waits for its icon at the size the icons are fetched at when it
+    // is added. The menu's items wait no more (their icons are asked for at
+    // another size).
+    void forget(const OwnerDrawMenu& menu);
 
     // Gives every item whose icon has come its icon and has those items
     // repainted in the menu windows that show them; the items whose icons
@@ -43,6 +47,7 @@ private:
         const std::string* path;
         const std::string* extension;
         bool closedShown;  // a folder's closed icon, before the open one came
+        int size;
     };
     // False while the item's icon may still come.
     bool settle(Waiting& item);

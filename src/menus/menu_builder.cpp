@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <new>
+#include <unordered_map>
 
 #include "common/command_ids.h"
 #include "common/display_dpi.h"
@@ -125,28 +126,7 @@ void MenuBuilder::addSubFolderItems(FolderNode& folder) {
                                nameListMatches(settings.barbreakbefore, sub));
         menu.appendLentItem(MF_POPUP, reinterpret_cast<UINT_PTR>(sub.menu->GetSafeHmenu()),
                             itemTextFor(sub.name, settings));
-        if (displaysIcons(settings)) {
-            const IconRecord* own = nullptr;
-            if (settings.iconsforfolders) {
-                icons.fetchIcon(sub.path, sub.path, true);
-                own = icons.findIcon(sub.path);
-            }
-            if (own) {
-                setIcons(menu, p, *own);
-            } else {
-                const StandardFolderIcons& standard = icons.folderIcons(false);
-                // The open icon shows only on a highlighted item: asked for
-                // then, its cost leaves the start (the worker fetches it anyway).
-                const bool askLate = !icons.deferred() && settings.displaybackground && standard.open == nullptr;
-                HICON highlighted = settings.displaybackground ? standard.open : standard.closed;
-                menu.setItemIcons(p, standard.closed, standard.width, standard.height, highlighted, standard.width,
-                                  standard.height, askLate);
-                if (icons.deferred() && settings.displaybackground) icons.wantOpenFolderIconLater();
-                if (icons.deferred() && (standard.closed == nullptr || highlighted == nullptr ||
-                                         (settings.iconsforfolders && icons.awaited(sub.path))))
-                    late.awaitFolder(menu, p, sub.path);
-            }
-        }
+        if (displaysIcons(settings)) setSubFolderIcons(menu, p, sub);
         ++p;
         p += appendMarksAfter(folder, nameListMatches(settings.barbreakafter, sub),
                               nameListMatches(settings.separatorafter, sub));
@@ -171,27 +151,7 @@ int MenuBuilder::addEntryItem(FolderNode& folder, MenuEntry& entry, int p, bool 
     if (entry.loadedPicture && entry.loadedPicture->picture)
         menu.setItemPicture(p, static_cast<IPicture*>(entry.loadedPicture->picture.get()), 0);
 
-    if (displaysIcons(settings)) {
-        if (entry.isCommand) {
-            const StandardFolderIcons& standard = icons.folderIcons(true);
-            menu.setItemIcons(p, standard.open, standard.width, standard.height, standard.open, standard.width,
-                              standard.height);
-            if (icons.deferred() && standard.open == nullptr) late.awaitCommand(menu, p);
-        } else {
-            const IconRecord* icon = icons.findIcon(entry.path);
-            if (icon == nullptr) icon = icons.findIcon(entry.extension);
-            if (icon) {
-                setIcons(menu, p, *icon);
-            } else if (icons.awaited(entry.path) || icons.awaited(entry.extension)) {
-                // Shown at once with the room its icon will take.
-                int width = 0;
-                int height = 0;
-                icons.reservedSize(width, height);
-                menu.setItemIcons(p, nullptr, width, height, nullptr, width, height);
-                late.awaitFile(menu, p, entry.path, entry.extension);
-            }
-        }
-    }
+    if (displaysIcons(settings)) setEntryIcons(menu, p, entry);
     // Without icons a shortcut to a missing file stays pickable (the shell then
     // says why it cannot open it), but an entry with nothing to open never is.
     if (entry.unavailable && (displaysIcons(settings) || entry.path.empty()))
@@ -227,6 +187,81 @@ int MenuBuilder::appendMarksAfter(FolderNode& folder, bool columnBreak, bool sep
     if (columnBreak) appendColumnBreak(folder);
     if (separator) appendSeparator(folder);
     return (separator ? 1 : 0) + (columnBreak ? 1 : 0);
+}
+
+void MenuBuilder::setSubFolderIcons(OwnerDrawMenu& menu, int p, FolderNode& sub) {
+    menu.iconSize = icons.fetchSize();
+    const IconRecord* own = nullptr;
+    if (settings.iconsforfolders) {
+        icons.fetchIcon(sub.path, sub.path, true);
+        own = icons.findIcon(sub.path);
+    }
+    if (own) {
+        setIcons(menu, p, *own);
+        return;
+    }
+    const StandardFolderIcons& standard = icons.folderIcons(false);
+    // The open icon shows only on a highlighted item: asked for then, its
+    // cost leaves the start (the worker fetches it anyway).
+    const bool askLate = !icons.deferred() && settings.displaybackground && standard.open == nullptr;
+    HICON highlighted = settings.displaybackground ? standard.open : standard.closed;
+    menu.setItemIcons(p, standard.closed, standard.width, standard.height, highlighted, standard.width, standard.height,
+                      askLate);
+    if (icons.deferred() && settings.displaybackground) icons.wantOpenFolderIconLater();
+    if (icons.deferred() &&
+        (standard.closed == nullptr || highlighted == nullptr || (settings.iconsforfolders && icons.awaited(sub.path))))
+        late.awaitFolder(menu, p, sub.path);
+}
+
+void MenuBuilder::setEntryIcons(OwnerDrawMenu& menu, int p, MenuEntry& entry) {
+    menu.iconSize = icons.fetchSize();
+    if (entry.isCommand) {
+        const StandardFolderIcons& standard = icons.folderIcons(true);
+        menu.setItemIcons(p, standard.open, standard.width, standard.height, standard.open, standard.width,
+                          standard.height);
+        if (icons.deferred() && standard.open == nullptr) late.awaitCommand(menu, p);
+        return;
+    }
+    const IconRecord* icon = icons.findIcon(entry.path);
+    if (icon == nullptr) icon = icons.findIcon(entry.extension);
+    if (icon) {
+        setIcons(menu, p, *icon);
+    } else if (icons.awaited(entry.path) || icons.awaited(entry.extension)) {
+        // Shown at once with the room its icon will take.
+        int width = 0;
+        int height = 0;
+        icons.reservedSize(width, height);
+        menu.setItemIcons(p, nullptr, width, height, nullptr, width, height);
+        late.awaitFile(menu, p, entry.path, entry.extension);
+    }
+}
+
+void MenuBuilder::iconsAt(int dpi, HMENU popup) {
+    icons.fetchAt(dpi);
+    FolderNode* folder = menus.folderOf(popup);
+    if (!displaysIcons(settings) || folder == nullptr || folder->menu == nullptr) return;
+    OwnerDrawMenu& menu = *folder->menu;
+    const int size = icons.fetchSize();
+    if (menu.iconSize == 0 || menu.iconSize == size) return;
+    // The items waiting for icons of the old size take the new one's.
+    late.forget(menu);
+    menu.forgetIconSizes();
+    menu.iconSize = size;
+    std::unordered_map<UINT, MenuEntry*> byId;
+    for (MenuEntry& entry : folder->entries) byId.emplace(static_cast<UINT>(entry.id), &entry);
+    const int count = ::GetMenuItemCount(popup);
+    for (int p = 0; p < count; ++p) {
+        if (HMENU sub = ::GetSubMenu(popup, p)) {
+            if (FolderNode* child = menus.folderOf(sub)) setSubFolderIcons(menu, p, *child);
+            continue;
+        }
+        const auto found = byId.find(::GetMenuItemID(popup, p));
+        if (found == byId.end()) continue;
+        MenuEntry& entry = *found->second;
+        if (!entry.isCommand) icons.fetchIcon(entry.extension, entry.path, hasOwnIcon(entry.extension));
+        setEntryIcons(menu, p, entry);
+    }
+    icons.putFirst(folder->path);
 }
 
 void MenuBuilder::setIcons(OwnerDrawMenu& menu, int position, const IconRecord& record) {

@@ -39,6 +39,10 @@ public:
     // Finds the entry with commandId in the tree and opens it (Explore and
     // Open all included); false when no entry has that identifier.
     bool runCommand(FolderNode& folder, int commandId, const OpenItem& open) const;
+    // Icons are fetched at the size of `dpi` from here on; the menu of
+    // `popup`, when its items have icons of another size, gets icons of this
+    // one (those still to come as they come).
+    void iconsAt(int dpi, HMENU popup);
     // The items shown before their icons came.
     LateIcons& lateIcons() { return late; }
 
@@ -56,6 +60,9 @@ private:
     // Column break first, then separator; the number of items appended.
     int appendMarksAfter(FolderNode& folder, bool columnBreak, bool separator);
     static void setIcons(OwnerDrawMenu& menu, int position, const IconRecord& record);
+    // The item's icons at the size fetched at now, or its wait for them.
+    void setSubFolderIcons(OwnerDrawMenu& menu, int position, FolderNode& sub);
+    void setEntryIcons(OwnerDrawMenu& menu, int position, MenuEntry& entry);
 
     const Settings& settings;
     ItemDataList& records;

@@ -165,6 +165,11 @@ int OwnerDrawMenu::setItemPicture(int position, IPicture* picture, int hasTextRo
     return 1;
 }
 
+void OwnerDrawMenu::forgetIconSizes() {
+    maxCheckWidth = menuSystemSizes().checkWidth;
+    maxCheckHeight = menuSystemSizes().checkHeight;
+}
+
 void OwnerDrawMenu::askToMeasureAgain() {
     // Setting an item's type marks the menu's layout stale; the system then
     // measures every owner-drawn item afresh.

@@ -36,6 +36,9 @@ public:
                      int selectedIconHeight, bool selectedIconLate = false);
     // Returns 0 and changes nothing for a null picture.
     int setItemPicture(int position, IPicture* picture, int hasTextRow);
+    // The icon column goes back to its width without icons, for icons of
+    // another size to be set.
+    void forgetIconSizes();
     // Has the system forget the sizes it was given for the items, so that it
     // asks for them again (WM_MEASUREITEM) before the menu next shows.
     void askToMeasureAgain();
@@ -49,6 +52,7 @@ public:
     int hasTitle = 0;
     int isSideTitle = 0;
     HWND menuWindow = nullptr;  // paired by the menu-window hook
+    int iconSize = 0;           // of the icons its items were given
     int maxWidth;               // maxmenuwidth in pixels, -1 = no limit
 
 private:

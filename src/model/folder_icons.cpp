@@ -6,17 +6,36 @@
 #include "common/display_dpi.h"
 #include "common/shell_item_list.h"
 #include "common/user_handles.h"
+#include "common/win_text.h"
+#include "model/sized_icons.h"
 
 namespace trm {
 
 namespace {
 
-// One of the two icons Extract hands back; the other is destroyed.
-HICON extractIcon(IExtractIconA& extractor, UINT flags, bool large, int shellIconSize) {
+// The icon at the location, `size` pixels square; null when not to be had.
+HICON extractAtSize(IExtractIconA& extractor, const char* location, int index, UINT returned, int size) {
+    HICON largeIcon = nullptr;
+    HICON smallIcon = nullptr;
+    const UINT sizes = MAKELONG(static_cast<WORD>(size), static_cast<WORD>(size));
+    const HRESULT extracted = extractor.Extract(location, static_cast<UINT>(index), &largeIcon, &smallIcon, sizes);
+    const IconHandle other(largeIcon == smallIcon ? nullptr : smallIcon);
+    if (extracted == S_OK) return largeIcon;
+    const IconHandle unused(largeIcon);
+    // S_FALSE: the location is a file to take the icon from ourselves.
+    if (extracted != S_FALSE || (returned & GIL_NOTFILENAME)) return nullptr;
+    return fileIconOfSize(wideOf(location), index, size);
+}
+
+// One of the two icons Extract hands back; the other is destroyed. With a
+// `size`, that size when the shell has it.
+HICON extractIcon(IExtractIconA& extractor, UINT flags, bool large, int shellIconSize, int size) {
     char location[MAX_PATH] = {};
     int index = 0;
     UINT returned = 0;
     if (extractor.GetIconLocation(flags, location, MAX_PATH, &index, &returned) != S_OK) return nullptr;
+    if (size > 0)
+        if (HICON sized = extractAtSize(extractor, location, index, returned, size)) return sized;
     HICON largeIcon = nullptr;
     HICON smallIcon = nullptr;
     const UINT sizes =
@@ -37,7 +56,7 @@ HICON fileInfoIcon(const char* path, UINT extraFlags, bool large) {
 
 }  // namespace
 
-HICON desktopDirectoryIcon(HWND owner, bool large, int shellIconSize, bool open) {
+HICON desktopDirectoryIcon(HWND owner, bool large, int shellIconSize, bool open, int size) {
     ComPtr<IMalloc> allocator;
     ComPtr<IShellFolder> desktop;
     if (FAILED(::SHGetMalloc(allocator.put())) || FAILED(::SHGetDesktopFolder(desktop.put()))) return nullptr;
@@ -54,11 +73,13 @@ HICON desktopDirectoryIcon(HWND owner, bool large, int shellIconSize, bool open)
         LPCITEMIDLIST items[] = {item.list};
         if (FAILED(desktop->GetUIObjectOf(owner, 1, items, IID_IExtractIconA, nullptr, extractor.putVoid())))
             return nullptr;
-        return extractIcon(*extractor.get(), open ? GIL_OPENICON : 0, large, shellIconSize);
+        return extractIcon(*extractor.get(), open ? GIL_OPENICON : 0, large, shellIconSize, size);
     }
     if (offered == E_NOINTERFACE) {
         char path[MAX_PATH] = {};
         if (!::SHGetPathFromIDListA(item.list, path)) return nullptr;
+        if (size > 0 && !open)
+            if (HICON sized = shellIconOfSize(path, FILE_ATTRIBUTE_DIRECTORY, 0, size)) return sized;
         return fileInfoIcon(path, open ? SHGFI_OPENICON : 0, large);
     }
     return nullptr;

@@ -7,6 +7,7 @@
 
 #include <windows.h>
 
+#include <map>
 #include <string>
 
 #include "common/user_handles.h"
@@ -36,18 +37,29 @@ public:
     // shell's large icons ("Shell Icon Size"; 0 leaves it to the system).
     void setOwner(HWND window, int shellIconSize);
 
+    // The icons' size in a menu drawn at `dpi`.
+    int iconSizeAt(int dpi) const;
+    // From here on icons are fetched and looked up at the size of `dpi` (at
+    // first the system's), each size cached apart.
+    void fetchAt(int dpi);
+    int fetchSize() const { return iconSizeAt(fetchDpi); }
+
     // Makes sure the cache holds the icon of a file or folder, if the shell
     // has one: under `path` when `perFile`, else under `extension`.
     void fetchIcon(const std::string& extension, const std::string& path, bool perFile) {
         shell.fetchIcon(extension, path, perFile);
     }
-    const IconRecord* findIcon(const std::string& key) const { return cache.findIcon(key); }
+    const IconRecord* findIcon(const std::string& key) const { return findIconAt(key, fetchSize()); }
+    const IconRecord* findIconAt(const std::string& key, int size) const {
+        return cache.findIcon(shell.keyAt(key, size));
+    }
 
     // The standard folder icons: the closed one asked for at the first call,
     // the open one at the first that wants it (it shows only on a
     // highlighted item). None without icons on the menus. With the worker,
     // those that have come; wanting the open one asks for it.
-    const StandardFolderIcons& folderIcons(bool withOpen);
+    const StandardFolderIcons& folderIcons(bool withOpen) { return folderIconsAt(withOpen, fetchSize()); }
+    const StandardFolderIcons& folderIconsAt(bool withOpen, int size);
     // With the worker: the open folder icon is asked for, to be fetched
     // when nothing else waits (it shows only on a highlighted item).
     void wantOpenFolderIconLater();
@@ -60,7 +72,8 @@ public:
     // Takes an icon the worker posted; false when it came too late to keep.
     bool accept(IconArrival* arrival);
     // Whether the icon under `key` is on its way.
-    bool awaited(const std::string& key) const { return shell.awaited(key); }
+    bool awaited(const std::string& key) const { return shell.awaited(key, fetchSize()); }
+    bool awaitedAt(const std::string& key, int size) const { return shell.awaited(key, size); }
     // How many icons asked of the worker are still to come.
     size_t toCome() const { return shell.awaitedCount() + folderIconsToCome; }
     // The folder's icons go ahead of everything else still to fetch.
@@ -80,21 +93,29 @@ public:
     size_t cachedIcons() const { return cache.size(); }
 
 private:
-    void askFolderIcon(bool isOpen, bool whenIdle);
+    // The standard folder icons of one size.
+    struct FolderIcons {
+        IconHandle closed;
+        IconHandle open;
+        StandardFolderIcons lent;
+        bool triedClosed = false;
+        bool triedOpen = false;
+        bool closedAsked = false;
+        int openAsked = 0;  // 0 not yet, 1 when idle, 2 at once
+    };
+    FolderIcons& folderIconsOf(int size);
+    void askFolderIcon(bool isOpen, bool whenIdle, int size);
+    void sizesChanged() { shell.setSizes(fetchSize(), iconSizeAt(0)); }
 
     const Settings& settings;
     IconCache cache;
     ShellIcons shell;
     HWND owner = nullptr;
     int shellIconSize = 0;
-    IconHandle closed;
-    IconHandle open;
-    StandardFolderIcons lent;
-    bool triedClosed = false;
-    bool triedOpen = false;
+    int fetchDpi = 0;                    // 0: the system's
+    std::map<int, FolderIcons> folders;  // by size
     UINT arrivalMessage = 0;
     int folderIconsToCome = 0;  // asked of the worker, arrived or not
-    int openAsked = 0;          // 0 not yet, 1 when idle, 2 at once
     IconWorker worker;
 };
 

@@ -15,6 +15,7 @@
 #include "common/user_handles.h"
 #include "common/win_text.h"
 #include "model/folder_icons.h"
+#include "model/sized_icons.h"
 
 namespace trm {
 
@@ -42,6 +43,9 @@ struct IconWorker::Shared {
 HICON shellIconOf(const IconRequest& request) {
     switch (request.kind) {
         case IconRequest::Kind::fileInfo: {
+            if (request.size > 0)
+                if (HICON sized = shellIconOfSize(request.source, request.attributes, request.flags, request.size))
+                    return sized;
             SHFILEINFOA info = {};
             if (!::SHGetFileInfoA(request.source.c_str(), request.attributes, &info, sizeof info, request.flags))
                 return nullptr;
@@ -49,6 +53,8 @@ HICON shellIconOf(const IconRequest& request) {
         }
         case IconRequest::Kind::extract: {
             const std::wstring wide = wideOf(request.source);
+            if (request.size > 0)
+                if (HICON sized = fileIconOfSize(wide, request.index, request.size)) return sized;
             HICON largeIcon = nullptr;
             HICON smallIcon = nullptr;
             if (wide.empty() || ::ExtractIconExW(wide.c_str(), request.index, &largeIcon, &smallIcon, 1) == 0)
@@ -60,7 +66,7 @@ HICON shellIconOf(const IconRequest& request) {
         case IconRequest::Kind::folderOpen:
             // No owner window: one of another thread would tie this one to it.
             return desktopDirectoryIcon(nullptr, request.large, request.shellIconSize,
-                                        request.kind == IconRequest::Kind::folderOpen);
+                                        request.kind == IconRequest::Kind::folderOpen, request.size);
     }
     return nullptr;
 }

@@ -25,6 +25,7 @@ struct IconRequest {
     int index = 0;   // extract: the icon's index in the file
     bool large = false;
     int shellIconSize = 0;
+    int size = 0;           // pixels, for a menu at another DPI than the system's; 0: the system's size
     bool whenIdle = false;  // fetched only when nothing else waits
 };
 

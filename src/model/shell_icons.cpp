@@ -9,15 +9,24 @@
 #include "model/name_rules.h"
 #include "model/scan_platform.h"
 #include "model/shell_link.h"
+#include "model/sized_icons.h"
 #include "model/win_shortcut_platform.h"
 
 namespace trm {
 
-bool ShellIcons::held(const std::string& key) const {
-    return cache.findIcon(key) != nullptr || pending.count(key) != 0;
+std::string ShellIcons::keyAt(const std::string& key, int size) const {
+    if (size == systemSize || systemSize == 0) return key;
+    return key + '\x02' + std::to_string(size);
 }
 
-void ShellIcons::share(const std::string& from, const std::string& to) {
+bool ShellIcons::held(const std::string& key) const {
+    const std::string at = sized(key);
+    return cache.findIcon(at) != nullptr || pending.count(at) != 0;
+}
+
+void ShellIcons::share(const std::string& fromKey, const std::string& toKey) {
+    const std::string from = sized(fromKey);
+    const std::string to = sized(toKey);
     if (const IconRecord* record = cache.findIcon(from))
         cache.store(to, *record);
     else if (pending.count(from))
@@ -52,26 +61,24 @@ void ShellIcons::fetchIcon(const std::string& extension, const std::string& path
     fetch(perFile ? perFileSource(path) : path, perFile ? path : extension);
 }
 
-const IconRecord* ShellIcons::fetch(const std::string& source, const std::string& key, bool byType, bool folder) {
-    SHFILEINFOA info = {};
+const IconRecord* ShellIcons::fetch(const std::string& source, const std::string& plainKey, bool byType, bool folder) {
+    const std::string key = sized(plainKey);
+    IconRequest request;
     const UINT size = displaysShellSizeIcons(settings) ? SHGFI_SHELLICONSIZE : SHGFI_SMALLICON;
-    const UINT flags = SHGFI_ICON | size | (byType ? SHGFI_USEFILEATTRIBUTES : 0);
-    const DWORD attributes = folder ? FILE_ATTRIBUTE_DIRECTORY : FILE_ATTRIBUTE_NORMAL;
+    request.source = source;
+    request.key = key;
+    request.group = group;
+    request.flags = SHGFI_ICON | size | (byType ? SHGFI_USEFILEATTRIBUTES : 0);
+    request.attributes = folder ? FILE_ATTRIBUTE_DIRECTORY : FILE_ATTRIBUTE_NORMAL;
+    request.size = requestSize();
     ++calls;
     if (defer) {
-        IconRequest request;
-        request.source = source;
-        request.key = key;
-        request.group = group;
-        request.attributes = attributes;
-        request.flags = flags;
         pending.insert(key);
         defer(std::move(request));
         return nullptr;
     }
-    if (!::SHGetFileInfoA(source.c_str(), attributes, &info, sizeof info, flags) || info.hIcon == nullptr)
-        return nullptr;
-    IconHandle icon(info.hIcon);
+    IconHandle icon(shellIconOf(request));
+    if (!icon) return nullptr;
     IconRecord record;
     measureIcon(icon.get(), record.width, record.height);
     record.icon = std::make_shared<const IconHandle>(std::move(icon));
@@ -124,16 +131,28 @@ bool ShellIcons::extractLinkIcon(const std::string& location, int index, const s
         IconRequest request;
         request.kind = IconRequest::Kind::extract;
         request.source = location;
-        request.key = key;
+        request.key = sized(key);
         request.group = group;
         request.index = index;
         request.large = displaysShellSizeIcons(settings);
+        request.size = requestSize();
         ++calls;
-        pending.insert(key);
+        pending.insert(request.key);
         defer(std::move(request));
         return true;
     }
     const std::wstring wide = wideOf(location);
+    if (requestSize() != 0) {
+        ++calls;
+        IconHandle sized(fileIconOfSize(wide, index, requestSize()));
+        if (sized) {
+            IconRecord record;
+            measureIcon(sized.get(), record.width, record.height);
+            record.icon = std::make_shared<const IconHandle>(std::move(sized));
+            cache.store(this->sized(key), record);
+            return true;
+        }
+    }
     HICON largeIcon = nullptr;
     HICON smallIcon = nullptr;
     ++calls;
@@ -145,7 +164,7 @@ bool ShellIcons::extractLinkIcon(const std::string& location, int index, const s
     IconRecord record;
     measureIcon(wanted.get(), record.width, record.height);
     record.icon = std::make_shared<const IconHandle>(std::move(wanted));
-    cache.store(key, record);
+    cache.store(sized(key), record);
     return true;
 }
 

@@ -30,10 +30,20 @@ public:
     // From then on the shell is asked through `to` (a worker); the icons
     // come back through arrived(). Each key is asked for once.
     void deferTo(std::function<void(IconRequest)> to) { defer = std::move(to); }
-    // An icon asked for has come (null: the shell had none).
+    // Icons are fetched `size` pixels square from here on, each size under
+    // keys of its own; those of `systemSize` keep the plain keys and are
+    // asked of the shell as the system sizes its icons (0: not known yet).
+    void setSizes(int size, int systemSize) {
+        askedSize = size;
+        this->systemSize = systemSize;
+    }
+    // Where the icon under `key` is kept at `size`.
+    std::string keyAt(const std::string& key, int size) const;
+    // An icon asked for has come (null: the shell had none). `key` is the
+    // request's, size included.
     void arrived(const std::string& key, IconHandle icon);
-    // Whether the icon under `key` is asked for and still to come.
-    bool awaited(const std::string& key) const { return pending.count(key) != 0; }
+    // Whether the icon under `key` at `size` is asked for and still to come.
+    bool awaited(const std::string& key, int size) const { return pending.count(keyAt(key, size)) != 0; }
     size_t awaitedCount() const { return pending.size(); }
     // Forgets what was asked for; what comes later is not kept.
     void dropPending() {
@@ -59,7 +69,11 @@ private:
     // the shell would show for it; false when it cannot tell.
     bool shareTargetIcon(const std::string& linkPath);
     std::string perFileSource(const std::string& path);
-    // In the cache or on its way.
+    // The key at the size asked for now.
+    std::string sized(const std::string& key) const { return keyAt(key, askedSize); }
+    // The request's size for the shell: 0 for the system's.
+    int requestSize() const { return askedSize == systemSize ? 0 : askedSize; }
+    // In the cache or on its way, at the size asked for now.
     bool held(const std::string& key) const;
     // `to` shows the icon of `from`, now or when it comes.
     void share(const std::string& from, const std::string& to);
@@ -68,6 +82,8 @@ private:
     IconCache& cache;
     WinShortcutPlatform& shortcuts;
     int calls = 0;
+    int askedSize = 0;
+    int systemSize = 0;
     std::function<void(IconRequest)> defer;
     std::set<std::string> pending;
     std::multimap<std::string, std::string> sharers;  // from the key awaited to the keys that share it

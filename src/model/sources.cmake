@@ -3,6 +3,7 @@ list(APPEND TRM_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/entry_list.cpp
   ${CMAKE_CURRENT_LIST_DIR}/folder_node.cpp
   ${CMAKE_CURRENT_LIST_DIR}/folder_scanner.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/icon_size_rules.cpp
   ${CMAKE_CURRENT_LIST_DIR}/name_rules.cpp
   ${CMAKE_CURRENT_LIST_DIR}/node_pool.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ordering.cpp
@@ -19,5 +20,6 @@ list(APPEND TRM_WIN_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/icon_worker.cpp
   ${CMAKE_CURRENT_LIST_DIR}/shell_icons.cpp
   ${CMAKE_CURRENT_LIST_DIR}/shell_link.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/sized_icons.cpp
   ${CMAKE_CURRENT_LIST_DIR}/win_shortcut_platform.cpp
 )
