@@ -20,11 +20,7 @@ HICON extractAtSize(IExtractIconA& extractor, const char* location, int index, U
     const UINT sizes = MAKELONG(static_cast<WORD>(size), static_cast<WORD>(size));
     const HRESULT extracted = extractor.Extract(location, static_cast<UINT>(index), &largeIcon, &smallIcon, sizes);
     const IconHandle other(largeIcon == smallIcon ? nullptr : smallIcon);
-    if (extracted == S_OK) return largeIcon;
-    const IconHandle unused(largeIcon);
-    // S_FALSE: the location is a file to take the icon from ourselves.
-    if (extracted != S_FALSE || (returned & GIL_NOTFILENAME)) return nullptr;
-    return fileIconOfSize(wideOf(location), index, size);
+    return iconOfSizeFrom(extracted, largeIcon, wideOf(location), index, returned, size);
 }
 
 // One of the two icons Extract hands back; the other is destroyed. With a

@@ -11,8 +11,12 @@ namespace trm {
 
 namespace {
 
-const char closedFolderKey[] = "\x01closed folder";
-const char openFolderKey[] = "\x01open folder";
+const char closedFolderKey[] =
+    "\x01"
+    "closed folder";
+const char openFolderKey[] =
+    "\x01"
+    "open folder";
 
 // A standard folder icon's key: which one, and its size.
 std::string folderKey(bool isOpen, int size) {

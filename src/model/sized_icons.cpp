@@ -7,8 +7,25 @@
 #include "common/shell_item_list.h"
 #include "common/user_handles.h"
 #include "common/win_text.h"
+#include "model/icon_cache.h"
 
 namespace trm {
+
+HICON iconOfSizeFrom(HRESULT extracted, HICON extractedIcon, const std::wstring& location, int index, UINT returned,
+                     int size) {
+    IconHandle icon(extracted == S_OK ? extractedIcon : nullptr);
+    const IconHandle unused(extracted == S_OK ? nullptr : extractedIcon);
+    int width = 0;
+    int height = 0;
+    if (icon) measureIcon(icon.get(), width, height);
+    if (icon && width == size && height == size) return icon.detach();
+    // S_FALSE asks us to take the icon from the file; an extractor may also
+    // ignore the size asked for, and the file then has it.
+    if ((extracted == S_OK || extracted == S_FALSE) && !(returned & GIL_NOTFILENAME))
+        if (HICON fromFile = fileIconOfSize(location, index, size)) return fromFile;
+    // Another size of the icon itself still beats the system's size.
+    return icon.detach();
+}
 
 namespace {
 
@@ -24,11 +41,7 @@ HICON extractAtSize(IExtractIconW& extractor, int size) {
     const HRESULT extracted = extractor.Extract(location, static_cast<UINT>(index), &large, &small, sizes);
     // The shell may hand back one icon for both.
     const IconHandle other(small == large ? nullptr : small);
-    if (extracted == S_OK) return large;
-    const IconHandle unused(large);
-    // S_FALSE: the location is a file to take the icon from ourselves.
-    if (extracted != S_FALSE || (returned & GIL_NOTFILENAME)) return nullptr;
-    return fileIconOfSize(location, index, size);
+    return iconOfSizeFrom(extracted, large, location, index, returned, size);
 }
 
 HICON itemIconOfSize(const std::wstring& path, int size) {

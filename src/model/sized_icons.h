@@ -18,4 +18,10 @@ HICON shellIconOfSize(const std::string& path, DWORD attributes, UINT flags, int
 // identifier), `size` pixels square; null when there is none.
 HICON fileIconOfSize(const std::wstring& file, int index, int size);
 
+// What an icon extractor's Extract gave for `size` (its result and its
+// large icon, which this takes), made good: an icon of another size is
+// taken from the location's file when it is one. Null when neither has it.
+HICON iconOfSizeFrom(HRESULT extracted, HICON extractedIcon, const std::wstring& location, int index, UINT returned,
+                     int size);
+
 }  // namespace trm
