@@ -46,6 +46,12 @@ int IconService::iconSizeAt(int dpi) const {
                         systemMetricForDpi(SM_CXSMICON, dpi), systemMetricForDpi(SM_CXICON, dpi));
 }
 
+void IconService::sizesChanged() {
+    sizeNow = iconSizeAt(fetchDpi);
+    systemSizeNow = iconSizeAt(0);
+    shell.setSizes(sizeNow, systemSizeNow);
+}
+
 void IconService::fetchAt(int dpi) {
     fetchDpi = dpi == displayDpi() ? 0 : dpi;
     sizesChanged();
@@ -81,7 +87,7 @@ void IconService::askFolderIcon(bool isOpen, bool whenIdle, int size) {
     request.large = displaysShellSizeIcons(settings);
     request.shellIconSize = shellIconSize;
     // At the system's size, the shell's own call for it.
-    request.size = size == iconSizeAt(0) ? 0 : size;
+    request.size = size == systemSize() ? 0 : size;
     request.whenIdle = whenIdle;
     ++folderIconsToCome;
     worker.add(std::move(request));
@@ -137,7 +143,7 @@ const StandardFolderIcons& IconService::folderIconsAt(bool withOpen, int size) {
     }
     const bool large = displaysShellSizeIcons(settings);
     // At the system's size, the shell's own call for it.
-    const int asked = size == iconSizeAt(0) ? 0 : size;
+    const int asked = size == systemSize() ? 0 : size;
     if (!set.triedClosed) {
         set.triedClosed = true;
         set.closed.reset(desktopDirectoryIcon(owner, large, shellIconSize, false, asked));

@@ -42,7 +42,7 @@ public:
     // From here on icons are fetched and looked up at the size of `dpi` (at
     // first the system's), each size cached apart.
     void fetchAt(int dpi);
-    int fetchSize() const { return iconSizeAt(fetchDpi); }
+    int fetchSize() const { return sizeNow > 0 ? sizeNow : iconSizeAt(fetchDpi); }
 
     // Makes sure the cache holds the icon of a file or folder, if the shell
     // has one: under `path` when `perFile`, else under `extension`.
@@ -105,14 +105,18 @@ private:
     };
     FolderIcons& folderIconsOf(int size);
     void askFolderIcon(bool isOpen, bool whenIdle, int size);
-    void sizesChanged() { shell.setSizes(fetchSize(), iconSizeAt(0)); }
+    // Kept, not asked of the system for every item.
+    void sizesChanged();
+    int systemSize() const { return systemSizeNow > 0 ? systemSizeNow : iconSizeAt(0); }
 
     const Settings& settings;
     IconCache cache;
     ShellIcons shell;
     HWND owner = nullptr;
     int shellIconSize = 0;
-    int fetchDpi = 0;                    // 0: the system's
+    int fetchDpi = 0;  // 0: the system's
+    int sizeNow = 0;   // at fetchDpi; 0 until known
+    int systemSizeNow = 0;
     std::map<int, FolderIcons> folders;  // by size
     UINT arrivalMessage = 0;
     int folderIconsToCome = 0;  // asked of the worker, arrived or not

@@ -96,7 +96,9 @@ int MenuDrawing::DrawItem(DRAWITEMSTRUCT* request, IconService* icons) {
     if (record == nullptr) return 0;
     if (record->selectedIconLate && (request->itemState & ODS_SELECTED) && icons != nullptr) {
         record->selectedIconLate = false;
-        record->selectedIcon = icons->folderIcons(true).open;
+        // At the size of the menu's other icons.
+        const int size = record->menu != nullptr ? record->menu->iconSize : 0;
+        record->selectedIcon = size > 0 ? icons->folderIconsAt(true, size).open : icons->folderIcons(true).open;
     }
     MenuLayout& layout = layoutOf(*record->menu);
     {
