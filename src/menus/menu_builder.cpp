@@ -246,7 +246,12 @@ void MenuBuilder::iconsAt(int dpi, HMENU popup) {
     // The items waiting for icons of the old size take the new one's.
     late.forget(menu);
     menu.forgetIconSizes();
+    const int old = menu.iconSize;
     menu.iconSize = size;
+    // What was asked of the shell at the old size is asked at this one.
+    const auto asked = [&](const std::string& key) {
+        return icons.findIconAt(key, old) != nullptr || icons.awaitedAt(key, old);
+    };
     std::unordered_map<UINT, MenuEntry*> byId;
     for (MenuEntry& entry : folder->entries) byId.emplace(static_cast<UINT>(entry.id), &entry);
     const int count = ::GetMenuItemCount(popup);
@@ -258,7 +263,8 @@ void MenuBuilder::iconsAt(int dpi, HMENU popup) {
         const auto found = byId.find(::GetMenuItemID(popup, p));
         if (found == byId.end()) continue;
         MenuEntry& entry = *found->second;
-        if (!entry.isCommand) icons.fetchIcon(entry.extension, entry.path, hasOwnIcon(entry.extension));
+        if (!entry.isCommand && !entry.path.empty() && (asked(entry.path) || asked(entry.extension)))
+            icons.fetchIcon(entry.extension, entry.path, hasOwnIcon(entry.extension));
         setEntryIcons(menu, p, entry);
     }
     icons.putFirst(folder->path);
