@@ -211,7 +211,7 @@ void PopupRun::menuOpening(HMENU popup) {
     if (menu == nullptr || open.empty() || open.back().menu == menu) return;
     RECT parent{};
     if (!::GetWindowRect(open.back().window, &parent)) return;
-    const int dpi = subMenuDpi(monitorLayout(), {parent.left, parent.top, parent.right, parent.bottom}, displayDpi());
+    const int dpi = subMenuDpi(monitors, {parent.left, parent.top, parent.right, parent.bottom}, displayDpi());
     if (drawing.showAt(*menu, dpi)) menu->askToMeasureAgain();
 }
 
@@ -238,8 +238,10 @@ PopupRun::Tracked PopupRun::trackRootMenu(POINT atStart) {
     const ScreenPoint chosen = chosenAnchor({atStart.x, atStart.y}, {now.x, now.y}, settings);
     const ScreenPoint anchor = snapToScreenEdges(chosen, monitorBounds(chosen));
     ::SetForegroundWindow(hostWindow.m_hWnd);
-    // Measured for the monitor it opens on.
-    if (drawing.showAt(*root.menu, rootMenuDpi(monitorLayout(), anchor, displayDpi()))) root.menu->askToMeasureAgain();
+    // Measured for the monitor it opens on. The monitors are read once: a
+    // sub-menu opening must not wait for their enumeration.
+    monitors = monitorLayout();
+    if (drawing.showAt(*root.menu, rootMenuDpi(monitors, anchor, displayDpi()))) root.menu->askToMeasureAgain();
     tracking.currentMenu = root.menu->GetSafeHmenu();
     UINT flags =
         static_cast<UINT>(settings.menuyalignment) | static_cast<UINT>(settings.menuxalignment) | TPM_RETURNCMD;
