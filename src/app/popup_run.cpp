@@ -212,7 +212,7 @@ void PopupRun::menuOpening(HMENU popup) {
     const bool sub =
         menu != nullptr && !open.empty() && open.back().menu != menu && ::GetWindowRect(open.back().window, &parent);
     const int dpi =
-        sub ? subMenuDpi(monitorLayout(), {parent.left, parent.top, parent.right, parent.bottom}, displayDpi()) : 0;
+        sub ? subMenuDpi(monitors, {parent.left, parent.top, parent.right, parent.bottom}, displayDpi()) : 0;
     if (sub) builder.iconsAt(dpi, popup);
     builder.fillOpeningMenu(popup, scanPlatform);
     if (sub && drawing.showAt(*menu, dpi)) menu->askToMeasureAgain();
@@ -241,8 +241,11 @@ PopupRun::Tracked PopupRun::trackRootMenu(POINT atStart) {
     const ScreenPoint chosen = chosenAnchor({atStart.x, atStart.y}, {now.x, now.y}, settings);
     const ScreenPoint anchor = snapToScreenEdges(chosen, monitorBounds(chosen));
     ::SetForegroundWindow(hostWindow.m_hWnd);
-    // Measured for the monitor it opens on, with icons of its size.
-    const int dpi = rootMenuDpi(monitorLayout(), anchor, displayDpi());
+    // Measured for the monitor it opens on, with icons of its size. The
+    // monitors are read once: a sub-menu opening must not wait for their
+    // enumeration.
+    monitors = monitorLayout();
+    const int dpi = rootMenuDpi(monitors, anchor, displayDpi());
     builder.iconsAt(dpi, root.menu->GetSafeHmenu());
     if (drawing.showAt(*root.menu, dpi)) root.menu->askToMeasureAgain();
     tracking.currentMenu = root.menu->GetSafeHmenu();

@@ -16,6 +16,7 @@
 #include "app/menu_host.h"
 #include "common/com_apartment.h"
 #include "common/command_ids.h"
+#include "common/monitor_layout.h"
 #include "common/settings.h"
 #include "menus/menu_builder.h"
 #include "menus/run_menus.h"
@@ -81,6 +82,8 @@ private:
     MenuBuilder builder;
     TrackingState tracking;
     HookApp hookApp;
+    // The desktop's monitors as the root menu opened.
+    MonitorLayout monitors;
     // Where show() has the worker get icons; the shell when empty.
     IconSource iconSource;
     // How long the end of the run waits for a worker inside a shell call.

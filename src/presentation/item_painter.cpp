@@ -199,8 +199,8 @@ void MenuDrawing::paintColumnBreak(const DRAWITEMSTRUCT& request, const MenuItem
     const int saved = ::SaveDC(request.hDC);
     ::IntersectClipRect(request.hDC, 0, 0, client.right - margin, client.bottom - margin);
     for (const Fill& area :
-         columnBreakFills(rectOf(request.rcItem), rectOf(client), rectOf(layout.lastItemRect), layout.maxCheckWidth,
-                          record.xpStyle != 0, paintBackgrounds, layout.style->lengths))
+         columnBreakFills(rectOf(request.rcItem), rectOf(client), rectOf(layout.lastItemRect),
+                          layout.iconColumnWidth(menu), record.xpStyle != 0, paintBackgrounds, layout.style->lengths))
         fill(request.hDC, area.x, area.y, area.cx, area.cy, layout.style->palette.colour(roleOf(area.colour)));
     ::RestoreDC(request.hDC, saved);
 }
@@ -214,7 +214,7 @@ void MenuDrawing::paintItem(const DRAWITEMSTRUCT& request, const MenuItemData& r
     const bool selected = (request.itemState & ODS_SELECTED) != 0;
     const ItemState state{selected, (request.itemState & ODS_DISABLED) != 0 || disabledInItsMenu(request)};
     const ItemColours colours = itemColours(state, {record.xpStyle != 0, paintBackgrounds, palette.dark()});
-    const int iconColumn = layout.maxCheckWidth + lengths.columnGap;
+    const int iconColumn = layout.iconColumnWidth(*record.menu) + lengths.columnGap;
     const int itemWidth = item.right - item.left;
     const int itemHeight = item.bottom - item.top;
 
@@ -239,7 +239,7 @@ void MenuDrawing::paintItem(const DRAWITEMSTRUCT& request, const MenuItemData& r
             ::DrawIconEx(dc, x, y, record.icon, record.iconWidth, record.iconHeight, 0, nullptr, DI_NORMAL);
     }
 
-    const int textX = textLeft(item.left, layout.maxCheckWidth, style.sizes.checkWidth, lengths);
+    const int textX = textLeft(item.left, layout.iconColumnWidth(*record.menu), style.sizes.checkWidth, lengths);
     const int textEnd = textRight(item.right, textX, layout.maxWidth, layout.clampedTextWidth);
 
     if (record.isSeparator) {

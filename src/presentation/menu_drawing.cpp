@@ -52,17 +52,31 @@ private:
 
 }  // namespace
 
+int MenuLayout::iconColumnWidth(const OwnerDrawMenu& menu) const {
+    return std::max(menu.maxCheckWidth, style->sizes.checkWidth);
+}
+
+int MenuLayout::iconColumnHeight(const OwnerDrawMenu& menu) const {
+    return std::max(menu.maxCheckHeight, style->sizes.checkHeight);
+}
+
+namespace {
+
+// A layout of `menu` in `style`, before any of its items is measured.
+MenuLayout freshLayout(const OwnerDrawMenu& menu, const MenuStyle& style) {
+    MenuLayout layout;
+    layout.style = &style;
+    layout.handle = menu.GetSafeHmenu();
+    // maxmenuwidth was scaled for the display's DPI.
+    layout.maxWidth = menu.maxWidth == -1 ? -1 : ::MulDiv(menu.maxWidth, style.dpi, displayDpi());
+    return layout;
+}
+
+}  // namespace
+
 MenuLayout& MenuDrawing::layoutOf(const OwnerDrawMenu& menu) {
     MenuLayout& layout = layouts[&menu];
-    if (layout.style == nullptr || layout.handle != menu.GetSafeHmenu()) {
-        layout = MenuLayout{};
-        layout.style = &style();
-        layout.handle = menu.GetSafeHmenu();
-        layout.maxWidth = menu.maxWidth;
-    }
-    // Icons may be set after the first request; the column follows them.
-    layout.maxCheckWidth = std::max(menu.maxCheckWidth, layout.style->sizes.checkWidth);
-    layout.maxCheckHeight = std::max(menu.maxCheckHeight, layout.style->sizes.checkHeight);
+    if (layout.style == nullptr || layout.handle != menu.GetSafeHmenu()) layout = freshLayout(menu, style());
     return layout;
 }
 
@@ -71,12 +85,7 @@ bool MenuDrawing::showAt(const OwnerDrawMenu& menu, int dpi) {
     if (layout.style->dpi == dpi) return false;
     const bool again = mustMeasureAgain(layout.measuredDpi, dpi);
     // What measuring settled at the other DPI does not hold at this one.
-    layout = MenuLayout{};
-    layout.style = &styles.at(dpi);
-    layout.handle = menu.GetSafeHmenu();
-    // maxmenuwidth was scaled for the display's DPI.
-    layout.maxWidth = menu.maxWidth == -1 ? -1 : ::MulDiv(menu.maxWidth, dpi, displayDpi());
-    layoutOf(menu);
+    layout = freshLayout(menu, styles.at(dpi));
     return again;
 }
 
@@ -108,8 +117,8 @@ int MenuDrawing::MeasureItem(MEASUREITEMSTRUCT* request) {
     }
 
     MenuMeasureState state;
-    state.maxCheckWidth = layout.maxCheckWidth;
-    state.maxCheckHeight = layout.maxCheckHeight;
+    state.maxCheckWidth = layout.iconColumnWidth(menu);
+    state.maxCheckHeight = layout.iconColumnHeight(menu);
     state.hasTitle = menu.hasTitle != 0;
     state.isSideTitle = menu.isSideTitle != 0;
     state.maxWidth = layout.maxWidth;

@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include "menus/owner_draw_menu.h"
 #include "presentation/menu_style.h"
 
 namespace trm {
@@ -14,10 +15,6 @@ struct MenuLayout {
     const MenuStyle* style = nullptr;
     HMENU handle = nullptr;  // the native menu this was made for
     int measuredDpi = 0;     // the DPI its items were last measured at, 0 before
-    // The icon column: the widest and tallest icon, or the system's check
-    // mark where that is larger.
-    int maxCheckWidth = 0;
-    int maxCheckHeight = 0;
     // maxmenuwidth as measuring settled it (never narrower than an icon
     // and a little text), -1 for none; and the width labels are cut to.
     int maxWidth = -1;
@@ -25,6 +22,12 @@ struct MenuLayout {
     RECT lastItemRect{};
     RECT titleRect{};  // the title strip as last painted
     bool titleHighlighted = false;
+
+    // The icon column: the widest and tallest icon of `menu`, or the style's
+    // check mark where that is larger. Icons may be set after the first
+    // request, so it is worked out each time.
+    int iconColumnWidth(const OwnerDrawMenu& menu) const;
+    int iconColumnHeight(const OwnerDrawMenu& menu) const;
 };
 
 }  // namespace trm
