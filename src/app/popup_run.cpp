@@ -72,6 +72,13 @@ void PopupRun::show() {
     // "Shell Icon Size" is in pixels at 100 % scaling.
     icons.setOwner(hostWindow.m_hWnd,
                    displaysShellSizeIcons(settings) ? scaledLength(readShellIconSize(), displayDpi()) : 0);
+    // Icons are asked for from the scan on, at the size of the monitor the
+    // menu most likely opens on; should the pointer move to another one
+    // meanwhile, the menu is given icons of that one's size as it opens.
+    if (displaysIcons(settings)) {
+        const ScreenPoint likely = chosenAnchor({atStart.x, atStart.y}, {atStart.x, atStart.y}, settings);
+        icons.fetchAt(monitorDpiAt({likely.x, likely.y}));
+    }
     // The menu shows without waiting for the shell's icons.
     icons.startWorker(hostWindow.m_hWnd, HostWindow::iconArrived, iconSource ? iconSource : shellIconOf);
     markStage("host-window");
