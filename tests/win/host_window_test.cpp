@@ -306,21 +306,26 @@ void CALLBACK watchSlowIcon(HWND, UINT, UINT_PTR id, DWORD) {
     }
 }
 
-TEST(LateIconsTest, TheMenuShowsBeforeASlowIconAndPaintsItWhenItComes) {
+// A run over a folder of one file whose icon comes from `icons`, with
+// `watch` called every 10 ms while it runs.
+void runWithSlowIcons(SlowIcons& icons, TIMERPROC watch, std::chrono::milliseconds workerWait) {
     wintest::FixtureFolder tree("lateicon");
     tree.file("a.txt");
     trm::Settings settings;
     settings.display = 3;
     settings.startdirectory = tree.root;
+    trm::PopupRun whole(settings, false);
+    trm::PopupRunParts run(whole);
+    run.iconSource = [&icons](const trm::IconRequest& request) { return icons.fetch(request); };
+    run.workerWait = workerWait;
+    slowRun = SlowIconRun{&run, &icons};
+    ::SetTimer(nullptr, 0, 10, watch);
+    run.show();
+}
+
+TEST(LateIconsTest, TheMenuShowsBeforeASlowIconAndPaintsItWhenItComes) {
     SlowIcons icons;
-    {
-        trm::PopupRun whole(settings, false);
-        trm::PopupRunParts run(whole);
-        run.iconSource = [&icons](const trm::IconRequest& request) { return icons.fetch(request); };
-        slowRun = SlowIconRun{&run, &icons};
-        ::SetTimer(nullptr, 0, 10, watchSlowIcon);
-        run.show();
-    }
+    runWithSlowIcons(icons, watchSlowIcon, std::chrono::milliseconds(500));
     EXPECT_TRUE(slowRun.shownBeforeIcon) << "the menu waited for the icon";
     EXPECT_FALSE(slowRun.redBeforeIcon);
     EXPECT_TRUE(slowRun.paintedAfterIcon) << "the icon that came was not painted";
@@ -337,23 +342,10 @@ void CALLBACK endOnceTheIconIsAskedFor(HWND, UINT, UINT_PTR id, DWORD) {
 // The end of a run waits for a hanging icon only so long; the worker ends
 // when the shell lets it go, and destroys the icon that came too late.
 TEST(LateIconsTest, AHangingIconHoldsTheEndOnlyBrieflyAndIsDestroyedWhenItComes) {
-    wintest::FixtureFolder tree("hangicon");
-    tree.file("a.txt");
-    trm::Settings settings;
-    settings.display = 3;
-    settings.startdirectory = tree.root;
     SlowIcons icons;
-    {
-        trm::PopupRun whole(settings, false);
-        trm::PopupRunParts run(whole);
-        run.iconSource = [&icons](const trm::IconRequest& request) { return icons.fetch(request); };
-        run.workerWait = std::chrono::milliseconds(50);
-        slowRun = SlowIconRun{&run, &icons};
-        ::SetTimer(nullptr, 0, 10, endOnceTheIconIsAskedFor);
-        run.show();
-        ASSERT_TRUE(icons.entered) << "the icon was never asked for";
-        EXPECT_EQ(trm::IconWorker::alive(), 1) << "the run's end waited for the hanging icon";
-    }
+    runWithSlowIcons(icons, endOnceTheIconIsAskedFor, std::chrono::milliseconds(50));
+    ASSERT_TRUE(icons.entered) << "the icon was never asked for";
+    EXPECT_EQ(trm::IconWorker::alive(), 1) << "the run's end waited for the hanging icon";
     ::SetEvent(icons.letGo);
     for (int i = 0; i < 2000 && trm::IconWorker::alive() != 0; ++i) ::Sleep(10);
     ASSERT_EQ(trm::IconWorker::alive(), 0);
