@@ -19,16 +19,27 @@ void repaint(const OwnerDrawMenu& menu, int position) {
 
 }  // namespace
 
+void LateIcons::await(OwnerDrawMenu& menu, int position, Kind kind, const std::string* path,
+                      const std::string* extension) {
+    // A menu's items come together, so only the last menu is looked at.
+    if (menus.empty() || menus.back() != &menu) {
+        // More menus than a process may have windows: never met.
+        if (menus.size() > UINT16_MAX) return;
+        menus.push_back(&menu);
+    }
+    waiting.push_back({path, extension, position, static_cast<uint16_t>(menus.size() - 1), kind, false});
+}
+
 void LateIcons::awaitFile(OwnerDrawMenu& menu, int position, const std::string& path, const std::string& extension) {
-    waiting.push_back({&menu, position, Kind::file, &path, &extension, false});
+    await(menu, position, Kind::file, &path, &extension);
 }
 
 void LateIcons::awaitFolder(OwnerDrawMenu& menu, int position, const std::string& path) {
-    waiting.push_back({&menu, position, Kind::folder, &path, nullptr, false});
+    await(menu, position, Kind::folder, &path, nullptr);
 }
 
 void LateIcons::awaitCommand(OwnerDrawMenu& menu, int position) {
-    waiting.push_back({&menu, position, Kind::command, nullptr, nullptr, false});
+    await(menu, position, Kind::command, nullptr, nullptr);
 }
 
 bool LateIcons::apply() {
@@ -36,11 +47,13 @@ bool LateIcons::apply() {
     for (size_t i = 0; i < waiting.size(); ++i)
         if (!settle(waiting[i])) waiting[kept++] = waiting[i];
     waiting.resize(kept);
+    if (waiting.empty()) menus.clear();
     return !waiting.empty();
 }
 
 bool LateIcons::settle(Waiting& item) {
     // Drawn in the room kept for it, whatever the icon's own size.
+    OwnerDrawMenu& menu = *menus[item.menu];
     int width = 0;
     int height = 0;
     icons.reservedSize(width, height);
@@ -54,8 +67,8 @@ bool LateIcons::settle(Waiting& item) {
         if (record == nullptr && icons.awaited(*item.path)) return false;
     }
     if (record != nullptr) {
-        item.menu->setItemIcons(item.position, record->iconHandle(), width, height, record->selectedIconHandle(), width,
-                                height);
+        menu.setItemIcons(item.position, record->iconHandle(), width, height, record->selectedIconHandle(), width,
+                          height);
     } else {
         const bool command = item.kind == Kind::command;
         const StandardFolderIcons& standard = icons.folderIcons(command);
@@ -65,15 +78,15 @@ bool LateIcons::settle(Waiting& item) {
             // The closed icon shows at once; the open one, for the
             // highlighted item, when it comes.
             if (command || item.closedShown) return false;
-            item.menu->setItemIcons(item.position, standard.closed, width, height, standard.closed, width, height);
+            menu.setItemIcons(item.position, standard.closed, width, height, standard.closed, width, height);
             item.closedShown = true;
-            repaint(*item.menu, item.position);
+            repaint(menu, item.position);
             return false;
         }
-        item.menu->setItemIcons(item.position, command ? standard.open : standard.closed, width, height,
-                                openWanted ? standard.open : standard.closed, width, height);
+        menu.setItemIcons(item.position, command ? standard.open : standard.closed, width, height,
+                          openWanted ? standard.open : standard.closed, width, height);
     }
-    repaint(*item.menu, item.position);
+    repaint(menu, item.position);
     return true;
 }
 
