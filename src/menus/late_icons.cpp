@@ -43,20 +43,21 @@ void LateIcons::awaitCommand(OwnerDrawMenu& menu, int position) {
 }
 
 bool LateIcons::apply() {
+    // Drawn in the room kept for it, whatever the icon's own size: asked once,
+    // not for each of a large folder's items.
+    int width = 0;
+    int height = 0;
+    icons.reservedSize(width, height);
     size_t kept = 0;
     for (size_t i = 0; i < waiting.size(); ++i)
-        if (!settle(waiting[i])) waiting[kept++] = waiting[i];
+        if (!settle(waiting[i], width, height)) waiting[kept++] = waiting[i];
     waiting.resize(kept);
     if (waiting.empty()) menus.clear();
     return !waiting.empty();
 }
 
-bool LateIcons::settle(Waiting& item) {
-    // Drawn in the room kept for it, whatever the icon's own size.
+bool LateIcons::settle(Waiting& item, int width, int height) {
     OwnerDrawMenu& menu = *menus[item.menu];
-    int width = 0;
-    int height = 0;
-    icons.reservedSize(width, height);
     const IconRecord* record = nullptr;
     if (item.kind == Kind::file) {
         record = icons.findIcon(*item.path);

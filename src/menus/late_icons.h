@@ -52,8 +52,9 @@ private:
         bool closedShown;  // a folder's closed icon, before the open one came
     };
     void await(OwnerDrawMenu& menu, int position, Kind kind, const std::string* path, const std::string* extension);
-    // False while the item's icon may still come.
-    bool settle(Waiting& item);
+    // False while the item's icon may still come; WIDTH and HEIGHT are the
+    // room its icon is drawn in.
+    bool settle(Waiting& item, int width, int height);
 
     const Settings& settings;
     IconService& icons;
