@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <cstdint>
+#include <deque>
 #include <string>
 #include <vector>
 
@@ -35,26 +37,39 @@ public:
     // repainted in the menu windows that show them; the items whose icons
     // will not come are given up. True while some are still waiting.
     bool apply();
-    void clear() { waiting.clear(); }
+    void clear() {
+        waiting.clear();
+        menus.clear();
+    }
     size_t size() const { return waiting.size(); }
 
 private:
-    enum class Kind { file, folder, command };
+    enum class Kind : uint8_t { file, folder, command };
+    // One per item of a folder that may hold tens of thousands: kept small,
+    // its menu and icon size named by an index into `menus`.
     struct Waiting {
-        OwnerDrawMenu* menu;
-        int position;
-        Kind kind;
         const std::string* path;
         const std::string* extension;
+        int position;
+        uint16_t menu;
+        Kind kind;
         bool closedShown;  // a folder's closed icon, before the open one came
-        int size;
     };
+    // A menu's items waiting for icons of one size.
+    struct MenuAtSize {
+        OwnerDrawMenu* menu;
+        int size;  // the icons' and the room they are drawn in
+    };
+    void await(OwnerDrawMenu& menu, int position, Kind kind, const std::string* path, const std::string* extension);
     // False while the item's icon may still come.
     bool settle(Waiting& item);
 
     const Settings& settings;
     IconService& icons;
-    std::vector<Waiting> waiting;
+    // A deque grows without copying what it holds, so a large menu never
+    // holds its records twice while they are added.
+    std::deque<Waiting> waiting;
+    std::vector<MenuAtSize> menus;
 };
 
 }  // namespace trm

@@ -19,6 +19,7 @@
 #include "menus/picture_header.h"
 #include "menus/run_menus.h"
 #include "model/folder_scanner.h"
+#include "model/icon_worker.h"
 #include "model/win_scan_platform.h"
 #include "picture_files.h"
 #include "shortcut_file.h"
@@ -408,6 +409,42 @@ TEST_F(MenuBuilderTest, IconsAreSharedPerExtensionAndOwnPerProgramShortcutAndFol
     build();
     EXPECT_EQ(icons.cachedIcons(), 0u);
     EXPECT_EQ(icons.shellCalls(), asked);
+}
+
+// Icons that come from the worker after the menus were built reach each
+// waiting item in its own menu: the root's and a sub-folder's filled later.
+TEST_F(MenuBuilderTest, IconsThatComeLaterReachTheItemsOfEveryMenu) {
+    settings.display = 3;
+    const HWND window = ::CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    ASSERT_NE(window, nullptr);
+    const UINT arrived = WM_APP + 7;
+    icons.startWorker(window, arrived,
+                      [](const trm::IconRequest&) { return ::CopyIcon(::LoadIconA(nullptr, IDI_APPLICATION)); });
+    build();
+    trm::FolderNode& beta = sub(1);
+    ::DeleteMenu(beta.menu->GetSafeHmenu(), trm::placeholderCommandId, MF_BYCOMMAND);
+    scan(beta, beta.path);
+    builder.fillMenu(beta);
+    for (int i = 0; i < 500 && icons.toCome() != 0; ++i) {
+        MSG posted;
+        while (::PeekMessageA(&posted, window, arrived, arrived, PM_REMOVE))
+            icons.accept(reinterpret_cast<trm::IconArrival*>(posted.lParam));
+        ::Sleep(10);
+    }
+    builder.lateIcons().apply();
+    for (const HMENU menu : {root.menu->GetSafeHmenu(), beta.menu->GetSafeHmenu()}) {
+        for (int i = 0; i < ::GetMenuItemCount(menu); ++i) {
+            MENUITEMINFOA info = {};
+            info.cbSize = sizeof info;
+            info.fMask = MIIM_DATA;
+            ::GetMenuItemInfoA(menu, i, TRUE, &info);
+            const trm::MenuItemData* record = records.find(info.dwItemData);
+            if (record == nullptr || record->isSeparator || record->isTitle || record->isColumnBreak) continue;
+            EXPECT_NE(record->icon, nullptr) << record->label().c_str();
+        }
+    }
+    icons.stopWorker();
+    ::DestroyWindow(window);
 }
 
 // Shortcuts to a drive that is not there: their icons come from the link's
