@@ -1,19 +1,13 @@
 #include "menus/picture_worker.h"
 
-#include <condition_variable>
-#include <mutex>
-
 #include "common/thread_apartment.h"
+#include "common/worker_signals.h"
 
 namespace trm {
 
-struct PictureWorker::Shared {
-    std::mutex lock;
-    std::condition_variable changed;
+struct PictureWorker::Shared : WorkerSignals {
     PictureJob waiting;
     int serial = 0;
-    bool stopping = false;
-    bool finished = false;
     HWND window = nullptr;
     UINT message = 0;
 };
@@ -44,16 +38,7 @@ void PictureWorker::ask(int serial, PictureJob job) {
 
 void PictureWorker::stop(std::chrono::milliseconds bound) {
     if (!shared) return;
-    std::unique_lock<std::mutex> held(shared->lock);
-    shared->stopping = true;
-    shared->waiting = nullptr;
-    shared->changed.notify_all();
-    const bool ended = shared->changed.wait_for(held, bound, [this] { return shared->finished; });
-    held.unlock();
-    if (ended)
-        thread.join();
-    else
-        thread.detach();
+    shared->stop(thread, bound, [this] { shared->waiting = nullptr; });
     shared.reset();
 }
 
@@ -80,11 +65,7 @@ void PictureWorker::work(std::shared_ptr<Shared> shared) {
                 arrival.release();
         }
     }
-    {
-        std::lock_guard<std::mutex> held(shared->lock);
-        shared->finished = true;
-    }
-    shared->changed.notify_all();
+    shared->markFinished();
 }
 
 void dropPostedPictures(HWND window, UINT message) {

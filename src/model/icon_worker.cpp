@@ -14,6 +14,7 @@
 #include "common/thread_apartment.h"
 #include "common/user_handles.h"
 #include "common/win_text.h"
+#include "common/worker_signals.h"
 #include "model/folder_icons.h"
 #include "model/sized_icons.h"
 
@@ -29,12 +30,8 @@ int IconWorker::alive() {
     return workersAlive.load();
 }
 
-struct IconWorker::Shared {
-    std::mutex lock;
-    std::condition_variable changed;
+struct IconWorker::Shared : WorkerSignals {
     std::deque<IconRequest> queue;
-    bool stopping = false;
-    bool finished = false;
     HWND window = nullptr;
     UINT message = 0;
     IconSource source;
@@ -112,19 +109,8 @@ void IconWorker::putFirst(const std::string& group) {
 
 void IconWorker::stop(std::chrono::milliseconds bound) {
     if (!shared) return;
-    std::unique_lock<std::mutex> held(shared->lock);
-    shared->stopping = true;
-    shared->queue.clear();
-    shared->changed.notify_all();
     // A shell call that hangs keeps its thread, never the process.
-    const bool ended = shared->changed.wait_for(held, bound, [this] { return shared->finished; });
-    held.unlock();
-    // Joined when it has ended, so that its apartment's window and the
-    // thread itself are gone when this returns.
-    if (ended)
-        thread.join();
-    else
-        thread.detach();
+    shared->stop(thread, bound, [this] { shared->queue.clear(); });
     shared.reset();
 }
 
@@ -134,11 +120,7 @@ void IconWorker::work(std::shared_ptr<Shared> shared) {
         ThreadApartment apartment;
         serve(*shared);
     }
-    {
-        std::lock_guard<std::mutex> held(shared->lock);
-        shared->finished = true;
-    }
-    shared->changed.notify_all();
+    shared->markFinished();
     --workersAlive;
 }
 
