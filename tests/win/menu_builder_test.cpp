@@ -30,6 +30,15 @@ using Items = std::vector<std::string>;
 
 class MenuBuilderTest : public ::testing::Test {
 protected:
+    // The record of the item at `position`, null for none.
+    const trm::MenuItemData* recordAt(HMENU menu, int position) {
+        MENUITEMINFOA info = {};
+        info.cbSize = sizeof info;
+        info.fMask = MIIM_DATA;
+        ::GetMenuItemInfoA(menu, static_cast<UINT>(position), TRUE, &info);
+        return records.find(info.dwItemData);
+    }
+
     MenuBuilderTest() : tree("builder") {
         tree.folder("Alpha");
         tree.folder("Beta");
@@ -277,11 +286,7 @@ TEST_F(MenuBuilderTest, TheTitlePictureIsLoadedIntoItsItemFirst) {
     EXPECT_TRUE(cover.isTitlePicture);
     // First in the menu, unpickable, and showing the entry's own picture.
     EXPECT_EQ(itemsOf(menu).at(0), "cover.bmp!");
-    MENUITEMINFOA info = {};
-    info.cbSize = sizeof info;
-    info.fMask = MIIM_DATA;
-    ::GetMenuItemInfoA(menu, 0, TRUE, &info);
-    const trm::MenuItemData* record = records.find(info.dwItemData);
+    const trm::MenuItemData* record = recordAt(menu, 0);
     ASSERT_NE(record, nullptr);
     EXPECT_EQ(record->titlePicture, cover.loadedPicture->picture.get());
 
@@ -392,11 +397,7 @@ TEST_F(MenuBuilderTest, IconsAreSharedPerExtensionAndOwnPerProgramShortcutAndFol
     EXPECT_EQ(pixelsOf(doc->iconHandle()), pixelsOf(own.hIcon));
     ::DestroyIcon(own.hIcon);
     for (int i = 0; i < ::GetMenuItemCount(menu); ++i) {
-        MENUITEMINFOA info = {};
-        info.cbSize = sizeof info;
-        info.fMask = MIIM_DATA;
-        ::GetMenuItemInfoA(menu, i, TRUE, &info);
-        const trm::MenuItemData* record = records.find(info.dwItemData);
+        const trm::MenuItemData* record = recordAt(menu, i);
         ASSERT_NE(record, nullptr);
         EXPECT_NE(record->icon, nullptr) << record->label().c_str();
         EXPECT_EQ(record->iconWidth, ::GetSystemMetrics(SM_CXSMICON)) << record->label().c_str();
@@ -434,11 +435,7 @@ TEST_F(MenuBuilderTest, IconsThatComeLaterReachTheItemsOfEveryMenu) {
     builder.lateIcons().apply();
     for (const HMENU menu : {root.menu->GetSafeHmenu(), beta.menu->GetSafeHmenu()}) {
         for (int i = 0; i < ::GetMenuItemCount(menu); ++i) {
-            MENUITEMINFOA info = {};
-            info.cbSize = sizeof info;
-            info.fMask = MIIM_DATA;
-            ::GetMenuItemInfoA(menu, i, TRUE, &info);
-            const trm::MenuItemData* record = records.find(info.dwItemData);
+            const trm::MenuItemData* record = recordAt(menu, i);
             if (record == nullptr || record->isSeparator || record->isTitle || record->isColumnBreak) continue;
             EXPECT_NE(record->icon, nullptr) << record->label().c_str();
         }
