@@ -6,6 +6,7 @@
 #include "common/menu_lengths.h"
 #include "common/stage_clock.h"
 #include "common/user_registry.h"
+#include "common/worker_signals.h"
 #include "launch/item_drag.h"
 #include "launch/item_launcher.h"
 #include "launch/launch_policy.h"
@@ -59,7 +60,7 @@ PopupRun::~PopupRun() {
     tearDown();
     // That thread, or a worker, may still be inside the shell: the process
     // ends under it without leaving this apartment first.
-    if (shellMenuThreadLeftBehind() || IconWorker::alive() != 0) com.keepToProcessEnd();
+    if (shellMenuThreadLeftBehind() || workerThreadsAlive() != 0) com.keepToProcessEnd();
 }
 
 void PopupRun::show() {

@@ -2,12 +2,20 @@
 // owner never waits for ever, since a worker may hang inside a shell call.
 #pragma once
 
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
 #include <thread>
 
 namespace trm {
+
+// The process's worker threads that have not ended yet, those left behind
+// inside a shell call included: the run's apartment stays while any does.
+inline std::atomic<int>& workerThreadsAlive() {
+    static std::atomic<int> alive{0};
+    return alive;
+}
 
 struct WorkerSignals {
     std::mutex lock;
@@ -22,6 +30,20 @@ struct WorkerSignals {
             finished = true;
         }
         changed.notify_all();
+        --workerThreadsAlive();
+    }
+
+    // Starts `worker` running `work`; false when no thread could be made.
+    template <typename Work>
+    static bool start(std::thread& worker, Work work) {
+        ++workerThreadsAlive();
+        try {
+            worker = std::thread(std::move(work));
+        } catch (const std::exception&) {
+            --workerThreadsAlive();
+            return false;
+        }
+        return true;
     }
 
     // Called by the owner: `dropWork` runs under the lock with `stopping`

@@ -17,11 +17,7 @@ bool PictureWorker::start(HWND window, UINT message) {
     auto made = std::make_shared<Shared>();
     made->window = window;
     made->message = message;
-    try {
-        thread = std::thread(work, made);
-    } catch (const std::exception&) {
-        return false;
-    }
+    if (!WorkerSignals::start(thread, [made] { work(made); })) return false;
     shared = std::move(made);
     return true;
 }

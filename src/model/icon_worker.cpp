@@ -20,16 +20,6 @@
 
 namespace trm {
 
-namespace {
-
-std::atomic<int> workersAlive{0};
-
-}  // namespace
-
-int IconWorker::alive() {
-    return workersAlive.load();
-}
-
 struct IconWorker::Shared : WorkerSignals {
     std::deque<IconRequest> queue;
     HWND window = nullptr;
@@ -74,13 +64,7 @@ bool IconWorker::start(HWND window, UINT message, IconSource source) {
     made->window = window;
     made->message = message;
     made->source = std::move(source);
-    ++workersAlive;
-    try {
-        thread = std::thread(work, made);
-    } catch (const std::exception&) {
-        --workersAlive;
-        return false;
-    }
+    if (!WorkerSignals::start(thread, [made] { work(made); })) return false;
     shared = std::move(made);
     return true;
 }
@@ -121,7 +105,6 @@ void IconWorker::work(std::shared_ptr<Shared> shared) {
         serve(*shared);
     }
     shared->markFinished();
-    --workersAlive;
 }
 
 void IconWorker::serve(Shared& shared) {

@@ -57,9 +57,6 @@ public:
     // thread stuck in a shell call is left to end with the process. No icon
     // is posted after this returns.
     void stop(std::chrono::milliseconds bound = std::chrono::milliseconds(500));
-    // Worker threads of the process that have not ended yet (left behind
-    // by stop() included).
-    static int alive();
 
 private:
     struct Shared;

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "common/command_ids.h"
+#include "common/worker_signals.h"
 #include "fixture_folder.h"
 #include "framework/win_app.h"
 #include "launch/shell_context_menu.h"
@@ -345,10 +346,10 @@ TEST(LateIconsTest, AHangingIconHoldsTheEndOnlyBrieflyAndIsDestroyedWhenItComes)
     SlowIcons icons;
     runWithSlowIcons(icons, endOnceTheIconIsAskedFor, std::chrono::milliseconds(50));
     ASSERT_TRUE(icons.entered) << "the icon was never asked for";
-    EXPECT_EQ(trm::IconWorker::alive(), 1) << "the run's end waited for the hanging icon";
+    EXPECT_EQ(trm::workerThreadsAlive().load(), 1) << "the run's end waited for the hanging icon";
     ::SetEvent(icons.letGo);
-    for (int i = 0; i < 2000 && trm::IconWorker::alive() != 0; ++i) ::Sleep(10);
-    ASSERT_EQ(trm::IconWorker::alive(), 0);
+    for (int i = 0; i < 2000 && trm::workerThreadsAlive().load() != 0; ++i) ::Sleep(10);
+    ASSERT_EQ(trm::workerThreadsAlive().load(), 0);
     ICONINFO info{};
     EXPECT_FALSE(::GetIconInfo(icons.made, &info)) << "the late icon was kept";
     if (info.hbmColor) ::DeleteObject(info.hbmColor);

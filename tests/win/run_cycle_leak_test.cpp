@@ -25,6 +25,7 @@
 #include <string>
 #include <vector>
 
+#include "common/worker_signals.h"
 #include "fixture_folder.h"
 #include "handle_counts.h"
 #include "menu_test_support.h"
@@ -182,7 +183,7 @@ protected:
         recordsLeft = recordsOf(run.records);
         running = nullptr;
         menus = runMenus;
-        ASSERT_EQ(trm::IconWorker::alive(), 0) << "a run left its icon worker running";
+        ASSERT_EQ(trm::workerThreadsAlive().load(), 0) << "a run left a worker thread running";
     }
 
     wintest::FixtureFolder tree;
