@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <string_view>
 
-#include "common/display_dpi.h"
 #include "common/kernel_handles.h"
 #include "common/shell_item_list.h"
 #include "framework/cfile.h"
@@ -81,7 +80,7 @@ std::wstring wide(const std::string& text) {
     return buffer;
 }
 
-HBITMAP shellThumbnail(const Settings& settings, const PicturePath& split) {
+HBITMAP shellThumbnail(const Settings& settings, const PicturePath& split, int dpi) {
     ComPtr<IMalloc> allocator;
     ComPtr<IShellFolder> desktop;
     if (FAILED(::SHGetMalloc(allocator.put())) || FAILED(::SHGetDesktopFolder(desktop.put()))) return nullptr;
@@ -103,7 +102,6 @@ HBITMAP shellThumbnail(const Settings& settings, const PicturePath& split) {
         return nullptr;
 
     // The tooltip's sizes are pixels at 100 % scaling, like every length.
-    const int dpi = displayDpi();
     const ThumbnailSize wanted =
         thumbnailRequestSize(scaledLength(settings.dothumbnailsontooltipsizex, dpi),
                              scaledLength(settings.dothumbnailsontooltipsizey, dpi), menuLengthsAt(dpi));
@@ -126,11 +124,11 @@ IPicture* decodePicture(const std::string& path) {
     return splitPicturePath(path).decodable ? decodeFile(path) : nullptr;
 }
 
-void loadPicture(const Settings& settings, const std::string& path, Picture& into) {
+void loadPicture(const Settings& settings, const std::string& path, int dpi, Picture& into) {
     const PicturePath split = splitPicturePath(path);
     if (!split.loadable) return;
     if (split.decodable) *into.picture.put() = decodeFile(path);
-    if (!into.picture) into.thumbnail.reset(shellThumbnail(settings, split));
+    if (!into.picture) into.thumbnail.reset(shellThumbnail(settings, split, dpi));
 }
 
 SIZE pixelSize(IPicture* picture) {

@@ -28,8 +28,8 @@ struct Picture {
 // Fills `into` (left empty by the caller). Every failure is silent: a file
 // that does not decode falls through to the shell's thumbnail, and a path
 // without a dot loads nothing at all. Thumbnails are asked for at the
-// tooltip size of the settings.
-void loadPicture(const Settings& settings, const std::string& path, Picture& into);
+// tooltip size of the settings on a monitor of `dpi`.
+void loadPicture(const Settings& settings, const std::string& path, int dpi, Picture& into);
 
 // The OLE picture of an image file of a type the loader decodes, or null;
 // never the shell's thumbnail. The caller releases it.

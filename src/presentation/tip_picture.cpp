@@ -36,7 +36,7 @@ BitmapHandle drawnPicture(IPicture* picture, int width, int height, COLORREF bac
 PictureArrival loadTipPicture(const TipPictureRequest& request) {
     PictureArrival loaded;
     Picture picture;
-    loadPicture(request.settings, request.path, picture);
+    loadPicture(request.settings, request.path, request.dpi, picture);
     if (picture.empty()) return loaded;
     const Settings& settings = request.settings;
     const SIZE own = pixelSize(picture.picture.get());

@@ -99,7 +99,7 @@ void frameAndShowTips(trm::ThumbnailTip& tip, const trm::MenuStyle& style, const
         settings.displaybackground = round % 4 != 0;
         settings.displayoutline = round % 5 != 0;
         trm::paintMenuFrame(canvas.hdc(), 120, 90, settings, style);
-        trm::loadPicture(settings, picture, tip.image);
+        trm::loadPicture(settings, picture, 96, tip.image);
         tip.showAt(20, 20);
         ::SendMessageA(tip.m_hWnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(canvas.hdc()), 0);
         tip.hide();

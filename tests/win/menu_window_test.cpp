@@ -221,7 +221,7 @@ protected:
     }
     ~TipTest() override { ::CoUninitialize(); }
 
-    void loadPhoto() { trm::loadPicture(settings, tree.at("photo.bmp"), tip.image); }
+    void loadPhoto() { trm::loadPicture(settings, tree.at("photo.bmp"), 96, tip.image); }
 
     wintest::FixtureFolder tree;
     trm::Settings settings;

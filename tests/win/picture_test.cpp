@@ -19,7 +19,7 @@ protected:
 
     trm::Picture load(const std::string& name) {
         trm::Picture loaded;
-        trm::loadPicture(settings, tree.at(name), loaded);
+        trm::loadPicture(settings, tree.at(name), 96, loaded);
         return loaded;
     }
 

@@ -119,7 +119,7 @@ void CALLBACK actAndEndMenu(HWND, UINT, UINT_PTR id, DWORD) {
     paintAll(host, runMenus);
     // A thumbnail, shown and painted.
     trm::ThumbnailTip& tip = run.thumbnailTip;
-    trm::loadPicture(run.settings, run.root.path + "\\photo.bmp", tip.image);
+    trm::loadPicture(run.settings, run.root.path + "\\photo.bmp", 96, tip.image);
     tip.showAt(20, 20);
     menutest::Canvas canvas(120, 90);
     ::SendMessageA(tip.m_hWnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(canvas.hdc()), 0);
