@@ -73,13 +73,15 @@ void PopupRun::show() {
     // "Shell Icon Size" is in pixels at 100 % scaling.
     icons.setOwner(hostWindow.m_hWnd,
                    displaysShellSizeIcons(settings) ? scaledLength(readShellIconSize(), displayDpi()) : 0);
+    // The monitors are read once: a sub-menu opening must not wait for
+    // their enumeration.
+    monitors = monitorLayout();
     // Icons are asked for from the scan on, at the size of the monitor the
     // menu most likely opens on; should the pointer move to another one
     // meanwhile, the menu is given icons of that one's size as it opens.
-    if (displaysIcons(settings)) {
-        const ScreenPoint likely = chosenAnchor({atStart.x, atStart.y}, {atStart.x, atStart.y}, settings);
-        icons.fetchAt(monitorDpiAt({likely.x, likely.y}));
-    }
+    if (displaysIcons(settings))
+        icons.fetchAt(rootMenuDpi(monitors, chosenAnchor({atStart.x, atStart.y}, {atStart.x, atStart.y}, settings),
+                                  displayDpi()));
     // The menu shows without waiting for the shell's icons.
     icons.startWorker(hostWindow.m_hWnd, HostWindow::iconArrived, iconSource ? iconSource : shellIconOf);
     markStage("host-window");
@@ -249,10 +251,7 @@ PopupRun::Tracked PopupRun::trackRootMenu(POINT atStart) {
     const ScreenPoint chosen = chosenAnchor({atStart.x, atStart.y}, {now.x, now.y}, settings);
     const ScreenPoint anchor = snapToScreenEdges(chosen, monitorBounds(chosen));
     ::SetForegroundWindow(hostWindow.m_hWnd);
-    // Measured for the monitor it opens on, with icons of its size. The
-    // monitors are read once: a sub-menu opening must not wait for their
-    // enumeration.
-    monitors = monitorLayout();
+    // Measured for the monitor it opens on, with icons of its size.
     const int dpi = rootMenuDpi(monitors, anchor, displayDpi());
     builder.iconsAt(dpi, root.menu->GetSafeHmenu());
     if (drawing.showAt(*root.menu, dpi)) root.menu->askToMeasureAgain();

@@ -82,7 +82,7 @@ private:
     MenuBuilder builder;
     TrackingState tracking;
     HookApp hookApp;
-    // The desktop's monitors as the root menu opened.
+    // The desktop's monitors as the run started.
     MonitorLayout monitors;
     // Where show() has the worker get icons; the shell when empty.
     IconSource iconSource;

@@ -228,10 +228,8 @@ void MenuBuilder::setEntryIcons(OwnerDrawMenu& menu, int p, MenuEntry& entry) {
         setIcons(menu, p, *icon);
     } else if (icons.awaited(entry.path) || icons.awaited(entry.extension)) {
         // Shown at once with the room its icon will take.
-        int width = 0;
-        int height = 0;
-        icons.reservedSize(width, height);
-        menu.setItemIcons(p, nullptr, width, height, nullptr, width, height);
+        const int size = icons.fetchSize();
+        menu.setItemIcons(p, nullptr, size, size, nullptr, size, size);
         late.awaitFile(menu, p, entry.path, entry.extension);
     }
 }

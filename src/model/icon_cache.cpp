@@ -15,6 +15,13 @@ void IconCache::store(const std::string& key, IconRecord record) {
     records.emplace(key, std::move(record));
 }
 
+IconRecord recordOf(IconHandle icon) {
+    IconRecord record;
+    measureIcon(icon.get(), record.width, record.height);
+    record.icon = std::make_shared<const IconHandle>(std::move(icon));
+    return record;
+}
+
 void measureIcon(HICON icon, int& width, int& height) {
     width = height = 0;
     ICONINFO info = {};

@@ -41,5 +41,7 @@ private:
 
 // Width and height of the icon's colour bitmap; both 0 when unknown.
 void measureIcon(HICON icon, int& width, int& height);
+// A record owning `icon`, measured.
+IconRecord recordOf(IconHandle icon);
 
 }  // namespace trm

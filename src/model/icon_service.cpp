@@ -57,10 +57,6 @@ void IconService::fetchAt(int dpi) {
     sizesChanged();
 }
 
-void IconService::reservedSize(int& width, int& height) const {
-    width = height = fetchSize();
-}
-
 IconService::FolderIcons& IconService::folderIconsOf(int size) {
     FolderIcons& set = folders[size];
     if (set.lent.width == 0 && worker.running()) set.lent.width = set.lent.height = size;
@@ -78,9 +74,7 @@ void IconService::startWorker(HWND window, UINT message, IconSource source) {
 
 void IconService::askFolderIcon(bool isOpen, bool whenIdle, int size) {
     FolderIcons& set = folderIconsOf(size);
-    // Asked of the worker: never of the shell on this thread.
-    set.triedClosed = set.triedOpen = true;
-    if (!isOpen) set.closedAsked = true;
+    (isOpen ? set.triedOpen : set.triedClosed) = true;
     IconRequest request;
     request.kind = isOpen ? IconRequest::Kind::folderOpen : IconRequest::Kind::folderClosed;
     request.key = folderKey(isOpen, size);
@@ -133,7 +127,7 @@ const StandardFolderIcons& IconService::folderIconsAt(bool withOpen, int size) {
     FolderIcons& set = folderIconsOf(size);
     if (!displaysIcons(settings)) return set.lent;
     if (worker.running()) {
-        if (!set.closedAsked) askFolderIcon(false, false, size);
+        if (!set.triedClosed) askFolderIcon(false, false, size);
         // An item shows the open icon now: it goes ahead of the rest.
         if (withOpen && set.openAsked != 2 && !set.open) {
             set.openAsked = 2;

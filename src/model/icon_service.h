@@ -42,6 +42,7 @@ public:
     // From here on icons are fetched and looked up at the size of `dpi` (at
     // first the system's), each size cached apart.
     void fetchAt(int dpi);
+    // Also the room an icon still to come takes in the menu.
     int fetchSize() const { return sizeNow > 0 ? sizeNow : iconSizeAt(fetchDpi); }
 
     // Makes sure the cache holds the icon of a file or folder, if the shell
@@ -81,8 +82,6 @@ public:
     // Drops the worker's pending work and the icons it posted; a worker
     // stuck in the shell is waited for at most `bound`.
     void stopWorker(std::chrono::milliseconds bound = std::chrono::milliseconds(500));
-    // The size an icon still to come takes in the menu.
-    void reservedSize(int& width, int& height) const;
 
     // Destroys every icon, as the end of a run does; they are asked for
     // again when next needed.
@@ -98,9 +97,8 @@ private:
         IconHandle closed;
         IconHandle open;
         StandardFolderIcons lent;
-        bool triedClosed = false;
+        bool triedClosed = false;  // of the shell, or of the worker
         bool triedOpen = false;
-        bool closedAsked = false;
         int openAsked = 0;  // 0 not yet, 1 when idle, 2 at once
     };
     FolderIcons& folderIconsOf(int size);

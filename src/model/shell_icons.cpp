@@ -4,12 +4,10 @@
 #include <shellapi.h>
 
 #include "common/settings.h"
-#include "common/win_text.h"
 #include "model/icon_cache.h"
 #include "model/name_rules.h"
 #include "model/scan_platform.h"
 #include "model/shell_link.h"
-#include "model/sized_icons.h"
 #include "model/win_shortcut_platform.h"
 
 namespace trm {
@@ -37,9 +35,7 @@ void ShellIcons::arrived(const std::string& key, IconHandle icon) {
     if (pending.erase(key) == 0) return;
     const auto sharing = sharers.equal_range(key);
     if (icon) {
-        IconRecord record;
-        measureIcon(icon.get(), record.width, record.height);
-        record.icon = std::make_shared<const IconHandle>(std::move(icon));
+        const IconRecord record = recordOf(std::move(icon));
         cache.store(key, record);
         for (auto it = sharing.first; it != sharing.second; ++it) cache.store(it->second, record);
     }
@@ -61,29 +57,30 @@ void ShellIcons::fetchIcon(const std::string& extension, const std::string& path
     fetch(perFile ? perFileSource(path) : path, perFile ? path : extension);
 }
 
-const IconRecord* ShellIcons::fetch(const std::string& source, const std::string& plainKey, bool byType, bool folder) {
-    const std::string key = sized(plainKey);
+const IconRecord* ShellIcons::fetch(const std::string& source, const std::string& key, bool byType, bool folder) {
     IconRequest request;
     const UINT size = displaysShellSizeIcons(settings) ? SHGFI_SHELLICONSIZE : SHGFI_SMALLICON;
     request.source = source;
     request.key = key;
-    request.group = group;
     request.flags = SHGFI_ICON | size | (byType ? SHGFI_USEFILEATTRIBUTES : 0);
     request.attributes = folder ? FILE_ATTRIBUTE_DIRECTORY : FILE_ATTRIBUTE_NORMAL;
+    return ask(std::move(request));
+}
+
+const IconRecord* ShellIcons::ask(IconRequest request) {
+    request.key = sized(request.key);
+    request.group = group;
     request.size = requestSize();
     ++calls;
     if (defer) {
-        pending.insert(key);
+        pending.insert(request.key);
         defer(std::move(request));
         return nullptr;
     }
     IconHandle icon(shellIconOf(request));
     if (!icon) return nullptr;
-    IconRecord record;
-    measureIcon(icon.get(), record.width, record.height);
-    record.icon = std::make_shared<const IconHandle>(std::move(icon));
-    cache.store(key, record);
-    return cache.findIcon(key);
+    cache.store(request.key, recordOf(std::move(icon)));
+    return cache.findIcon(request.key);
 }
 
 bool ShellIcons::shareTargetIcon(const std::string& linkPath) {
@@ -126,46 +123,16 @@ bool ShellIcons::iconWithoutTarget(const std::string& linkPath) {
 }
 
 bool ShellIcons::extractLinkIcon(const std::string& location, int index, const std::string& key) {
-    if (defer) {
-        // Taken as found: a file without the icon leaves the shortcut none.
-        IconRequest request;
-        request.kind = IconRequest::Kind::extract;
-        request.source = location;
-        request.key = sized(key);
-        request.group = group;
-        request.index = index;
-        request.large = displaysShellSizeIcons(settings);
-        request.size = requestSize();
-        ++calls;
-        pending.insert(request.key);
-        defer(std::move(request));
-        return true;
-    }
-    const std::wstring wide = wideOf(location);
-    if (requestSize() != 0) {
-        ++calls;
-        IconHandle sized(fileIconOfSize(wide, index, requestSize()));
-        if (sized) {
-            IconRecord record;
-            measureIcon(sized.get(), record.width, record.height);
-            record.icon = std::make_shared<const IconHandle>(std::move(sized));
-            cache.store(this->sized(key), record);
-            return true;
-        }
-    }
-    HICON largeIcon = nullptr;
-    HICON smallIcon = nullptr;
-    ++calls;
-    if (wide.empty() || ::ExtractIconExW(wide.c_str(), index, &largeIcon, &smallIcon, 1) == 0) return false;
-    const bool wantLarge = displaysShellSizeIcons(settings);
-    IconHandle wanted(wantLarge ? largeIcon : smallIcon);
-    const IconHandle other(wantLarge ? smallIcon : largeIcon);
-    if (!wanted) return false;
-    IconRecord record;
-    measureIcon(wanted.get(), record.width, record.height);
-    record.icon = std::make_shared<const IconHandle>(std::move(wanted));
-    cache.store(sized(key), record);
-    return true;
+    IconRequest request;
+    request.kind = IconRequest::Kind::extract;
+    request.source = location;
+    request.key = key;
+    request.index = index;
+    request.large = displaysShellSizeIcons(settings);
+    // Asked of a worker, taken as found: a file without the icon leaves the
+    // shortcut none.
+    const bool deferred = static_cast<bool>(defer);
+    return ask(std::move(request)) != nullptr || deferred;
 }
 
 std::string ShellIcons::perFileSource(const std::string& path) {

@@ -60,6 +60,9 @@ private:
     // icon is that of a file of that name, or of a folder.
     const IconRecord* fetch(const std::string& source, const std::string& key, bool byType = false,
                             bool folder = false);
+    // Has the request (its key plain) carried out at the size asked for now:
+    // by the worker when there is one (null then), else here.
+    const IconRecord* ask(IconRequest request);
     // Gives a shortcut whose target lies on a drive or server found
     // unreachable the icon the link names, or else its target's type icon;
     // false when the target is not known to be unreachable.
